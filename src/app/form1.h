@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+#include <unordered_map>
+
+#include "app/views.h"
+#include "app/window_state.h"
+#include "core/platform.h"
+#include "core/warning_box.h"
+#include "link/exchange.h"
+#include "link/port_selector.h"
+#include "panel/hold_buttons.h"
+#include "panel/one_shot_buttons.h"
+
+namespace qm5 {
+
+class SerialError;
+
+/// The panel's window: its state and every handler, reached through the platform interfaces.
+///
+/// Events come in by control name; a control without a handler for an event ignores it, so the
+/// widgets can forward every click and every mouse press alike. A serial failure stops the
+/// handler where it happened and is reported in one warning box; the program keeps running.
+class Form1 {
+public:
+    static constexpr std::string_view kLineSettings = "19200,N,8,1";
+
+    explicit Form1(FormPlatform& platform);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    void Form_Load();
+    void Form_KeyDown(std::int16_t keyCode, std::int16_t shift);
+    void click(std::string_view control);
+    void mouseDown(std::string_view control);
+    void mouseUp(std::string_view control);
+
+    const WindowState& state() const { return state_; }
+    bool ended() const { return ended_; }
+
+private:
+    void bindClicks();
+    /// Sets an option button's Value from code, which raises its Click when it was not selected.
+    void selectOption(std::string_view option);
+    void dispatch(const std::function<void()>& handler);
+    void reportFailure(const SerialError& error);
+
+    FormPlatform& platform_;
+    WindowState state_;
+    WarningBox warnings_;
+    Exchange exchange_;
+    PortSelector portSelector_;
+    OneShotButtons oneShots_;
+    HoldButtons holds_;
+    Views views_;
+    bool ended_ = false;
+
+    std::unordered_map<std::string_view, std::function<void()>> clickHandlers_;
+    std::unordered_map<std::string_view, const HoldButton*> holdButtons_;
+};
+
+}  // namespace qm5

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string_view>
+
+namespace qm5 {
+
+class Timer;
+class SerialControl;
+
+/// The controls that the handlers change at run time, addressed by control name.
+class Controls {
+public:
+    virtual ~Controls() = default;
+
+    virtual void setCaption(std::string_view control, std::string_view text) = 0;
+    virtual void setVisible(std::string_view control, bool visible) = 0;
+    /// An option button's Value. Setting it raises no event: the window raises the Click itself.
+    virtual bool value(std::string_view option) const = 0;
+    virtual void setValue(std::string_view option, bool selected) = 0;
+};
+
+/// The window's placement in twips. Width and Height are the outer size with the design frame
+/// (45 twips left, right and bottom, 330 at the top), whatever the window manager draws.
+class Window {
+public:
+    virtual ~Window() = default;
+
+    virtual float width() const = 0;
+    virtual float height() const = 0;
+    virtual void setLeft(float twips) = 0;
+    virtual void setTop(float twips) = 0;
+    virtual void setHeight(float twips) = 0;
+    virtual float screenWidth() const = 0;
+    virtual float screenHeight() const = 0;
+    /// Unloads the window and ends the program.
+    virtual void end() = 0;
+};
+
+/// A modal warning: exclamation icon, one OK button, the application's title as caption.
+class MessageBox {
+public:
+    virtual ~MessageBox() = default;
+    /// Returns when the operator has closed the box.
+    virtual void warning(std::string_view text) = 0;
+};
+
+/// Everything of the platform that the window's handlers reach.
+struct FormPlatform {
+    Timer& Timer1;
+    Timer& Timer2;
+    Timer& Timer3;
+    Timer& Timer4;
+    SerialControl& MSComm1;
+    Controls& controls;
+    Window& window;
+    MessageBox& messageBox;
+};
+
+}  // namespace qm5

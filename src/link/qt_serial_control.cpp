@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: MIT
+#include "link/qt_serial_control.h"
+
+#include <unistd.h>
+
+#include "link/port_paths.h"
+
+namespace qm5 {
+
+namespace {
+
+QSerialPort::Parity toQt(Parity parity) {
+    switch (parity) {
+        case Parity::Even: return QSerialPort::EvenParity;
+        case Parity::Odd: return QSerialPort::OddParity;
+        case Parity::Mark: return QSerialPort::MarkParity;
+        case Parity::Space: return QSerialPort::SpaceParity;
+        case Parity::None: break;
+    }
+    return QSerialPort::NoParity;
+}
+
+QSerialPort::StopBits toQt(StopBits stopBits) {
+    switch (stopBits) {
+        case StopBits::OneAndHalf: return QSerialPort::OneAndHalfStop;
+        case StopBits::Two: return QSerialPort::TwoStop;
+        case StopBits::One: break;
+    }
+    return QSerialPort::OneStop;
+}
+
+constexpr const char* kGone = ": the device has gone away (unplugged, or closed at the far end).";
+
+}  // namespace
+
+QtSerialControl::QtSerialControl() {
+    QObject::connect(&port_, &QSerialPort::readyRead, &port_, [this] { raiseReceive(); });
+    QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
+                     [this](QSerialPort::SerialPortError error) { onError(error); });
+}
+
+void QtSerialControl::openDevice(int port, const LineSettings& settings) {
+    const std::string path = devicePathFor(port);
+    // By path: pseudo-terminals and adapters are not always listed as serial ports.
+    port_.setPortName(QString::fromStdString(path));
+    if (!port_.open(QIODevice::ReadWrite)) throw SerialError(describeOpenFailure(path));
+    try {
+        applySettings(settings);
+    } catch (const SerialError&) {
+        port_.close();
+        throw;
+    }
+    // Bytes from before the open would be taken for the first reply.
+    port_.clear(QSerialPort::Input);
+}
+
+void QtSerialControl::closeDevice() { port_.close(); }
+
+void QtSerialControl::applySettings(const LineSettings& settings) {
+    const bool applied = port_.setBaudRate(settings.baudRate) &&
+                         port_.setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits)) &&
+                         port_.setParity(toQt(settings.parity)) &&
+                         port_.setStopBits(toQt(settings.stopBits)) &&
+                         port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!applied) {
+        throw SerialError(deviceName() + ": the line settings were refused (" +
+                          port_.errorString().toStdString() + ").");
+    }
+}
+
+void QtSerialControl::writeDevice(std::string_view chars) {
+    const auto size = static_cast<qint64>(chars.size());
+    port_.clearError();
+    writing_ = true;
+    const qint64 queued = port_.write(chars.data(), size);
+    // Hands the whole frame to the device in one write now, not on the next pass of the loop.
+    port_.flush();
+    writing_ = false;
+    const QSerialPort::SerialPortError error = port_.error();
+    const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::WriteError;
+    if (queued == size && !gone) return;
+    if (gone) port_.close();
+    throw SerialError(deviceName() + (gone ? kGone : ": the frame could not be sent."));
+}
+
+std::string QtSerialControl::readDevice() { return port_.readAll().toStdString(); }
+
+void QtSerialControl::onError(QSerialPort::SerialPortError error) {
+    // A failed write is reported by writeDevice itself.
+    if (writing_ || !port_.isOpen()) return;
+    // Qt reports a vanished device as a stream of read errors until the port is closed.
+    if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError) return;
+    port_.close();
+    // Reported from the event loop, not from inside the port's own notification.
+    QMetaObject::invokeMethod(
+        &port_, [this, lost = SerialError(deviceName() + kGone)] { raiseDeviceLost(lost); },
+        Qt::QueuedConnection);
+}
+
+std::string QtSerialControl::describeOpenFailure(const std::string& path) const {
+    const std::string name = deviceName();
+    switch (port_.error()) {
+        case QSerialPort::DeviceNotFoundError:
+            return name + ": no such device. Plug in the adapter, or set QM5_COM" +
+                   std::to_string(CommPort()) + " to its path.";
+        case QSerialPort::PermissionError:
+            if (::access(path.c_str(), R_OK | W_OK) == 0) {
+                return name + ": in use by another program (or another copy of this one).";
+            }
+            return name +
+                   ": permission denied. Add the user to the dialout group "
+                   "(usermod -aG dialout USER) and log in again.";
+        default:
+            return name + ": cannot be opened (" + port_.errorString().toStdString() + ").";
+    }
+}
+
+}  // namespace qm5

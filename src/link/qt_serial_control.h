@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QSerialPort>
+
+#include "link/serial_control.h"
+
+namespace qm5 {
+
+/// The serial control on a QSerialPort. Opens the device by path with exclusive access.
+class QtSerialControl final : public SerialControl {
+public:
+    QtSerialControl();
+
+protected:
+    bool deviceOpen() const override { return port_.isOpen(); }
+    void openDevice(int port, const LineSettings& settings) override;
+    void closeDevice() override;
+    void applySettings(const LineSettings& settings) override;
+    void writeDevice(std::string_view chars) override;
+    std::string readDevice() override;
+
+private:
+    void onError(QSerialPort::SerialPortError error);
+    std::string describeOpenFailure(const std::string& path) const;
+
+    QSerialPort port_;
+    bool writing_ = false;
+};
+
+}  // namespace qm5

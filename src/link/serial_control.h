@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/serial_error.h"
+#include "link/line_settings.h"
+
+namespace qm5 {
+
+/// The serial control placed on the window as MSComm1. This class keeps the control's contract
+/// (port number only while closed, writes only while open, the receive event); a subclass drives
+/// the device. Every failure is thrown as SerialError with an operator-facing description.
+class SerialControl {
+public:
+    /// CommEvent value of a reception.
+    static constexpr std::int16_t kComEvReceive = 2;
+
+    virtual ~SerialControl() = default;
+
+    std::int16_t CommPort() const { return commPort_; }
+    void setCommPort(std::int16_t port);
+
+    const std::string& Settings() const { return settingsText_; }
+    void setSettings(std::string_view text);
+
+    bool PortOpen() const { return deviceOpen(); }
+    void setPortOpen(bool open);
+
+    /// Queues the frame for sending, unchanged, without waiting for it to leave.
+    void Output(std::string_view chars);
+    /// Everything received and not yet read, one character per byte.
+    std::string Input();
+    std::int16_t CommEvent() const { return commEvent_; }
+
+    /// OnComm: raised on the window's thread when characters have arrived.
+    void setOnComm(std::function<void()> handler) { onComm_ = std::move(handler); }
+    /// Raised once when the open device goes away (unplugged, far end closed), after the port
+    /// has been closed.
+    void setOnDeviceLost(std::function<void(const SerialError&)> handler) {
+        onDeviceLost_ = std::move(handler);
+    }
+
+protected:
+    virtual bool deviceOpen() const = 0;
+    virtual void openDevice(int port, const LineSettings& settings) = 0;
+    virtual void closeDevice() = 0;
+    virtual void applySettings(const LineSettings& settings) = 0;
+    virtual void writeDevice(std::string_view chars) = 0;
+    virtual std::string readDevice() = 0;
+
+    /// For subclasses: characters have arrived.
+    void raiseReceive();
+    /// For subclasses: the device went away and has been closed.
+    void raiseDeviceLost(const SerialError& error);
+    /// "COM1 (/dev/ttyS0)": how descriptions name the device.
+    std::string deviceName() const;
+
+private:
+    std::int16_t commPort_ = 1;
+    std::string settingsText_ = "9600,N,8,1";
+    LineSettings settings_;
+    std::int16_t commEvent_ = 0;
+    std::function<void()> onComm_;
+    std::function<void(const SerialError&)> onDeviceLost_;
+};
+
+}  // namespace qm5

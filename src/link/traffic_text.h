@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace qm5 {
+
+/// A text of the traffic (a frame sent, or the characters received) together with its monitor
+/// text, kept in step so that a reception growing in many small pieces is rendered only once per
+/// character. Bounded to the 32767 characters the monitor counts: once full, the head is kept
+/// and further characters are dropped until it is cleared.
+class TrafficText {
+public:
+    static constexpr std::size_t kMaxLength = 32767;
+
+    TrafficText() = default;
+    explicit TrafficText(std::string_view chars) { assign(chars); }
+
+    void assign(std::string_view chars);
+    /// Returns how many of `chars` were kept.
+    std::size_t append(std::string_view chars);
+    void clear();
+
+    const std::string& chars() const { return chars_; }
+    const std::string& monitor() const { return monitor_; }
+    bool empty() const { return chars_.empty(); }
+
+private:
+    std::string chars_;
+    std::string monitor_ = " ";
+};
+
+}  // namespace qm5

@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: MIT
+#include "ui/form_window.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <vector>
+
+#include "app/form1.h"
+#include "ui/control_table.h"
+#include "ui/fonts.h"
+
+namespace qm5 {
+
+namespace {
+
+QColor resolve(const Colour& colour) {
+    if (!colour.system) return QColor::fromRgb(colour.value);
+    const QPalette palette = QApplication::palette();
+    if (colour == kButtonText) return palette.color(QPalette::ButtonText);
+    // Inactive caption text as the classic desktop scheme paints it.
+    if (colour == kInactiveCaptionText) return QColor::fromRgb(0xC0C0C0);
+    return palette.color(QPalette::Button);
+}
+
+void paintColours(QWidget* widget, const ControlSpec& spec, QPalette::ColorRole backRole) {
+    QPalette palette = widget->palette();
+    palette.setColor(backRole, resolve(spec.back));
+    palette.setColor(QPalette::WindowText, resolve(spec.fore));
+    palette.setColor(QPalette::ButtonText, resolve(spec.fore));
+    widget->setPalette(palette);
+}
+
+std::int16_t keyCodeOf(const QKeyEvent* event) {
+    // Letters and digits carry their ASCII code, as the handlers expect; no other key matters.
+    const int key = event->key();
+    return (key >= Qt::Key_0 && key <= Qt::Key_Z) ? static_cast<std::int16_t>(key) : 0;
+}
+
+std::int16_t shiftOf(const QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    return static_cast<std::int16_t>((modifiers.testFlag(Qt::ShiftModifier) ? Views::kShiftMask : 0) |
+                                     (modifiers.testFlag(Qt::ControlModifier) ? Views::kCtrlMask : 0) |
+                                     (modifiers.testFlag(Qt::AltModifier) ? Views::kAltMask : 0));
+}
+
+}  // namespace
+
+FormWindow::FormWindow() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) dpi_ = screen->logicalDotsPerInchY();
+    const FormSpec& form = formSpec();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(form.caption.data(), static_cast<int>(form.caption.size())));
+    setFont(fontFor(form.font));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(form.back));
+    palette.setColor(QPalette::WindowText, QColor::fromRgb(form.fore));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    for (const ControlSpec& spec : controlTable()) {
+        QWidget* parent = spec.container.empty() ? this : control(spec.container);
+        if (QWidget* widget = create(spec, parent)) {
+            widget->setObjectName(QString::fromUtf8(spec.name.data(), static_cast<int>(spec.name.size())));
+            if (spec.has(kHiddenAtStart)) widget->hide();
+            controls_.insert(widget->objectName(), widget);
+        }
+    }
+    // Labels and lines lie beneath the buttons and frames of their container.
+    for (const ControlSpec& spec : controlTable()) {
+        if (spec.kind == ControlKind::Label || spec.kind == ControlKind::Line) control(spec.name)->lower();
+    }
+    orderTabs();
+    control("Command17")->setFocus();
+}
+
+QWidget* FormWindow::create(const ControlSpec& spec, QWidget* parent) {
+    const QString caption = QString::fromUtf8(spec.caption.data(), static_cast<int>(spec.caption.size()));
+    const TwipRect& g = spec.geometry;
+    QWidget* widget = nullptr;
+    switch (spec.kind) {
+        case ControlKind::Frame: {
+            auto* frame = new QFrame(parent);
+            frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+            paintColours(frame, spec, QPalette::Window);
+            frame->setAutoFillBackground(true);
+            widget = frame;
+            break;
+        }
+        case ControlKind::Label: {
+            auto* label = new QLabel(caption, parent);
+            label->setTextFormat(Qt::PlainText);
+            const Qt::Alignment horizontal = spec.has(kCentred)        ? Qt::AlignHCenter
+                                             : spec.has(kRightAligned) ? Qt::AlignRight
+                                                                       : Qt::AlignLeft;
+            label->setAlignment(horizontal | Qt::AlignTop);
+            if (spec.has(kSingleBorder)) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            paintColours(label, spec, QPalette::Window);
+            label->setAutoFillBackground(true);
+            widget = label;
+            break;
+        }
+        case ControlKind::Button: {
+            auto* button = new QPushButton(caption, parent);
+            button->setAutoDefault(false);
+            if (!spec.has(kStandardStyle)) paintColours(button, spec, QPalette::Button);
+            widget = button;
+            break;
+        }
+        case ControlKind::Option: {
+            auto* option = new QRadioButton(caption, parent);
+            paintColours(option, spec, QPalette::Window);
+            option->setAutoFillBackground(true);
+            widget = option;
+            break;
+        }
+        case ControlKind::Line: {
+            const FormSpec& form = formSpec();
+            widget = new QWidget(parent);
+            QPalette palette = widget->palette();
+            palette.setColor(QPalette::Window, QColor::fromRgb(form.lineColour));
+            widget->setPalette(palette);
+            widget->setAutoFillBackground(true);
+            // A pen of that width centred on the line from (X1, Y1) to (X2, Y2).
+            const int pen = form.lineWidthPixels;
+            const int x = std::min(pixels(g.left), pixels(g.width)) - pen / 2;
+            const int y = std::min(pixels(g.top), pixels(g.height)) - pen / 2;
+            widget->setGeometry(x, y, std::abs(pixels(g.width) - pixels(g.left)) + pen,
+                                std::abs(pixels(g.height) - pixels(g.top)) + pen);
+            return widget;
+        }
+        case ControlKind::Timer:
+        case ControlKind::SerialControl:
+            return nullptr;
+    }
+    widget->setFont(fontFor(spec.font));
+    widget->setGeometry(pixels(g.left), pixels(g.top), pixels(g.width), pixels(g.height));
+    return widget;
+}
+
+void FormWindow::orderTabs() {
+    std::vector<const ControlSpec*> focusable;
+    for (const ControlSpec& spec : controlTable()) {
+        if (spec.kind == ControlKind::Button || spec.kind == ControlKind::Option) focusable.push_back(&spec);
+    }
+    std::ranges::sort(focusable, {}, &ControlSpec::tabIndex);
+    for (std::size_t i = 1; i < focusable.size(); ++i) {
+        QWidget::setTabOrder(control(focusable[i - 1]->name), control(focusable[i]->name));
+    }
+}
+
+void FormWindow::bind(Form1& form) {
+    form_ = &form;
+    for (QWidget* widget : std::as_const(controls_)) {
+        const std::string name = widget->objectName().toStdString();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            connect(button, &QAbstractButton::clicked, this, [this, name] { form_->click(name); });
+            button->installEventFilter(this);
+        }
+    }
+    installEventFilter(this);
+}
+
+QWidget* FormWindow::control(std::string_view name) const {
+    return controls_.value(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
+}
+
+int FormWindow::pixels(double twips) const { return qRound(twips * dpi_ / 1440.0); }
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (form_ == nullptr) return false;
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            // Any mouse button; a quick second press is a press too, not only a double click.
+            if (watched != this) form_->mouseDown(watched->objectName().toStdString());
+            break;
+        case QEvent::MouseButtonRelease:
+            if (watched != this) form_->mouseUp(watched->objectName().toStdString());
+            break;
+        case QEvent::KeyPress:
+            // Key preview: seen before the focused control, which still gets the key. A key that
+            // control ignores comes up to the window again; count it once.
+            if (watched == QApplication::focusWidget() || (watched == this && QApplication::focusWidget() == nullptr)) {
+                const auto* key = static_cast<QKeyEvent*>(event);
+                form_->Form_KeyDown(keyCodeOf(key), shiftOf(key));
+            }
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+}  // namespace qm5

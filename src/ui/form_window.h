@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QHash>
+#include <QWidget>
+
+#include <string_view>
+
+namespace qm5 {
+
+class Form1;
+struct ControlSpec;
+
+/// Form1's window as Qt widgets, built from the control table, forwarding clicks, mouse presses
+/// and keys to Form1.
+class FormWindow final : public QWidget {
+public:
+    FormWindow();
+
+    /// Starts forwarding the widgets' events to `form`.
+    void bind(Form1& form);
+
+    QWidget* control(std::string_view name) const;
+    /// Twips to pixels at the screen's logical DPI (15 twips per pixel at 96 DPI).
+    int pixels(double twips) const;
+    double twipsPerPixel() const { return 1440.0 / dpi_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* create(const ControlSpec& spec, QWidget* parent);
+    void orderTabs();
+
+    QHash<QString, QWidget*> controls_;
+    double dpi_ = 96.0;
+    Form1* form_ = nullptr;
+};
+
+}  // namespace qm5

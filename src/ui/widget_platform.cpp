@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+#include "ui/widget_platform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
+
+#include <algorithm>
+
+#include "ui/control_table.h"
+#include "ui/form_window.h"
+
+namespace qm5 {
+
+namespace {
+
+// A label shows only the head of a long text, and the monitor can hold 130,000 characters of a
+// flooding device. No label is wide enough for more than this many of the narrowest glyphs, so
+// setting only this head shows the same and keeps each reception cheap.
+constexpr std::size_t kMaxShownChars = 512;
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const FormSpec& form() { return formSpec(); }
+
+}  // namespace
+
+WidgetPlatform::WidgetPlatform(FormWindow& window)
+    : window_(window), clientHeight_(static_cast<float>(form().clientHeight)) {
+    place();
+}
+
+void WidgetPlatform::setCaption(std::string_view control, std::string_view text) {
+    QWidget* widget = window_.control(control);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        const QString shown = toQString(text.substr(0, kMaxShownChars));
+        if (label->text() != shown) label->setText(shown);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(toQString(text));
+    }
+}
+
+void WidgetPlatform::setVisible(std::string_view control, bool visible) {
+    window_.control(control)->setVisible(visible);
+}
+
+bool WidgetPlatform::value(std::string_view option) const {
+    return qobject_cast<QAbstractButton*>(window_.control(option))->isChecked();
+}
+
+void WidgetPlatform::setValue(std::string_view option, bool selected) {
+    qobject_cast<QAbstractButton*>(window_.control(option))->setChecked(selected);
+}
+
+float WidgetPlatform::width() const {
+    return static_cast<float>(form().clientWidth + 2 * form().frameSide);
+}
+
+float WidgetPlatform::height() const {
+    return clientHeight_ + static_cast<float>(form().frameTop + form().frameSide);
+}
+
+void WidgetPlatform::setLeft(float twips) {
+    left_ = twips;
+    place();
+}
+
+void WidgetPlatform::setTop(float twips) {
+    top_ = twips;
+    place();
+}
+
+void WidgetPlatform::setHeight(float twips) {
+    clientHeight_ = std::max(0.0F, twips - static_cast<float>(form().frameTop + form().frameSide));
+    place();
+}
+
+float WidgetPlatform::screenWidth() const {
+    const QScreen* screen = window_.screen();
+    return screen ? static_cast<float>(screen->geometry().width() * window_.twipsPerPixel()) : 0;
+}
+
+float WidgetPlatform::screenHeight() const {
+    const QScreen* screen = window_.screen();
+    return screen ? static_cast<float>(screen->geometry().height() * window_.twipsPerPixel()) : 0;
+}
+
+void WidgetPlatform::end() {
+    window_.hide();
+    QCoreApplication::exit(0);
+}
+
+void WidgetPlatform::warning(std::string_view text) {
+    // The box belongs to the window: a failure at start-up shows the window first.
+    if (!window_.isVisible()) window_.show();
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle), toQString(text),
+                    QMessageBox::Ok, &window_);
+    box.exec();
+}
+
+void WidgetPlatform::place() {
+    window_.setFixedSize(window_.pixels(form().clientWidth), window_.pixels(clientHeight_));
+    window_.move(window_.pixels(left_), window_.pixels(top_));
+}
+
+}  // namespace qm5
