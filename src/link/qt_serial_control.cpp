@@ -34,7 +34,7 @@ constexpr const char* kGone = ": the device has gone away (unplugged, or closed 
 }  // namespace
 
 QtSerialControl::QtSerialControl() {
-    QObject::connect(&port_, &QSerialPort::readyRead, &port_, [this] { raiseReceive(); });
+    QObject::connect(&port_, &QSerialPort::readyRead, &port_, [this] { raiseCommEvent(kComEvReceive); });
     QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
                      [this](QSerialPort::SerialPortError error) { onError(error); });
 }

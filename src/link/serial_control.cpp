@@ -38,8 +38,8 @@ void SerialControl::Output(std::string_view chars) {
 
 std::string SerialControl::Input() { return deviceOpen() ? readDevice() : std::string(); }
 
-void SerialControl::raiseReceive() {
-    commEvent_ = kComEvReceive;
+void SerialControl::raiseCommEvent(std::int16_t event) {
+    commEvent_ = event;
     if (onComm_) onComm_();
 }
 

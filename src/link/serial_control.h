@@ -52,8 +52,8 @@ protected:
     virtual void writeDevice(std::string_view chars) = 0;
     virtual std::string readDevice() = 0;
 
-    /// For subclasses: characters have arrived.
-    void raiseReceive();
+    /// For subclasses: an event of the line, kComEvReceive when characters have arrived.
+    void raiseCommEvent(std::int16_t event);
     /// For subclasses: the device went away and has been closed.
     void raiseDeviceLost(const SerialError& error);
     /// "COM1 (/dev/ttyS0)": how descriptions name the device.

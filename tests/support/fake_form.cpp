@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#include "support/fake_form.h"
+
+#include <stdexcept>
+
+#include "ui/control_table.h"
+
+namespace qm5::test {
+
+FakeForm::FakeForm() {
+    const FormSpec& form = formSpec();
+    width_ = static_cast<float>(form.clientWidth + 2 * form.frameSide);
+    height_ = static_cast<float>(form.clientHeight + form.frameTop + form.frameSide);
+    for (const ControlSpec& spec : controlTable()) {
+        const std::string name(spec.name);
+        captions_[name] = std::string(spec.caption);
+        visible_[name] = !spec.has(kHiddenAtStart);
+        if (spec.kind == ControlKind::Option) values_[name] = false;
+    }
+}
+
+std::string FakeForm::known(std::string_view control) {
+    if (findControl(control) == nullptr) {
+        throw std::logic_error("no control named " + std::string(control));
+    }
+    return std::string(control);
+}
+
+void FakeForm::setCaption(std::string_view control, std::string_view text) {
+    captions_[known(control)] = std::string(text);
+}
+
+void FakeForm::setVisible(std::string_view control, bool visible) {
+    visible_[known(control)] = visible;
+}
+
+bool FakeForm::value(std::string_view option) const { return values_.at(known(option)); }
+
+void FakeForm::setValue(std::string_view option, bool selected) {
+    // The two options of the port selector form one group.
+    if (selected) {
+        for (auto& [name, value] : values_) value = false;
+    }
+    values_.at(known(option)) = selected;
+}
+
+void FakeForm::warning(std::string_view text) {
+    warnings_.emplace_back(text);
+    if (whileWarningOpen) whileWarningOpen();
+}
+
+std::string FakeForm::caption(std::string_view control) const {
+    return captions_.at(known(control));
+}
+
+bool FakeForm::visible(std::string_view control) const { return visible_.at(known(control)); }
+
+}  // namespace qm5::test

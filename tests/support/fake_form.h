@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/platform.h"
+
+namespace qm5::test {
+
+/// The window and its controls as plain values. Controls start as the layout has them; naming a
+/// control the layout does not have fails the test.
+class FakeForm final : public Controls, public Window, public MessageBox {
+public:
+    FakeForm();
+
+    void setCaption(std::string_view control, std::string_view text) override;
+    void setVisible(std::string_view control, bool visible) override;
+    bool value(std::string_view option) const override;
+    void setValue(std::string_view option, bool selected) override;
+
+    float width() const override { return width_; }
+    float height() const override { return height_; }
+    void setLeft(float twips) override { left_ = twips; }
+    void setTop(float twips) override { top_ = twips; }
+    void setHeight(float twips) override { height_ = twips; }
+    float screenWidth() const override { return screenWidth_; }
+    float screenHeight() const override { return screenHeight_; }
+    void end() override { ended_ = true; }
+
+    void warning(std::string_view text) override;
+
+    std::string caption(std::string_view control) const;
+    bool visible(std::string_view control) const;
+    float left() const { return left_; }
+    float top() const { return top_; }
+    bool ended() const { return ended_; }
+    const std::vector<std::string>& warnings() const { return warnings_; }
+
+    void setScreen(float width, float height) {
+        screenWidth_ = width;
+        screenHeight_ = height;
+    }
+    /// Runs while a warning box is open, as the event loop goes on under a modal box.
+    std::function<void()> whileWarningOpen;
+
+private:
+    static std::string known(std::string_view control);
+
+    std::map<std::string, std::string, std::less<>> captions_;
+    std::map<std::string, bool, std::less<>> visible_;
+    std::map<std::string, bool, std::less<>> values_;
+    float width_;
+    float height_;
+    float left_ = 0;
+    float top_ = 0;
+    float screenWidth_ = 15360;
+    float screenHeight_ = 11520;
+    bool ended_ = false;
+    std::vector<std::string> warnings_;
+};
+
+}  // namespace qm5::test

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/form1.h"
+#include "support/fake_form.h"
+#include "support/memory_serial_control.h"
+#include "support/virtual_clock.h"
+
+namespace qm5::test {
+
+/// Form1 on the virtual clock, the in-memory port and the fake window, loaded and ready.
+struct PanelHarness {
+    /// For a test that sets the port up before start-up runs.
+    struct NotLoaded {};
+
+    PanelHarness() { form.Form_Load(); }
+    explicit PanelHarness(NotLoaded) {}
+
+    static constexpr const char* kTxd = "Label11";
+    static constexpr const char* kRxd = "Label12";
+    static constexpr const char* kStatus = "Label25";
+
+    VirtualClock clock;
+    VirtualTimer& timer1 = clock.newTimer();
+    VirtualTimer& timer2 = clock.newTimer();
+    VirtualTimer& timer3 = clock.newTimer();
+    VirtualTimer& timer4 = clock.newTimer();
+    MemorySerialControl port{clock};
+    FakeForm window;
+    FormPlatform platform{timer1, timer2, timer3, timer4, port, window, window, window};
+    Form1 form{platform};
+
+    std::string txd() const { return window.caption(kTxd); }
+    std::string rxd() const { return window.caption(kRxd); }
+    std::string status() const { return window.caption(kStatus); }
+    /// A press held for `milliseconds`, then released.
+    void hold(std::string_view control, std::int64_t milliseconds) {
+        form.mouseDown(control);
+        clock.advance(milliseconds);
+        form.mouseUp(control);
+    }
+};
+
+}  // namespace qm5::test

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include "link/monitor_text.h"
+#include "support/panel_harness.h"
+
+namespace qm5::test {
+namespace {
+
+constexpr const char* kAck = "\x06";
+
+struct ExchangeTest : ::testing::Test {
+    PanelHarness panel;
+    const WindowState& state = panel.form.state();
+
+    void powerOn() { panel.form.click("Command17"); }
+};
+
+TEST_F(ExchangeTest, sendsShowsMarksAMissingReplyAndBlanks) {
+    powerOn();
+    EXPECT_EQ(panel.port.frames(), (std::vector<std::string>{"C00\r"}));
+    EXPECT_EQ(panel.txd(), " C 0 0 CR ");
+    EXPECT_EQ(state.ReplyPending, 1);
+
+    panel.clock.advanceTo(499);
+    EXPECT_EQ(panel.rxd(), "");
+    panel.clock.advanceTo(500);
+    EXPECT_EQ(panel.rxd(), " X X X X");
+    EXPECT_EQ(state.ReplyPending, 0);
+    EXPECT_FALSE(panel.timer2.enabled());
+
+    panel.clock.advanceTo(999);
+    EXPECT_EQ(panel.txd(), " C 0 0 CR ");
+    panel.clock.advanceTo(1000);
+    EXPECT_EQ(panel.txd(), "");
+    EXPECT_EQ(panel.rxd(), "");
+    EXPECT_FALSE(panel.timer4.enabled());
+}
+
+TEST_F(ExchangeTest, showsAReplyUntilTheMonitorIsCleared) {
+    powerOn();
+    panel.clock.advanceTo(100);
+    panel.port.receive(kAck);
+    EXPECT_EQ(panel.rxd(), " ACK ");
+    EXPECT_EQ(state.ReplyPending, 0);
+    panel.clock.advanceTo(999);
+    EXPECT_EQ(panel.rxd(), " ACK ");
+    EXPECT_TRUE(state.ReceiveText.empty());
+    panel.clock.advanceTo(1000);
+    EXPECT_EQ(panel.rxd(), "");
+}
+
+TEST_F(ExchangeTest, replacesTheNoReplyMarkWithALateReply) {
+    powerOn();
+    panel.clock.advanceTo(700);
+    EXPECT_EQ(panel.rxd(), " X X X X");
+    panel.port.receive(kAck);
+    EXPECT_EQ(panel.rxd(), " ACK ");
+    panel.clock.advanceTo(1000);
+    EXPECT_EQ(panel.rxd(), "");
+}
+
+TEST_F(ExchangeTest, keepsAReplyAfterTheClearingUntilTheNextSendIsCleared) {
+    powerOn();
+    panel.clock.advanceTo(1200);
+    panel.port.receive("late");
+    panel.clock.advanceTo(60'000);
+    EXPECT_EQ(panel.rxd(), " l a t e ");
+    powerOn();
+    panel.clock.advance(1000);
+    EXPECT_EQ(panel.rxd(), "");
+}
+
+TEST_F(ExchangeTest, collectsAReplyThatArrivesInPieces) {
+    panel.form.click("Command44");  // STATUS
+    panel.port.receive("0");
+    EXPECT_EQ(panel.rxd(), " 0 ");
+    EXPECT_EQ(panel.status(), "");
+    panel.port.receive("0\r");
+    EXPECT_EQ(state.ReceiveText.chars(), "00\r");
+    EXPECT_EQ(panel.rxd(), " 0 0 CR ");
+    EXPECT_EQ(panel.status(), " Power ON");
+    panel.clock.advance(1000);
+    EXPECT_EQ(panel.status(), "");
+}
+
+TEST_F(ExchangeTest, ignoresEventsOtherThanAReception) {
+    powerOn();
+    panel.port.raiseOtherEvent(1);     // transmit
+    panel.port.raiseOtherEvent(1004);  // framing error
+    EXPECT_EQ(state.ReplyPending, 1);
+    EXPECT_EQ(panel.rxd(), "");
+}
+
+TEST_F(ExchangeTest, showsASingleSpaceForAReceptionOfNothing) {
+    panel.port.receive("");
+    EXPECT_EQ(panel.rxd(), " ");
+}
+
+TEST_F(ExchangeTest, showsBothRepliesWhenASecondSendCameBeforeTheTimeout) {
+    powerOn();
+    panel.clock.advanceTo(100);
+    panel.port.receive(kAck);
+    panel.clock.advanceTo(300);
+    panel.form.click("Command18");
+    panel.clock.advanceTo(400);
+    panel.port.receive(kAck);
+    EXPECT_EQ(panel.rxd(), " ACK ACK ");
+}
+
+TEST_F(ExchangeTest, holdsTheMonitorForAFullIntervalAfterTheLatestSend) {
+    powerOn();
+    panel.clock.advanceTo(900);
+    panel.form.click("Command18");
+    panel.clock.advanceTo(1899);
+    EXPECT_EQ(panel.txd(), " C 0 2 CR ");
+    EXPECT_EQ(panel.rxd(), " X X X X");
+    panel.clock.advanceTo(1900);
+    EXPECT_EQ(panel.txd(), "");
+    EXPECT_EQ(panel.rxd(), "");
+}
+
+TEST_F(ExchangeTest, boundsWhatAFloodingDeviceLeavesInTheReception) {
+    const std::string burst(20'000, 'A');
+    panel.port.receive(burst);
+    panel.port.receive(burst);
+    panel.port.receive(burst);
+    EXPECT_EQ(state.ReceiveText.chars().size(), TrafficText::kMaxLength);
+    EXPECT_EQ(panel.rxd(), monitorText(std::string(TrafficText::kMaxLength, 'A')));
+
+    powerOn();
+    panel.clock.advance(500);
+    panel.port.receive("B");
+    EXPECT_EQ(panel.rxd(), " B ");
+}
+
+}  // namespace
+}  // namespace qm5::test

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include "support/panel_harness.h"
+
+namespace qm5::test {
+namespace {
+
+struct FailureTest : ::testing::Test {
+    PanelHarness panel;
+    const WindowState& state = panel.form.state();
+};
+
+TEST_F(FailureTest, aFailedSendStopsItsHandlerAndIsReportedOnce) {
+    panel.port.failWrites(true);
+    panel.form.click("Command17");
+    EXPECT_EQ(state.SendText.chars(), "C00\r");
+    EXPECT_EQ(panel.txd(), "");
+    EXPECT_EQ(state.ReplyPending, 0);
+    EXPECT_FALSE(panel.timer2.enabled());
+    EXPECT_FALSE(panel.timer4.enabled());
+    EXPECT_EQ(panel.window.warnings(), (std::vector<std::string>{"COM1 (/dev/ttyS0): write failed"}));
+    EXPECT_FALSE(panel.form.ended());
+}
+
+TEST_F(FailureTest, aSelectorWhoseSendFailsKeepsTheArrowsTiming) {
+    panel.port.failWrites(true);
+    panel.form.click("Command10");  // ZOOM
+    EXPECT_EQ(panel.timer1.interval(), 200);
+    EXPECT_EQ(state.AdjustMode, 0);
+}
+
+TEST_F(FailureTest, aPressWhoseSendFailsStartsNoRepeat) {
+    panel.port.failWrites(true);
+    panel.form.mouseDown("Command1");
+    EXPECT_EQ(state.RepeatCode, 1);
+    EXPECT_FALSE(panel.timer1.enabled());
+    EXPECT_EQ(panel.timer2.interval(), 500);
+    panel.clock.advance(2000);
+    EXPECT_EQ(panel.window.warnings().size(), 1U);
+}
+
+TEST_F(FailureTest, aRepeatWhoseSendsFailStopsAfterOneWarning) {
+    panel.form.mouseDown("Command1");  // VOL +, every 250 ms
+    panel.clock.advance(260);
+    panel.port.failWrites(true);
+    panel.clock.advance(5000);
+    EXPECT_FALSE(panel.timer1.enabled());
+    EXPECT_EQ(panel.port.frames().size(), 2U);
+    EXPECT_EQ(panel.window.warnings().size(), 1U);
+    panel.form.mouseUp("Command1");
+    EXPECT_EQ(state.RepeatCode, 0);
+}
+
+TEST_F(FailureTest, showsNoSecondBoxWhileOneIsOpen) {
+    panel.port.failWrites(true);
+    int failuresWhileOpen = 0;
+    panel.window.whileWarningOpen = [&] {
+        if (failuresWhileOpen++ > 0) return;
+        panel.form.click("Command18");
+        panel.form.mouseDown("Command2");
+    };
+    panel.form.click("Command17");
+    EXPECT_EQ(panel.window.warnings().size(), 1U);
+    panel.window.whileWarningOpen = nullptr;
+    panel.form.click("Command17");
+    EXPECT_EQ(panel.window.warnings().size(), 2U);
+}
+
+TEST_F(FailureTest, aDeviceThatGoesAwayIsClosedAndReportedAndCanBeReopened) {
+    panel.form.mouseDown("Command15");  // Zoom +, every 50 ms
+    panel.clock.advance(120);
+    panel.port.loseDevice();
+    EXPECT_FALSE(panel.port.PortOpen());
+    EXPECT_FALSE(panel.timer1.enabled());
+    EXPECT_EQ(panel.window.warnings().size(), 1U);
+    panel.clock.advance(1000);
+    EXPECT_EQ(panel.window.warnings().size(), 1U);
+    panel.form.mouseUp("Command15");
+
+    panel.form.click("Command33");
+    panel.form.click("Option1");
+    EXPECT_EQ(panel.port.openPort(), 1);
+    panel.form.click("Command17");
+    EXPECT_EQ(panel.port.frames().back(), "C00\r");
+}
+
+}  // namespace
+}  // namespace qm5::test

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/form1.h"
+#include "support/memory_serial_control.h"
+#include "support/virtual_clock.h"
+#include "ui/control_table.h"
+#include "ui/fonts.h"
+#include "ui/form_window.h"
+#include "ui/widget_platform.h"
+
+namespace qm5::test {
+namespace {
+
+/// The real window on the offscreen platform, with the virtual clock and the in-memory port.
+struct FormWindowTest : ::testing::Test {
+    FormWindowTest() {
+        window.bind(form);
+        form.Form_Load();
+        window.show();
+    }
+
+    QWidget* control(std::string_view name) const { return window.control(name); }
+    int clientHeightPixels() const { return window.height(); }
+
+    VirtualClock clock;
+    VirtualTimer& timer1 = clock.newTimer();
+    VirtualTimer& timer2 = clock.newTimer();
+    VirtualTimer& timer3 = clock.newTimer();
+    VirtualTimer& timer4 = clock.newTimer();
+    MemorySerialControl port{clock};
+    FormWindow window;
+    WidgetPlatform widgets{window};
+    FormPlatform platform{timer1, timer2, timer3, timer4, port, widgets, widgets, widgets};
+    Form1 form{platform};
+};
+
+TEST_F(FormWindowTest, startsWithItsCaptionAtTheNormalHeightWithPowerOnFocused) {
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("DRAV   QM5  CONTROL  Ver.1.10 "));
+    EXPECT_EQ(window.width(), window.pixels(9510));
+    EXPECT_EQ(clientHeightPixels(), window.pixels(4825));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_EQ(window.focusWidget(), control("Command17"));
+}
+
+TEST_F(FormWindowTest, placesEveryControlFromTheTable) {
+    for (const ControlSpec& spec : controlTable()) {
+        if (spec.kind == ControlKind::Timer || spec.kind == ControlKind::SerialControl) continue;
+        QWidget* widget = control(spec.name);
+        ASSERT_NE(widget, nullptr) << spec.name;
+        EXPECT_EQ(widget->objectName().toStdString(), spec.name);
+        if (spec.kind == ControlKind::Line) continue;
+        const TwipRect& g = spec.geometry;
+        EXPECT_EQ(widget->geometry(), QRect(window.pixels(g.left), window.pixels(g.top),
+                                            window.pixels(g.width), window.pixels(g.height)))
+            << spec.name;
+        const QString parent = spec.container.empty() ? QStringLiteral("Form1")
+                                                      : QString::fromUtf8(spec.container.data());
+        EXPECT_TRUE(widget->parentWidget()->objectName().startsWith(parent)) << spec.name;
+        EXPECT_EQ(widget->isHidden(), spec.has(kHiddenAtStart)) << spec.name;
+        if (const auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            EXPECT_EQ(button->text().toStdString(), spec.caption) << spec.name;
+        }
+    }
+}
+
+TEST_F(FormWindowTest, holdButtonRepeatsForAnyMouseButtonUntilReleased) {
+    QWidget* volumeUp = control("Command1");
+    QTest::mousePress(volumeUp, Qt::RightButton);
+    clock.advance(260);
+    QTest::mouseRelease(volumeUp, Qt::RightButton, {}, QPoint(-50, -50));
+    EXPECT_EQ(port.frames(), (std::vector<std::string>{"C09\r", "C09\r"}));
+    EXPECT_EQ(qobject_cast<QLabel*>(control("Label11"))->text(), QString());
+    clock.advance(1000);
+    EXPECT_EQ(port.frames().size(), 2U);
+}
+
+TEST_F(FormWindowTest, spaceClicksAOneShotButtonButNotAHoldButton) {
+    QTest::keyClick(control("Command17"), Qt::Key_Space);
+    EXPECT_EQ(port.frames(), (std::vector<std::string>{"C00\r"}));
+    EXPECT_EQ(qobject_cast<QLabel*>(control("Label11"))->text(), QStringLiteral(" C 0 0 CR "));
+
+    control("Command1")->setFocus();
+    QTest::keyClick(control("Command1"), Qt::Key_Space);
+    QTest::keyClick(control("Command1"), Qt::Key_Return);
+    EXPECT_EQ(port.frames().size(), 1U);
+}
+
+TEST_F(FormWindowTest, ctrlHOpensTheMaintenanceViewWhateverHasTheFocus) {
+    QTest::keyClick(control("Command18"), Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(clientHeightPixels(), window.pixels(6625));
+    EXPECT_TRUE(control("Command34")->isVisible());
+    EXPECT_EQ(qobject_cast<QPushButton*>(control("Command34"))->text(), QStringLiteral("CLOSE"));
+    EXPECT_TRUE(port.frames().empty());
+}
+
+TEST_F(FormWindowTest, showsOnlyTheHeadOfAFloodingReception) {
+    port.receive(std::string(30'000, 'A'));
+    const QString shown = qobject_cast<QLabel*>(control("Label12"))->text();
+    EXPECT_GT(shown.size(), 100);
+    EXPECT_LT(shown.size(), 1000);
+    EXPECT_TRUE(shown.startsWith(QStringLiteral(" A A A")));
+}
+
+}  // namespace
+}  // namespace qm5::test
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    qm5::installFontSubstitutes();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
