@@ -27,9 +27,8 @@ Form1::Form1(FormPlatform& platform)
     platform_.Timer3.setTickHandler([this] { dispatch([this] { portSelector_.Timer3_Timer(); }); });
     platform_.Timer4.setTickHandler([this] { dispatch([this] { exchange_.Timer4_Timer(); }); });
     platform_.MSComm1.setOnComm([this] { dispatch([this] { exchange_.MSComm1_OnComm(); }); });
-    platform_.MSComm1.setOnDeviceLost([this](const SerialError& error) {
-        dispatch([this, &error] { reportFailure(error); });
-    });
+    platform_.MSComm1.setOnDeviceLost(
+        [this](const SerialError& error) { dispatch([this, &error] { reportFailure(error); }); });
 }
 
 void Form1::bindClicks() {

@@ -25,7 +25,7 @@ class SerialError;
 /// widgets can forward every click and every mouse press alike. A serial failure stops the
 /// handler where it happened and is reported in one warning box; the program keeps running.
 class Form1 {
-public:
+  public:
     static constexpr std::string_view kLineSettings = "19200,N,8,1";
 
     explicit Form1(FormPlatform& platform);
@@ -41,7 +41,7 @@ public:
     const WindowState& state() const { return state_; }
     bool ended() const { return ended_; }
 
-private:
+  private:
     void bindClicks();
     /// Sets an option button's Value from code, which raises its Click when it was not selected.
     void selectOption(std::string_view option);

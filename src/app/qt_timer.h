@@ -9,7 +9,7 @@ namespace qm5 {
 
 /// A Timer on a precise QTimer.
 class QtTimer final : public Timer {
-public:
+  public:
     QtTimer();
 
     int interval() const override { return timer_.interval(); }
@@ -17,7 +17,7 @@ public:
     bool enabled() const override { return enabled_; }
     void setEnabled(bool on) override;
 
-private:
+  private:
     void onTimeout();
 
     QTimer timer_;

@@ -9,7 +9,7 @@ namespace qm5 {
 
 /// The window's heights (normal, data, maintenance view), the view toggle and the end.
 class Views {
-public:
+  public:
     static constexpr float kNormalHeight = 5200;
     static constexpr float kDataHeight = 6645;
     static constexpr float kMaintenanceHeight = 7000;
@@ -30,7 +30,7 @@ public:
     /// "END".
     void Command16_Click();
 
-private:
+  private:
     FormPlatform& platform_;
 };
 

@@ -10,7 +10,7 @@ class SerialControl;
 
 /// The controls that the handlers change at run time, addressed by control name.
 class Controls {
-public:
+  public:
     virtual ~Controls() = default;
 
     virtual void setCaption(std::string_view control, std::string_view text) = 0;
@@ -23,7 +23,7 @@ public:
 /// The window's placement in twips. Width and Height are the outer size with the design frame
 /// (45 twips left, right and bottom, 330 at the top), whatever the window manager draws.
 class Window {
-public:
+  public:
     virtual ~Window() = default;
 
     virtual float width() const = 0;
@@ -39,7 +39,7 @@ public:
 
 /// A modal warning: exclamation icon, one OK button, the application's title as caption.
 class MessageBox {
-public:
+  public:
     virtual ~MessageBox() = default;
     /// Returns when the operator has closed the box.
     virtual void warning(std::string_view text) = 0;

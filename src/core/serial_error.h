@@ -8,7 +8,7 @@ namespace qm5 {
 
 /// A failed operation of the serial control; what() is the operator-facing description.
 class SerialError : public std::runtime_error {
-public:
+  public:
     explicit SerialError(const std::string& description) : std::runtime_error(description) {}
 };
 

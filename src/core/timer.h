@@ -18,7 +18,7 @@ namespace qm5 {
 /// - Setting the interval of a running timer restarts its count with the new interval.
 /// - An interval of zero or less never ticks.
 class Timer {
-public:
+  public:
     virtual ~Timer() = default;
 
     virtual int interval() const = 0;
@@ -28,12 +28,12 @@ public:
 
     void setTickHandler(std::function<void()> handler) { tick_ = std::move(handler); }
 
-protected:
+  protected:
     void fireTick() {
         if (tick_) tick_();
     }
 
-private:
+  private:
     std::function<void()> tick_;
 };
 

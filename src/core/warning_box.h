@@ -10,13 +10,13 @@ class MessageBox;
 /// Shows warnings one at a time: a failure reported while a box is open is dropped, so a stream
 /// of failures (a held button on a dead line) cannot bury the operator in boxes.
 class WarningBox {
-public:
+  public:
     explicit WarningBox(MessageBox& box) : box_(box) {}
 
     void show(std::string_view text);
     bool isOpen() const { return open_; }
 
-private:
+  private:
     MessageBox& box_;
     bool open_ = false;
 };

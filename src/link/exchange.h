@@ -12,7 +12,7 @@ namespace qm5 {
 /// The one path of all traffic: every frame leaves through Hyouji, every reception is shown and
 /// decoded by it, and two timers finish each exchange.
 class Exchange {
-public:
+  public:
     static constexpr std::uint8_t kSendMode = 1;
     static constexpr std::uint8_t kReceiveMode = 2;
 
@@ -37,7 +37,7 @@ public:
     /// Monitor clearing.
     void Timer4_Timer();
 
-private:
+  private:
     FormPlatform& platform_;
     WindowState& state_;
 };

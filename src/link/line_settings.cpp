@@ -43,12 +43,28 @@ LineSettings parseLineSettings(std::string_view text) {
 
     if (fields[1].size() != 1) return fail();
     switch (fields[1][0]) {
-        case 'N': case 'n': settings.parity = Parity::None; break;
-        case 'E': case 'e': settings.parity = Parity::Even; break;
-        case 'O': case 'o': settings.parity = Parity::Odd; break;
-        case 'M': case 'm': settings.parity = Parity::Mark; break;
-        case 'S': case 's': settings.parity = Parity::Space; break;
-        default: return fail();
+        case 'N':
+        case 'n':
+            settings.parity = Parity::None;
+            break;
+        case 'E':
+        case 'e':
+            settings.parity = Parity::Even;
+            break;
+        case 'O':
+        case 'o':
+            settings.parity = Parity::Odd;
+            break;
+        case 'M':
+        case 'm':
+            settings.parity = Parity::Mark;
+            break;
+        case 'S':
+        case 's':
+            settings.parity = Parity::Space;
+            break;
+        default:
+            return fail();
     }
 
     if (!parseInt(fields[2], settings.dataBits) || settings.dataBits < 5 || settings.dataBits > 8) {

@@ -19,6 +19,8 @@ std::string devicePathFor(int port) {
 #endif
 }
 
-std::string portLabel(int port) { return "COM" + std::to_string(port); }
+std::string portLabel(int port) {
+    return "COM" + std::to_string(port);
+}
 
 }  // namespace qm5

@@ -8,7 +8,7 @@ namespace qm5 {
 
 /// "COM" and the port selector Frame8 with COM1 and COM2.
 class PortSelector {
-public:
+  public:
     static constexpr int kAutoHideMs = 5000;
 
     PortSelector(FormPlatform& platform, WarningBox& warnings)
@@ -19,7 +19,7 @@ public:
     void Option1_Click() { switchTo(1); }
     void Option2_Click() { switchTo(2); }
 
-private:
+  private:
     /// Closes the port, renumbers it and opens the chosen one. A failure is reported and leaves
     /// the port closed, numbered for the other port, with the selector still shown.
     void switchTo(int port);

@@ -11,20 +11,28 @@ namespace {
 
 QSerialPort::Parity toQt(Parity parity) {
     switch (parity) {
-        case Parity::Even: return QSerialPort::EvenParity;
-        case Parity::Odd: return QSerialPort::OddParity;
-        case Parity::Mark: return QSerialPort::MarkParity;
-        case Parity::Space: return QSerialPort::SpaceParity;
-        case Parity::None: break;
+        case Parity::Even:
+            return QSerialPort::EvenParity;
+        case Parity::Odd:
+            return QSerialPort::OddParity;
+        case Parity::Mark:
+            return QSerialPort::MarkParity;
+        case Parity::Space:
+            return QSerialPort::SpaceParity;
+        case Parity::None:
+            break;
     }
     return QSerialPort::NoParity;
 }
 
 QSerialPort::StopBits toQt(StopBits stopBits) {
     switch (stopBits) {
-        case StopBits::OneAndHalf: return QSerialPort::OneAndHalfStop;
-        case StopBits::Two: return QSerialPort::TwoStop;
-        case StopBits::One: break;
+        case StopBits::OneAndHalf:
+            return QSerialPort::OneAndHalfStop;
+        case StopBits::Two:
+            return QSerialPort::TwoStop;
+        case StopBits::One:
+            break;
     }
     return QSerialPort::OneStop;
 }
@@ -34,7 +42,8 @@ constexpr const char* kGone = ": the device has gone away (unplugged, or closed 
 }  // namespace
 
 QtSerialControl::QtSerialControl() {
-    QObject::connect(&port_, &QSerialPort::readyRead, &port_, [this] { raiseCommEvent(kComEvReceive); });
+    QObject::connect(&port_, &QSerialPort::readyRead, &port_,
+                     [this] { raiseCommEvent(kComEvReceive); });
     QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
                      [this](QSerialPort::SerialPortError error) { onError(error); });
 }
@@ -54,7 +63,9 @@ void QtSerialControl::openDevice(int port, const LineSettings& settings) {
     port_.clear(QSerialPort::Input);
 }
 
-void QtSerialControl::closeDevice() { port_.close(); }
+void QtSerialControl::closeDevice() {
+    port_.close();
+}
 
 void QtSerialControl::applySettings(const LineSettings& settings) {
     const bool applied = port_.setBaudRate(settings.baudRate) &&
@@ -83,7 +94,9 @@ void QtSerialControl::writeDevice(std::string_view chars) {
     throw SerialError(deviceName() + (gone ? kGone : ": the frame could not be sent."));
 }
 
-std::string QtSerialControl::readDevice() { return port_.readAll().toStdString(); }
+std::string QtSerialControl::readDevice() {
+    return port_.readAll().toStdString();
+}
 
 void QtSerialControl::onError(QSerialPort::SerialPortError error) {
     // A failed write is reported by writeDevice itself.

@@ -9,10 +9,10 @@ namespace qm5 {
 
 /// The serial control on a QSerialPort. Opens the device by path with exclusive access.
 class QtSerialControl final : public SerialControl {
-public:
+  public:
     QtSerialControl();
 
-protected:
+  protected:
     bool deviceOpen() const override { return port_.isOpen(); }
     void openDevice(int port, const LineSettings& settings) override;
     void closeDevice() override;
@@ -20,7 +20,7 @@ protected:
     void writeDevice(std::string_view chars) override;
     std::string readDevice() override;
 
-private:
+  private:
     void onError(QSerialPort::SerialPortError error);
     std::string describeOpenFailure(const std::string& path) const;
 

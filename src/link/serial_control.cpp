@@ -36,7 +36,9 @@ void SerialControl::Output(std::string_view chars) {
     writeDevice(chars);
 }
 
-std::string SerialControl::Input() { return deviceOpen() ? readDevice() : std::string(); }
+std::string SerialControl::Input() {
+    return deviceOpen() ? readDevice() : std::string();
+}
 
 void SerialControl::raiseCommEvent(std::int16_t event) {
     commEvent_ = event;

@@ -15,7 +15,7 @@ namespace qm5 {
 /// (port number only while closed, writes only while open, the receive event); a subclass drives
 /// the device. Every failure is thrown as SerialError with an operator-facing description.
 class SerialControl {
-public:
+  public:
     /// CommEvent value of a reception.
     static constexpr std::int16_t kComEvReceive = 2;
 
@@ -44,7 +44,7 @@ public:
         onDeviceLost_ = std::move(handler);
     }
 
-protected:
+  protected:
     virtual bool deviceOpen() const = 0;
     virtual void openDevice(int port, const LineSettings& settings) = 0;
     virtual void closeDevice() = 0;
@@ -59,7 +59,7 @@ protected:
     /// "COM1 (/dev/ttyS0)": how descriptions name the device.
     std::string deviceName() const;
 
-private:
+  private:
     std::int16_t commPort_ = 1;
     std::string settingsText_ = "9600,N,8,1";
     LineSettings settings_;

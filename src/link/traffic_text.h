@@ -12,7 +12,7 @@ namespace qm5 {
 /// character. Bounded to the 32767 characters the monitor counts: once full, the head is kept
 /// and further characters are dropped until it is cleared.
 class TrafficText {
-public:
+  public:
     static constexpr std::size_t kMaxLength = 32767;
 
     TrafficText() = default;
@@ -27,7 +27,7 @@ public:
     const std::string& monitor() const { return monitor_; }
     bool empty() const { return chars_.empty(); }
 
-private:
+  private:
     std::string chars_;
     std::string monitor_ = " ";
 };

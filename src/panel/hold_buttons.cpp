@@ -51,7 +51,9 @@ constexpr std::array kArrowTimings{
 
 }  // namespace
 
-std::span<const HoldButton> holdButtons() { return kButtons; }
+std::span<const HoldButton> holdButtons() {
+    return kButtons;
+}
 
 std::optional<std::string_view> tickCode(std::uint8_t repeatCode) {
     const auto row = std::ranges::find(kButtons, repeatCode, &HoldButton::repeatCode);
@@ -79,8 +81,8 @@ void HoldButtons::pressWithFixedTiming(const HoldButton& button, const HoldTimin
 void HoldButtons::pressArrow(const HoldButton& button) {
     // Before the send, so that the first frame's timeout already runs at the arrow's pace; the
     // repeat keeps whatever interval Timer1 was last given.
-    const auto timing = std::ranges::find(kArrowTimings, state_.AdjustMode,
-                                          &ArrowTiming::adjustMode);
+    const auto timing =
+        std::ranges::find(kArrowTimings, state_.AdjustMode, &ArrowTiming::adjustMode);
     if (timing != kArrowTimings.end()) {
         platform_.Timer2.setInterval(timing->timer2);
         platform_.Timer4.setInterval(timing->timer4);

@@ -38,7 +38,7 @@ std::optional<std::string_view> tickCode(std::uint8_t repeatCode);
 
 /// Press, repeat tick and release of the hold buttons and the arrow pad.
 class HoldButtons {
-public:
+  public:
     static constexpr int kRepeatAtStartMs = 200;
     static constexpr int kFastestArrowRepeatMs = 5;
     static constexpr std::uint8_t kFastestArrowMode = 3;
@@ -50,7 +50,7 @@ public:
     void mouseUp(const HoldButton& button);
     void Timer1_Timer();
 
-private:
+  private:
     void pressWithFixedTiming(const HoldButton& button, const HoldTiming& timing);
     void pressArrow(const HoldButton& button);
 

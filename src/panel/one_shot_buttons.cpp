@@ -66,7 +66,9 @@ const std::array kButtons{
 
 }  // namespace
 
-std::span<const OneShotButton> oneShotButtons() { return kButtons; }
+std::span<const OneShotButton> oneShotButtons() {
+    return kButtons;
+}
 
 void OneShotButtons::click(const OneShotButton& button) {
     exchange_.send(button.code);

@@ -30,13 +30,13 @@ std::span<const OneShotButton> oneShotButtons();
 
 /// Runs the click of a one-shot button.
 class OneShotButtons {
-public:
+  public:
     OneShotButtons(FormPlatform& platform, WindowState& state, Exchange& exchange)
         : platform_(platform), state_(state), exchange_(exchange) {}
 
     void click(const OneShotButton& button);
 
-private:
+  private:
     FormPlatform& platform_;
     WindowState& state_;
     Exchange& exchange_;

@@ -28,11 +28,19 @@ constexpr Colour kOrange = rgb(0xFFC080);
 constexpr Colour kLavender = rgb(0xC0C0FF);
 constexpr Colour kWhite = rgb(0xFFFFFF);
 
-constexpr FormSpec kForm{
-    "DRAV   QM5  CONTROL  Ver.1.10 ", 9510, 6615, 45, 330, 0xC0C0C0, 0x000000, kWindowFont, 2,
-    0x8080FF};
+constexpr FormSpec kForm{"DRAV   QM5  CONTROL  Ver.1.10 ",
+                         9510,
+                         6615,
+                         45,
+                         330,
+                         0xC0C0C0,
+                         0x000000,
+                         kWindowFont,
+                         2,
+                         0x8080FF};
 
 // name, kind, container, caption, {left, top, width, height}, back, fore, font, tab, flags
+// clang-format off
 const std::array kControls{
     // Top band
     ControlSpec{"Frame1", Frame, "", "", {120, 0, 1695, 975}, kInactiveCaptionText, rgb(0x808080), kWindowFont, 0},
@@ -158,12 +166,17 @@ const std::array kControls{
     ControlSpec{"Timer4", Timer},
     ControlSpec{"MSComm1", SerialControl},
 };
+// clang-format on
 
 }  // namespace
 
-const FormSpec& formSpec() { return kForm; }
+const FormSpec& formSpec() {
+    return kForm;
+}
 
-std::span<const ControlSpec> controlTable() { return kControls; }
+std::span<const ControlSpec> controlTable() {
+    return kControls;
+}
 
 const ControlSpec* findControl(std::string_view name) {
     const auto found = std::ranges::find(kControls, name, &ControlSpec::name);

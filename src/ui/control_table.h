@@ -17,8 +17,12 @@ struct Colour {
 
     friend bool operator==(const Colour&, const Colour&) = default;
 };
-constexpr Colour rgb(std::uint32_t value) { return {false, value}; }
-constexpr Colour systemColour(std::uint32_t index) { return {true, index}; }
+constexpr Colour rgb(std::uint32_t value) {
+    return {false, value};
+}
+constexpr Colour systemColour(std::uint32_t index) {
+    return {true, index};
+}
 inline constexpr Colour kButtonFace = systemColour(15);
 inline constexpr Colour kButtonText = systemColour(18);
 inline constexpr Colour kInactiveCaptionText = systemColour(19);

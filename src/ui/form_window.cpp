@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "ui/caption_button.h"
 #include "ui/control_table.h"
 #include "ui/fonts.h"
 
@@ -44,15 +45,17 @@ std::int16_t keyCodeOf(const QKeyEvent* event) {
 
 std::int16_t shiftOf(const QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers();
-    return static_cast<std::int16_t>((modifiers.testFlag(Qt::ShiftModifier) ? Views::kShiftMask : 0) |
-                                     (modifiers.testFlag(Qt::ControlModifier) ? Views::kCtrlMask : 0) |
-                                     (modifiers.testFlag(Qt::AltModifier) ? Views::kAltMask : 0));
+    return static_cast<std::int16_t>(
+        (modifiers.testFlag(Qt::ShiftModifier) ? Views::kShiftMask : 0) |
+        (modifiers.testFlag(Qt::ControlModifier) ? Views::kCtrlMask : 0) |
+        (modifiers.testFlag(Qt::AltModifier) ? Views::kAltMask : 0));
 }
 
 }  // namespace
 
 FormWindow::FormWindow() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) dpi_ = screen->logicalDotsPerInchY();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        dpi_ = screen->logicalDotsPerInchY();
     const FormSpec& form = formSpec();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(form.caption.data(), static_cast<int>(form.caption.size())));
@@ -66,21 +69,24 @@ FormWindow::FormWindow() {
     for (const ControlSpec& spec : controlTable()) {
         QWidget* parent = spec.container.empty() ? this : control(spec.container);
         if (QWidget* widget = create(spec, parent)) {
-            widget->setObjectName(QString::fromUtf8(spec.name.data(), static_cast<int>(spec.name.size())));
+            widget->setObjectName(
+                QString::fromUtf8(spec.name.data(), static_cast<int>(spec.name.size())));
             if (spec.has(kHiddenAtStart)) widget->hide();
             controls_.insert(widget->objectName(), widget);
         }
     }
     // Labels and lines lie beneath the buttons and frames of their container.
     for (const ControlSpec& spec : controlTable()) {
-        if (spec.kind == ControlKind::Label || spec.kind == ControlKind::Line) control(spec.name)->lower();
+        if (spec.kind == ControlKind::Label || spec.kind == ControlKind::Line)
+            control(spec.name)->lower();
     }
     orderTabs();
     control("Command17")->setFocus();
 }
 
 QWidget* FormWindow::create(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = QString::fromUtf8(spec.caption.data(), static_cast<int>(spec.caption.size()));
+    const QString caption =
+        QString::fromUtf8(spec.caption.data(), static_cast<int>(spec.caption.size()));
     const TwipRect& g = spec.geometry;
     QWidget* widget = nullptr;
     switch (spec.kind) {
@@ -106,7 +112,7 @@ QWidget* FormWindow::create(const ControlSpec& spec, QWidget* parent) {
             break;
         }
         case ControlKind::Button: {
-            auto* button = new QPushButton(caption, parent);
+            auto* button = new CaptionButton(caption, parent);
             button->setAutoDefault(false);
             if (!spec.has(kStandardStyle)) paintColours(button, spec, QPalette::Button);
             widget = button;
@@ -146,7 +152,8 @@ QWidget* FormWindow::create(const ControlSpec& spec, QWidget* parent) {
 void FormWindow::orderTabs() {
     std::vector<const ControlSpec*> focusable;
     for (const ControlSpec& spec : controlTable()) {
-        if (spec.kind == ControlKind::Button || spec.kind == ControlKind::Option) focusable.push_back(&spec);
+        if (spec.kind == ControlKind::Button || spec.kind == ControlKind::Option)
+            focusable.push_back(&spec);
     }
     std::ranges::sort(focusable, {}, &ControlSpec::tabIndex);
     for (std::size_t i = 1; i < focusable.size(); ++i) {
@@ -170,7 +177,9 @@ QWidget* FormWindow::control(std::string_view name) const {
     return controls_.value(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
 }
 
-int FormWindow::pixels(double twips) const { return qRound(twips * dpi_ / 1440.0); }
+int FormWindow::pixels(double twips) const {
+    return qRound(twips * dpi_ / 1440.0);
+}
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     if (form_ == nullptr) return false;
@@ -178,15 +187,27 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             // Any mouse button; a quick second press is a press too, not only a double click.
-            if (watched != this) form_->mouseDown(watched->objectName().toStdString());
+            if (watched != this) {
+                pressed_ = watched->objectName().toStdString();
+                form_->mouseDown(pressed_);
+            }
             break;
         case QEvent::MouseButtonRelease:
-            if (watched != this) form_->mouseUp(watched->objectName().toStdString());
+            if (watched != this) {
+                pressed_.clear();
+                form_->mouseUp(watched->objectName().toStdString());
+            }
+            break;
+        case QEvent::WindowBlocked:
+            // A warning box now takes the mouse: the button held down would never see its
+            // release, so let it go here.
+            if (watched == this && !pressed_.empty()) form_->mouseUp(std::exchange(pressed_, {}));
             break;
         case QEvent::KeyPress:
             // Key preview: seen before the focused control, which still gets the key. A key that
             // control ignores comes up to the window again; count it once.
-            if (watched == QApplication::focusWidget() || (watched == this && QApplication::focusWidget() == nullptr)) {
+            if (watched == QApplication::focusWidget() ||
+                (watched == this && QApplication::focusWidget() == nullptr)) {
                 const auto* key = static_cast<QKeyEvent*>(event);
                 form_->Form_KeyDown(keyCodeOf(key), shiftOf(key));
             }

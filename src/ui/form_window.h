@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QWidget>
 
+#include <string>
 #include <string_view>
 
 namespace qm5 {
@@ -14,7 +15,7 @@ struct ControlSpec;
 /// Form1's window as Qt widgets, built from the control table, forwarding clicks, mouse presses
 /// and keys to Form1.
 class FormWindow final : public QWidget {
-public:
+  public:
     FormWindow();
 
     /// Starts forwarding the widgets' events to `form`.
@@ -25,16 +26,18 @@ public:
     int pixels(double twips) const;
     double twipsPerPixel() const { return 1440.0 / dpi_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QWidget* create(const ControlSpec& spec, QWidget* parent);
     void orderTabs();
 
     QHash<QString, QWidget*> controls_;
     double dpi_ = 96.0;
     Form1* form_ = nullptr;
+    /// The button under a mouse button that is still down.
+    std::string pressed_;
 };
 
 }  // namespace qm5

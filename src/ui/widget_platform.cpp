@@ -25,7 +25,9 @@ QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-const FormSpec& form() { return formSpec(); }
+const FormSpec& form() {
+    return formSpec();
+}
 
 }  // namespace
 

@@ -10,7 +10,7 @@ class FormWindow;
 /// The controls, the window and the warning box of Form1 on Qt widgets. The window's Height is
 /// its client height plus the design frame, whatever the window manager draws around it.
 class WidgetPlatform final : public Controls, public Window, public MessageBox {
-public:
+  public:
     static constexpr const char* kApplicationTitle = "QM5 Control";
 
     explicit WidgetPlatform(FormWindow& window);
@@ -31,7 +31,7 @@ public:
 
     void warning(std::string_view text) override;
 
-private:
+  private:
     void place();
 
     FormWindow& window_;

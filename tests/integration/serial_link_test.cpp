@@ -84,7 +84,8 @@ TEST_F(SerialLinkTest, aMissingCom2IsReportedAndTheProgramGoesOn) {
     ::setenv("QM5_COM2", "/dev/qm5-no-such-device", 1);
     form.click("Option2");
     ASSERT_EQ(window.warnings().size(), 1U);
-    EXPECT_NE(window.warnings()[0].find("(/dev/qm5-no-such-device): no such device"), std::string::npos)
+    EXPECT_NE(window.warnings()[0].find("(/dev/qm5-no-such-device): no such device"),
+              std::string::npos)
         << window.warnings()[0];
     EXPECT_FALSE(port.PortOpen());
     form.click("Option1");

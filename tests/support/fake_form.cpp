@@ -34,7 +34,9 @@ void FakeForm::setVisible(std::string_view control, bool visible) {
     visible_[known(control)] = visible;
 }
 
-bool FakeForm::value(std::string_view option) const { return values_.at(known(option)); }
+bool FakeForm::value(std::string_view option) const {
+    return values_.at(known(option));
+}
 
 void FakeForm::setValue(std::string_view option, bool selected) {
     // The two options of the port selector form one group.
@@ -53,6 +55,8 @@ std::string FakeForm::caption(std::string_view control) const {
     return captions_.at(known(control));
 }
 
-bool FakeForm::visible(std::string_view control) const { return visible_.at(known(control)); }
+bool FakeForm::visible(std::string_view control) const {
+    return visible_.at(known(control));
+}
 
 }  // namespace qm5::test

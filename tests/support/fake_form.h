@@ -13,7 +13,7 @@ namespace qm5::test {
 /// The window and its controls as plain values. Controls start as the layout has them; naming a
 /// control the layout does not have fails the test.
 class FakeForm final : public Controls, public Window, public MessageBox {
-public:
+  public:
     FakeForm();
 
     void setCaption(std::string_view control, std::string_view text) override;
@@ -46,7 +46,7 @@ public:
     /// Runs while a warning box is open, as the event loop goes on under a modal box.
     std::function<void()> whileWarningOpen;
 
-private:
+  private:
     static std::string known(std::string_view control);
 
     std::map<std::string, std::string, std::less<>> captions_;

@@ -40,6 +40,8 @@ void MemorySerialControl::writeDevice(std::string_view chars) {
     writes_.push_back({clock_.now(), std::string(chars)});
 }
 
-std::string MemorySerialControl::readDevice() { return std::exchange(unread_, {}); }
+std::string MemorySerialControl::readDevice() {
+    return std::exchange(unread_, {});
+}
 
 }  // namespace qm5::test

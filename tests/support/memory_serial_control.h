@@ -15,7 +15,7 @@ class VirtualClock;
 /// A serial control without a device: records what is written and opened, and lets a test
 /// deliver receptions and failures.
 class MemorySerialControl final : public SerialControl {
-public:
+  public:
     struct Write {
         std::int64_t at;
         std::string chars;
@@ -41,7 +41,7 @@ public:
     const LineSettings& openedWith() const { return openedWith_; }
     int openPort() const { return open_ ? openPort_ : 0; }
 
-protected:
+  protected:
     bool deviceOpen() const override { return open_; }
     void openDevice(int port, const LineSettings& settings) override;
     void closeDevice() override;
@@ -49,7 +49,7 @@ protected:
     void writeDevice(std::string_view chars) override;
     std::string readDevice() override;
 
-private:
+  private:
     static void mark(std::set<int>& ports, int port, bool on) {
         if (on) {
             ports.insert(port);

@@ -28,7 +28,9 @@ PtyPair::PtyPair() {
     slave_ = -1;
 }
 
-PtyPair::~PtyPair() { hangUp(); }
+PtyPair::~PtyPair() {
+    hangUp();
+}
 
 void PtyPair::write(const std::string& chars) {
     if (::write(master_, chars.data(), chars.size()) != static_cast<ssize_t>(chars.size())) {

@@ -10,7 +10,7 @@ namespace qm5::test {
 /// A raw pseudo-terminal pair: the program opens the device at path(); the test plays the far
 /// end on the master side.
 class PtyPair {
-public:
+  public:
     PtyPair();
     ~PtyPair();
     PtyPair(const PtyPair&) = delete;
@@ -27,7 +27,7 @@ public:
     /// The far end goes away, as an unplugged adapter does.
     void hangUp();
 
-private:
+  private:
     int master_ = -1;
     int slave_ = -1;  // only until set up
     std::string path_;

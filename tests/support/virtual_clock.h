@@ -12,7 +12,7 @@ class VirtualClock;
 
 /// A Timer on the virtual clock, with the same rules as the real one.
 class VirtualTimer final : public Timer {
-public:
+  public:
     explicit VirtualTimer(VirtualClock& clock) : clock_(clock) {}
 
     int interval() const override { return interval_; }
@@ -20,7 +20,7 @@ public:
     bool enabled() const override { return enabled_; }
     void setEnabled(bool on) override;
 
-private:
+  private:
     friend class VirtualClock;
     void arm();
     bool armed() const { return enabled_ && interval_ > 0; }
@@ -36,14 +36,14 @@ private:
 /// Time in milliseconds that moves only when a test says so, firing the timers that fall due in
 /// the order they fall due (armed first, first when due together).
 class VirtualClock {
-public:
+  public:
     VirtualTimer& newTimer() { return timers_.emplace_back(*this); }
 
     std::int64_t now() const { return now_; }
     void advance(std::int64_t milliseconds) { advanceTo(now_ + milliseconds); }
     void advanceTo(std::int64_t time);
 
-private:
+  private:
     friend class VirtualTimer;
     VirtualTimer* nextDue(std::int64_t limit);
 

@@ -19,7 +19,8 @@ TEST_F(FailureTest, aFailedSendStopsItsHandlerAndIsReportedOnce) {
     EXPECT_EQ(state.ReplyPending, 0);
     EXPECT_FALSE(panel.timer2.enabled());
     EXPECT_FALSE(panel.timer4.enabled());
-    EXPECT_EQ(panel.window.warnings(), (std::vector<std::string>{"COM1 (/dev/ttyS0): write failed"}));
+    EXPECT_EQ(panel.window.warnings(),
+              (std::vector<std::string>{"COM1 (/dev/ttyS0): write failed"}));
     EXPECT_FALSE(panel.form.ended());
 }
 

@@ -28,7 +28,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Rendering{" ", "   "}, Rendering{"a{", " a ? "}, Rendering{"z", " z "},
                       Rendering{"|}~\x7f", " ? ? ? ? "},
                       Rendering{std::string("\0\t\x1b", 3), " ? ? ? "},
-                      Rendering{"\x80\xff\xe3", " ? ? ? "}, Rendering{"0\x06" "0", " 0 ACK 0 "},
+                      Rendering{"\x80\xff\xe3", " ? ? ? "},
+                      Rendering{"0\x06"
+                                "0",
+                                " 0 ACK 0 "},
                       Rendering{"\r\n", " CR LF  "}));
 
 TEST(TrafficTextTest, growsItsMonitorTextPieceByPieceAsIfRenderedWhole) {

@@ -80,6 +80,17 @@ TEST_F(FormWindowTest, holdButtonRepeatsForAnyMouseButtonUntilReleased) {
     EXPECT_EQ(port.frames().size(), 2U);
 }
 
+TEST_F(FormWindowTest, aWarningBoxOverAHeldButtonReleasesIt) {
+    QTest::mousePress(control("Command15"), Qt::LeftButton);  // Zoom +
+    EXPECT_EQ(timer2.interval(), 25);
+    QEvent blocked(QEvent::WindowBlocked);
+    QCoreApplication::sendEvent(&window, &blocked);
+    EXPECT_FALSE(timer1.enabled());
+    EXPECT_EQ(timer2.interval(), 500);
+    EXPECT_EQ(timer4.interval(), 1000);
+    EXPECT_EQ(form.state().RepeatCode, 0);
+}
+
 TEST_F(FormWindowTest, spaceClicksAOneShotButtonButNotAHoldButton) {
     QTest::keyClick(control("Command17"), Qt::Key_Space);
     EXPECT_EQ(port.frames(), (std::vector<std::string>{"C00\r"}));
