@@ -8,10 +8,10 @@ namespace qm5 {
 /// A push button whose caption wraps onto further lines when it is wider than the button
 /// ("DISPLAY CLEAR" on a button two lines high), as the layout was drawn.
 class CaptionButton final : public QPushButton {
-public:
+  public:
     using QPushButton::QPushButton;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
