@@ -10,7 +10,7 @@
 #include "app/form1.h"
 #include "link/qt_serial_control.h"
 #include "support/fake_form.h"
-#include "support/pty_pair.h"
+#include "pty/pty_pair.h"
 #include "support/virtual_clock.h"
 
 namespace qm5::test {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "support/pty_pair.h"
+#include "pty/pty_pair.h"
 
 #include <poll.h>
 #include <pty.h>
@@ -8,7 +8,7 @@
 
 #include <stdexcept>
 
-namespace qm5::test {
+namespace qm5 {
 
 PtyPair::PtyPair() {
     char name[256] = {};
@@ -66,4 +66,4 @@ void PtyPair::hangUp() {
     master_ = -1;
 }
 
-}  // namespace qm5::test
+}  // namespace qm5

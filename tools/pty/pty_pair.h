@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace qm5::test {
+namespace qm5 {
 
 /// A raw pseudo-terminal pair: the program opens the device at path(); the test plays the far
 /// end on the master side.
@@ -17,6 +17,8 @@ class PtyPair {
     PtyPair& operator=(const PtyPair&) = delete;
 
     const std::string& path() const { return path_; }
+    /// The far end's descriptor, for a reader of its own.
+    int farEnd() const { return master_; }
     void write(const std::string& chars);
     /// What has arrived at the far end within `timeoutMs`, once `count` bytes are there.
     std::string read(std::size_t count, int timeoutMs = 2000);
@@ -33,4 +35,4 @@ class PtyPair {
     std::string path_;
 };
 
-}  // namespace qm5::test
+}  // namespace qm5

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "support/panel_harness.h"
+
+namespace qm5::test {
+namespace {
+
+struct ArrowTiming {
+    const char* setting;  // what the operator did last before the arrow
+    std::function<void(PanelHarness&)> act;
+    int period;
+    int timer2;
+    int timer4;
+};
+
+void PrintTo(const ArrowTiming& row, std::ostream* os) { *os << row.setting; }
+
+class ArrowTimingTest : public ::testing::TestWithParam<ArrowTiming> {};
+
+TEST_P(ArrowTimingTest, repeatsAtTheIntervalTheLastSettingLeft) {
+    const ArrowTiming& row = GetParam();
+    for (const char* arrow : {"Command5", "Command7", "Command9", "Command8"}) {
+        PanelHarness panel;
+        row.act(panel);
+        panel.clock.advance(5000);
+        const std::size_t before = panel.port.frames().size();
+
+        panel.form.mouseDown(arrow);
+        EXPECT_EQ(panel.timer2.interval(), row.timer2) << arrow;
+        EXPECT_EQ(panel.timer4.interval(), row.timer4) << arrow;
+        EXPECT_EQ(panel.timer1.interval(), row.period) << arrow;
+        panel.clock.advance(4 * row.period);
+        panel.form.mouseUp(arrow);
+
+        const auto& writes = panel.port.writes();
+        ASSERT_EQ(writes.size() - before, 5U) << arrow;
+        EXPECT_EQ(writes.back().at - writes[before].at, 4 * row.period) << arrow;
+    }
+}
+
+void click(PanelHarness& panel, const char* control) { panel.form.click(control); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, ArrowTimingTest,
+    ::testing::Values(
+        ArrowTiming{"nothing", [](PanelHarness&) {}, 200, 500, 1000},
+        ArrowTiming{"A-IMAGE", [](PanelHarness& p) { click(p, "Command13"); }, 200, 150, 190},
+        ArrowTiming{"MENU ON", [](PanelHarness& p) { click(p, "Command23"); }, 200, 150, 190},
+        ArrowTiming{"ZOOM", [](PanelHarness& p) { click(p, "Command10"); }, 50, 50, 75},
+        ArrowTiming{"Lens shift", [](PanelHarness& p) { click(p, "Command41"); }, 50, 50, 75},
+        ArrowTiming{"FOCUS", [](PanelHarness& p) { click(p, "Command11"); }, 100, 50, 75},
+        ArrowTiming{"D.Zoom +", [](PanelHarness& p) { p.hold("Command48", 10); }, 5, 5, 5},
+        ArrowTiming{"D.Zoom -", [](PanelHarness& p) { p.hold("Command49", 10); }, 5, 5, 5},
+        ArrowTiming{"ZOOM then VOL +",
+                    [](PanelHarness& p) {
+                        click(p, "Command10");
+                        p.hold("Command1", 10);
+                    },
+                    250, 50, 75},
+        ArrowTiming{"SELECT", [](PanelHarness& p) { p.hold("Command6", 10); }, 500, 500, 1000},
+        ArrowTiming{"FOCUS then SELECT",
+                    [](PanelHarness& p) {
+                        click(p, "Command11");
+                        p.hold("Command6", 10);
+                    },
+                    500, 50, 75},
+        ArrowTiming{"MENU ON then OFF",
+                    [](PanelHarness& p) {
+                        click(p, "Command23");
+                        click(p, "Command24");
+                    },
+                    200, 150, 190}));
+
+TEST(SelectTimingTest, isFixedInEveryMode) {
+    PanelHarness panel;
+    panel.hold("Command48", 10);  // mode 3, 5 ms
+    panel.form.mouseDown("Command6");
+    EXPECT_EQ(panel.timer1.interval(), 500);
+    EXPECT_EQ(panel.timer2.interval(), 200);
+    EXPECT_EQ(panel.timer4.interval(), 245);
+}
+
+TEST(ArrowFailureTest, keepsTheIntervalsItSetBeforeTheFailedSend) {
+    PanelHarness panel;
+    panel.form.click("Command10");  // ZOOM: mode 2
+    panel.port.failWrites(true);
+    panel.form.mouseDown("Command5");
+    EXPECT_EQ(panel.timer2.interval(), 50);
+    EXPECT_EQ(panel.timer4.interval(), 75);
+    EXPECT_EQ(panel.form.state().RepeatCode, 3);
+    EXPECT_FALSE(panel.timer1.enabled());
+}
+
+}  // namespace
+}  // namespace qm5::test

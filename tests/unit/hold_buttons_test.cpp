@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include "support/panel_harness.h"
+
+namespace qm5::test {
+namespace {
+
+struct Hold {
+    const char* control;
+    const char* frame;
+    int repeatCode;
+    int timer1;
+    int timer2;
+    int timer4;
+};
+
+class HoldButtonTest : public ::testing::TestWithParam<Hold> {};
+
+TEST_P(HoldButtonTest, repeatsItsFrameEveryIntervalUntilReleased) {
+    const Hold& row = GetParam();
+    PanelHarness panel;
+    panel.form.mouseDown(row.control);
+    EXPECT_EQ(panel.form.state().RepeatCode, row.repeatCode);
+    EXPECT_EQ(panel.timer1.interval(), row.timer1);
+    EXPECT_EQ(panel.timer2.interval(), row.timer2);
+    EXPECT_EQ(panel.timer4.interval(), row.timer4);
+    EXPECT_EQ(panel.port.frames().size(), 1U);
+
+    panel.clock.advance(row.timer1 - 1);
+    EXPECT_EQ(panel.port.frames().size(), 1U);
+    panel.clock.advance(1);  // the first repeat, one full interval after the press
+    EXPECT_EQ(panel.port.frames().size(), 2U);
+    panel.clock.advance(2 * row.timer1 + 1);
+    panel.form.mouseUp(row.control);
+
+    const auto& writes = panel.port.writes();
+    ASSERT_EQ(writes.size(), 4U);  // a hold of a little over 3 intervals
+    for (std::size_t i = 0; i < writes.size(); ++i) {
+        EXPECT_EQ(writes[i].chars, row.frame);
+        EXPECT_EQ(writes[i].at, static_cast<std::int64_t>(i) * row.timer1);
+    }
+    EXPECT_EQ(panel.form.state().RepeatCode, 0);
+    panel.clock.advance(10 * row.timer1);
+    EXPECT_EQ(writes.size(), 4U);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryButton, HoldButtonTest,
+    ::testing::Values(Hold{"Command1", "C09\r", 1, 250, 200, 245},
+                      Hold{"Command2", "C0A\r", 2, 250, 200, 245},
+                      Hold{"Command15", "C47\r", 7, 50, 25, 25},
+                      Hold{"Command35", "C46\r", 8, 50, 25, 25},
+                      Hold{"Command36", "C4B\r", 9, 50, 25, 25},
+                      Hold{"Command37", "C4A\r", 10, 50, 25, 25},
+                      Hold{"Command48", "C30\r", 17, 250, 200, 245},
+                      Hold{"Command49", "C31\r", 18, 250, 200, 245},
+                      Hold{"Command50", "C8E\r", 19, 250, 200, 245},
+                      Hold{"Command51", "C8F\r", 20, 250, 200, 245},
+                      Hold{"Command59", "C5D\r", 21, 50, 25, 25},
+                      Hold{"Command62", "C5E\r", 22, 50, 25, 25},
+                      Hold{"Command6", "C3F\r", 13, 500, 200, 245},
+                      // Arrows right after start: the starting intervals.
+                      Hold{"Command5", "C3C\r", 3, 200, 500, 1000},
+                      Hold{"Command7", "C3D\r", 4, 200, 500, 1000},
+                      Hold{"Command9", "C3B\r", 5, 200, 500, 1000},
+                      Hold{"Command8", "C3A\r", 6, 200, 500, 1000}));
+
+struct ReleaseTest : ::testing::Test {
+    PanelHarness panel;
+};
+
+TEST_F(ReleaseTest, blanksTheMonitorAtOnceAndRestoresTheNormalTimeouts) {
+    panel.form.mouseDown("Command15");
+    panel.clock.advance(10);
+    panel.port.receive("\x06");
+    EXPECT_EQ(panel.rxd(), " ACK ");
+    panel.form.mouseUp("Command15");
+    EXPECT_EQ(panel.txd(), "");
+    EXPECT_EQ(panel.rxd(), "");
+    EXPECT_TRUE(panel.form.state().ReceiveText.empty());
+    EXPECT_FALSE(panel.timer1.enabled());
+    EXPECT_FALSE(panel.timer2.enabled());
+    EXPECT_TRUE(panel.timer4.enabled());
+    EXPECT_EQ(panel.timer2.interval(), 500);
+    EXPECT_EQ(panel.timer4.interval(), 1000);
+    EXPECT_EQ(panel.timer1.interval(), 50);
+    EXPECT_EQ(panel.form.state().AdjustMode, 0);
+
+    panel.form.click("Command17");
+    panel.clock.advance(499);
+    EXPECT_EQ(panel.rxd(), "");
+    panel.clock.advance(1);
+    EXPECT_EQ(panel.rxd(), " X X X X");
+}
+
+TEST_F(ReleaseTest, ofDZoomLeavesTheArrowsTheirFastestTiming) {
+    for (const char* dzoom : {"Command48", "Command49"}) {
+        PanelHarness fresh;
+        fresh.hold(dzoom, 300);
+        EXPECT_EQ(fresh.timer1.interval(), 5);
+        EXPECT_FALSE(fresh.timer1.enabled());
+        EXPECT_EQ(fresh.form.state().AdjustMode, 3);
+        // A later hold button takes its own interval and leaves the mode.
+        fresh.form.mouseDown("Command1");
+        EXPECT_EQ(fresh.timer1.interval(), 250);
+        EXPECT_EQ(fresh.form.state().AdjustMode, 3);
+    }
+}
+
+TEST_F(ReleaseTest, ofSelectSendsNothingMore) {
+    panel.hold("Command6", 1100);
+    panel.clock.advance(5000);
+    const std::vector<std::string> expected(3, "C3F\r");
+    EXPECT_EQ(panel.port.frames(), expected);
+    EXPECT_EQ(panel.form.state().RepeatCode, 0);
+}
+
+TEST(SecondPressTest, sendsOneMoreFrameAtOnceAndTheFirstReleaseStops) {
+    PanelHarness panel;
+    panel.form.mouseDown("Command1");
+    panel.clock.advance(100);
+    panel.form.mouseDown("Command1");
+    EXPECT_EQ(panel.port.frames().size(), 2U);
+    panel.clock.advance(250);
+    EXPECT_EQ(panel.port.writes().back().at, 350);
+    panel.form.mouseUp("Command1");
+    panel.clock.advance(1000);
+    EXPECT_EQ(panel.port.frames().size(), 3U);
+}
+
+TEST(NoReplyTest, aHoldKeepsSendingAndMarksEachMissingReply) {
+    PanelHarness panel;
+    panel.form.mouseDown("Command1");
+    panel.clock.advance(200);
+    EXPECT_EQ(panel.rxd(), " X X X X");
+    panel.clock.advance(50);
+    EXPECT_EQ(panel.port.frames().size(), 2U);
+    panel.clock.advance(245);
+    EXPECT_EQ(panel.txd(), "");
+}
+
+}  // namespace
+}  // namespace qm5::test
