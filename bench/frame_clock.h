@@ -15,7 +15,7 @@ using Clock = std::chrono::steady_clock;
 /// Reads the far end of a line on a thread of its own and notes when each four-byte frame
 /// completes.
 class FrameClock {
-public:
+  public:
     explicit FrameClock(int farEnd);
     ~FrameClock();
 
@@ -24,7 +24,7 @@ public:
     /// Forgets what arrived; `reached` runs on the reader's thread once `target` frames are in.
     void reset(std::size_t target, std::function<void()> reached);
 
-private:
+  private:
     void run();
 
     int farEnd_;

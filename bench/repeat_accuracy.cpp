@@ -60,7 +60,8 @@ int main(int argc, char* argv[]) {
         {500, "SELECT", [](QtPanel&) {}, "Command6"},
     };
 
-    std::printf("%d frames a hold, offscreen panel, frames timed at the far end of a pty\n", frames);
+    std::printf("%d frames a hold, offscreen panel, frames timed at the far end of a pty\n",
+                frames);
     std::printf("%-9s %-20s %9s %9s %9s %9s %8s\n", "interval", "button held", "mean", "median",
                 "p95", "p95 |dev|", "mean err");
     for (const Case& c : cases) {

@@ -33,6 +33,11 @@ struct PanelHarness {
     std::string txd() const { return window.caption(kTxd); }
     std::string rxd() const { return window.caption(kRxd); }
     std::string status() const { return window.caption(kStatus); }
+    /// The operator picks a port in the selector: the option is selected, then clicked.
+    void choosePort(std::string_view option) {
+        window.setValue(option, true);
+        form.click(option);
+    }
     /// A press held for `milliseconds`, then released.
     void hold(std::string_view control, std::int64_t milliseconds) {
         form.mouseDown(control);

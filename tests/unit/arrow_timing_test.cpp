@@ -16,7 +16,9 @@ struct ArrowTiming {
     int timer4;
 };
 
-void PrintTo(const ArrowTiming& row, std::ostream* os) { *os << row.setting; }
+void PrintTo(const ArrowTiming& row, std::ostream* os) {
+    *os << row.setting;
+}
 
 class ArrowTimingTest : public ::testing::TestWithParam<ArrowTiming> {};
 
@@ -41,7 +43,9 @@ TEST_P(ArrowTimingTest, repeatsAtTheIntervalTheLastSettingLeft) {
     }
 }
 
-void click(PanelHarness& panel, const char* control) { panel.form.click(control); }
+void click(PanelHarness& panel, const char* control) {
+    panel.form.click(control);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, ArrowTimingTest,

@@ -80,7 +80,7 @@ TEST_F(FailureTest, aDeviceThatGoesAwayIsClosedAndReportedAndCanBeReopened) {
     panel.form.mouseUp("Command15");
 
     panel.form.click("Command33");
-    panel.form.click("Option1");
+    panel.choosePort("Option1");
     EXPECT_EQ(panel.port.openPort(), 1);
     panel.form.click("Command17");
     EXPECT_EQ(panel.port.frames().back(), "C00\r");

@@ -47,24 +47,19 @@ TEST_P(HoldButtonTest, repeatsItsFrameEveryIntervalUntilReleased) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryButton, HoldButtonTest,
-    ::testing::Values(Hold{"Command1", "C09\r", 1, 250, 200, 245},
-                      Hold{"Command2", "C0A\r", 2, 250, 200, 245},
-                      Hold{"Command15", "C47\r", 7, 50, 25, 25},
-                      Hold{"Command35", "C46\r", 8, 50, 25, 25},
-                      Hold{"Command36", "C4B\r", 9, 50, 25, 25},
-                      Hold{"Command37", "C4A\r", 10, 50, 25, 25},
-                      Hold{"Command48", "C30\r", 17, 250, 200, 245},
-                      Hold{"Command49", "C31\r", 18, 250, 200, 245},
-                      Hold{"Command50", "C8E\r", 19, 250, 200, 245},
-                      Hold{"Command51", "C8F\r", 20, 250, 200, 245},
-                      Hold{"Command59", "C5D\r", 21, 50, 25, 25},
-                      Hold{"Command62", "C5E\r", 22, 50, 25, 25},
-                      Hold{"Command6", "C3F\r", 13, 500, 200, 245},
-                      // Arrows right after start: the starting intervals.
-                      Hold{"Command5", "C3C\r", 3, 200, 500, 1000},
-                      Hold{"Command7", "C3D\r", 4, 200, 500, 1000},
-                      Hold{"Command9", "C3B\r", 5, 200, 500, 1000},
-                      Hold{"Command8", "C3A\r", 6, 200, 500, 1000}));
+    ::testing::Values(
+        Hold{"Command1", "C09\r", 1, 250, 200, 245}, Hold{"Command2", "C0A\r", 2, 250, 200, 245},
+        Hold{"Command15", "C47\r", 7, 50, 25, 25}, Hold{"Command35", "C46\r", 8, 50, 25, 25},
+        Hold{"Command36", "C4B\r", 9, 50, 25, 25}, Hold{"Command37", "C4A\r", 10, 50, 25, 25},
+        Hold{"Command48", "C30\r", 17, 250, 200, 245},
+        Hold{"Command49", "C31\r", 18, 250, 200, 245},
+        Hold{"Command50", "C8E\r", 19, 250, 200, 245},
+        Hold{"Command51", "C8F\r", 20, 250, 200, 245}, Hold{"Command59", "C5D\r", 21, 50, 25, 25},
+        Hold{"Command62", "C5E\r", 22, 50, 25, 25}, Hold{"Command6", "C3F\r", 13, 500, 200, 245},
+        // Arrows right after start: the starting intervals.
+        Hold{"Command5", "C3C\r", 3, 200, 500, 1000}, Hold{"Command7", "C3D\r", 4, 200, 500, 1000},
+        Hold{"Command9", "C3B\r", 5, 200, 500, 1000},
+        Hold{"Command8", "C3A\r", 6, 200, 500, 1000}));
 
 struct ReleaseTest : ::testing::Test {
     PanelHarness panel;

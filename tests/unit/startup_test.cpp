@@ -72,7 +72,7 @@ TEST(StartupTest, showsTheWindowWithThePortClosedWhenCom1CannotBeOpened) {
         panel.port.setMissing(1, false);
         panel.port.setBusy(1, false);
         panel.form.click("Command33");
-        panel.form.click("Option1");
+        panel.choosePort("Option1");
         EXPECT_EQ(panel.port.openPort(), 1);
         EXPECT_FALSE(panel.window.visible("Frame8"));
     }

@@ -6,6 +6,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <stdexcept>
 
 namespace qm5 {
@@ -47,6 +48,10 @@ termios PtyPair::lineSettings() const {
     termios settings{};
     ::tcgetattr(master_, &settings);
     return settings;
+}
+
+std::string PtyPair::readAvailable() {
+    return read(SIZE_MAX, 0);
 }
 
 std::string PtyPair::read(std::size_t count, int timeoutMs) {

@@ -20,6 +20,8 @@ class PtyPair {
     /// The far end's descriptor, for a reader of its own.
     int farEnd() const { return master_; }
     void write(const std::string& chars);
+    /// Whatever has arrived at the far end, without waiting.
+    std::string readAvailable();
     /// What has arrived at the far end within `timeoutMs`, once `count` bytes are there.
     std::string read(std::size_t count, int timeoutMs = 2000);
     /// Whether the program has let go of the line (its last descriptor closed).

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QMessageBox>
+#include <QTimer>
+
+#include <string>
+#include <vector>
+
+namespace qm5::test {
+
+/// Answers every message box the program opens, as an operator would, noting what it said.
+class WarningCatcher {
+  public:
+    struct Seen {
+        std::string text;
+        std::string title;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+    };
+
+    WarningCatcher();
+
+    const std::vector<Seen>& seen() const { return seen_; }
+
+  private:
+    QTimer poll_;
+    std::vector<Seen> seen_;
+};
+
+}  // namespace qm5::test

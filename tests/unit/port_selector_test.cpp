@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include "support/panel_harness.h"
+
+namespace qm5::test {
+namespace {
+
+struct PortSelectorTest : ::testing::Test {
+    PanelHarness panel;
+
+    bool selectorShown() const { return panel.window.visible("Frame8"); }
+    void showSelector() { panel.form.click("Command33"); }
+};
+
+TEST_F(PortSelectorTest, hidesItselfFiveSecondsAfterCom) {
+    showSelector();
+    EXPECT_TRUE(selectorShown());
+    panel.clock.advanceTo(4999);
+    EXPECT_TRUE(selectorShown());
+    panel.clock.advanceTo(5000);
+    EXPECT_FALSE(selectorShown());
+    EXPECT_FALSE(panel.timer3.enabled());
+}
+
+TEST_F(PortSelectorTest, switchesToAPresentPortAtOnce) {
+    showSelector();
+    panel.clock.advanceTo(2000);
+    panel.choosePort("Option2");
+    EXPECT_EQ(panel.port.openPort(), 2);
+    EXPECT_EQ(panel.port.CommPort(), 2);
+    EXPECT_FALSE(selectorShown());
+    EXPECT_TRUE(panel.window.value("Option2"));
+    EXPECT_FALSE(panel.window.value("Option1"));
+    panel.clock.advanceTo(5000);
+    EXPECT_FALSE(selectorShown());
+    EXPECT_TRUE(panel.window.warnings().empty());
+}
+
+TEST_F(PortSelectorTest, reportsAMissingPortAndLeavesThePortClosedForTheOther) {
+    panel.port.setMissing(2, true);
+    showSelector();
+    panel.choosePort("Option2");
+    EXPECT_EQ(panel.window.warnings(),
+              (std::vector<std::string>{"COM2 (/dev/ttyS1): no such device"}));
+    EXPECT_FALSE(panel.port.PortOpen());
+    EXPECT_EQ(panel.port.CommPort(), 1);
+    EXPECT_TRUE(panel.window.value("Option2"));
+    EXPECT_TRUE(selectorShown());
+    panel.clock.advanceTo(5000);
+    EXPECT_FALSE(selectorShown());
+
+    panel.form.click("Command17");
+    EXPECT_TRUE(panel.port.frames().empty());
+    EXPECT_EQ(panel.window.warnings().size(), 2U);
+}
+
+TEST_F(PortSelectorTest, opensAPortAgainAfterAFailedSwitch) {
+    panel.port.setMissing(2, true);
+    panel.choosePort("Option2");
+    panel.choosePort("Option1");
+    EXPECT_EQ(panel.port.openPort(), 1);
+    EXPECT_EQ(panel.window.warnings().size(), 1U);
+
+    // Once the device is there, choosing it again opens it.
+    panel.port.setMissing(2, false);
+    panel.choosePort("Option2");
+    panel.choosePort("Option2");
+    EXPECT_EQ(panel.port.openPort(), 2);
+    panel.form.click("Command17");
+    EXPECT_EQ(panel.port.frames(), (std::vector<std::string>{"C00\r"}));
+}
+
+TEST_F(PortSelectorTest, reportsABusyPortAfterClosingTheOneInUse) {
+    panel.choosePort("Option2");
+    panel.port.setBusy(1, true);
+    panel.choosePort("Option1");
+    EXPECT_EQ(panel.window.warnings(), (std::vector<std::string>{"COM1 (/dev/ttyS0): in use"}));
+    EXPECT_FALSE(panel.port.PortOpen());
+    EXPECT_EQ(panel.port.CommPort(), 2);
+}
+
+TEST_F(PortSelectorTest, reportsTheLastFailureWhenThePortWouldNotClose) {
+    panel.port.failClose(true);
+    showSelector();
+    panel.choosePort("Option2");
+    // Closing failed, so renumbering the open port failed after it.
+    EXPECT_EQ(panel.window.warnings(),
+              (std::vector<std::string>{
+                  "The port number cannot change while COM1 (/dev/ttyS0) is open."}));
+    EXPECT_EQ(panel.port.opens(), (std::vector<int>{1, 1}));
+    EXPECT_TRUE(selectorShown());
+}
+
+}  // namespace
+}  // namespace qm5::test
