@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: MIT
+#include "projector_line.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <stdexcept>
+#include <utility>
+
+namespace qm5::projector {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr std::size_t kLongestFrame = 64;
+constexpr auto kFloodStep = 10ms;
+constexpr int kIdlePollMs = 20;
+
+/// 19200 baud, 8 data bits, no parity, 1 stop bit, as the projector's own port.
+void setLine(int fd) {
+    termios line{};
+    ::tcgetattr(fd, &line);
+    ::cfmakeraw(&line);
+    ::cfsetispeed(&line, B19200);
+    ::cfsetospeed(&line, B19200);
+    line.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB);
+    line.c_cflag |= CS8 | CLOCAL | CREAD;
+    ::tcsetattr(fd, TCSANOW, &line);
+}
+
+std::string escaped(const std::string& bytes) {
+    std::string out;
+    for (const char c : bytes) {
+        const auto code = static_cast<unsigned char>(c);
+        if (c == '\r') {
+            out += "\\r";
+        } else if (code < 32 || code > 126) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02x", code);
+            out += hex;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+ProjectorLine::ProjectorLine(const Options& options)
+    : options_(options), projector_(options.projector), random_(options.seed) {
+    setLine(line_.farEnd());
+    ::fcntl(line_.farEnd(), F_SETFL, ::fcntl(line_.farEnd(), F_GETFL) | O_NONBLOCK);
+    if (options_.log) {
+        log_ = std::fopen(options_.log->c_str(), "w");
+        if (log_ == nullptr) throw std::runtime_error("cannot write the log " + *options_.log);
+    }
+    if (options_.link) {
+        ::unlink(options_.link->c_str());
+        if (::symlink(path().c_str(), options_.link->c_str()) != 0) {
+            throw std::runtime_error("cannot make the link " + *options_.link);
+        }
+    }
+}
+
+ProjectorLine::~ProjectorLine() {
+    if (options_.link) ::unlink(options_.link->c_str());
+    if (log_ != nullptr) std::fclose(log_);
+}
+
+int ProjectorLine::run(const volatile bool& stop) {
+    char buffer[4096];
+    while (!stop) {
+        const Clock::time_point now = Clock::now();
+        pollfd wait{line_.farEnd(), POLLIN, 0};
+        if (::poll(&wait, 1, timeoutMs(now)) < 0 && errno != EINTR) return 1;
+
+        if ((wait.revents & POLLIN) != 0) {
+            const ssize_t n = ::read(line_.farEnd(), buffer, sizeof buffer);
+            if (n > 0) {
+                connected_ = true;
+                receive(buffer, static_cast<std::size_t>(n));
+                if (hangingUp()) {
+                    log("hang up");
+                    return 0;
+                }
+            }
+        } else if ((wait.revents & POLLHUP) != 0) {
+            // Nobody has the line open: wait for the panel.
+            if (connected_) log("line closed");
+            connected_ = false;
+            outgoing_.clear();
+            ::poll(nullptr, 0, kIdlePollMs);
+            continue;
+        }
+        sendDue(Clock::now());
+        flood(Clock::now());
+    }
+    return 0;
+}
+
+void ProjectorLine::receive(const char* bytes, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        if (bytes[i] != '\r') {
+            partial_ += bytes[i];
+            // Line noise without a CR must not pile up.
+            if (partial_.size() > kLongestFrame) partial_.erase(0, partial_.size() - kLongestFrame);
+            continue;
+        }
+        handleFrame(std::exchange(partial_, {}));
+    }
+}
+
+void ProjectorLine::handleFrame(const std::string& code) {
+    ++frames_;
+    log(escaped(code + '\r'));
+    if (hangingUp()) return;
+    const std::string answer = code.size() == 3 ? projector_.answer(code, seconds(Clock::now()))
+                                                : std::string{Projector::kNak};
+    if (!options_.faults.silent) reply(answer);
+}
+
+bool ProjectorLine::hangingUp() const {
+    return options_.faults.hangUpAfter > 0 && frames_ >= options_.faults.hangUpAfter;
+}
+
+void ProjectorLine::reply(std::string bytes) {
+    std::uniform_real_distribution<double> chance(0, 1);
+    if (chance(random_) < options_.faults.noise) {
+        std::uniform_int_distribution<int> byte(0, 255);
+        std::uniform_int_distribution<std::size_t> at(0, bytes.size());
+        bytes.insert(at(random_), 1 + static_cast<std::size_t>(byte(random_) % 4),
+                     static_cast<char>(byte(random_)));
+    }
+    const auto delay = std::chrono::duration<double, std::milli>(options_.faults.replyDelayMs);
+    // Replies leave one after another, as from a real port.
+    Clock::time_point at =
+        std::max(Clock::now() + std::chrono::duration_cast<Clock::duration>(delay), busyUntil_);
+    const std::size_t piece = options_.faults.splitBytes > 0
+                                  ? static_cast<std::size_t>(options_.faults.splitBytes)
+                                  : bytes.size();
+    const auto gap = std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double, std::milli>(options_.faults.splitGapMs));
+    for (std::size_t i = 0; i < bytes.size(); i += piece) {
+        outgoing_.push_back({at, bytes.substr(i, piece)});
+        at += gap;
+    }
+    busyUntil_ = at - gap;
+}
+
+void ProjectorLine::sendDue(Clock::time_point now) {
+    while (!outgoing_.empty() && outgoing_.front().at <= now) {
+        const std::string& bytes = outgoing_.front().bytes;
+        // A full buffer drops the reply, as a line without a listener would.
+        [[maybe_unused]] const ssize_t written =
+            ::write(line_.farEnd(), bytes.data(), bytes.size());
+        outgoing_.pop_front();
+    }
+}
+
+void ProjectorLine::flood(Clock::time_point now) {
+    if (options_.faults.floodRate <= 0 || !connected_) {
+        flooded_ = now;
+        return;
+    }
+    const double elapsed = std::chrono::duration<double>(now - flooded_).count();
+    const auto count = static_cast<std::size_t>(elapsed * options_.faults.floodRate);
+    if (count == 0) return;
+    std::string bytes(count, '\0');
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (char& c : bytes) c = static_cast<char>(byte(random_));
+    [[maybe_unused]] const ssize_t written = ::write(line_.farEnd(), bytes.data(), bytes.size());
+    flooded_ += std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double>(static_cast<double>(count) / options_.faults.floodRate));
+}
+
+int ProjectorLine::timeoutMs(Clock::time_point now) const {
+    auto next = Clock::time_point::max();
+    if (!outgoing_.empty()) next = outgoing_.front().at;
+    if (options_.faults.floodRate > 0 && connected_) next = std::min(next, now + kFloodStep);
+    if (next == Clock::time_point::max()) return -1;
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(next - now).count();
+    return static_cast<int>(std::max<decltype(wait)>(wait, 0));
+}
+
+double ProjectorLine::seconds(Clock::time_point when) const {
+    return std::chrono::duration<double>(when - start_).count();
+}
+
+void ProjectorLine::log(const std::string& event) {
+    if (log_ == nullptr) return;
+    std::fprintf(log_, "%.6f %s\n", seconds(Clock::now()), event.c_str());
+    std::fflush(log_);
+}
+
+}  // namespace qm5::projector

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <chrono>
+#include <cstdio>
+#include <deque>
+#include <random>
+#include <string>
+
+#include "options.h"
+#include "projector.h"
+#include "pty/pty_pair.h"
+
+namespace qm5::projector {
+
+/// The projector on the far end of a pseudo-terminal: reads frames, answers them, and
+/// misbehaves as the faults say.
+class ProjectorLine {
+  public:
+    explicit ProjectorLine(const Options& options);
+    ~ProjectorLine();
+    ProjectorLine(const ProjectorLine&) = delete;
+    ProjectorLine& operator=(const ProjectorLine&) = delete;
+
+    const std::string& path() const { return line_.path(); }
+    /// Serves until a signal stops it or the line hangs up; returns the exit status.
+    int run(const volatile bool& stop);
+
+  private:
+    using Clock = std::chrono::steady_clock;
+
+    struct Outgoing {
+        Clock::time_point at;
+        std::string bytes;
+    };
+
+    double seconds(Clock::time_point when) const;
+    void receive(const char* bytes, std::size_t count);
+    void handleFrame(const std::string& code);
+    bool hangingUp() const;
+    void reply(std::string bytes);
+    void sendDue(Clock::time_point now);
+    void flood(Clock::time_point now);
+    int timeoutMs(Clock::time_point now) const;
+    /// A line of the log: the time in seconds, then the event.
+    void log(const std::string& event);
+
+    Options options_;
+    PtyPair line_;
+    Projector projector_;
+    std::mt19937 random_;
+    Clock::time_point start_ = Clock::now();
+    Clock::time_point flooded_ = start_;
+    Clock::time_point busyUntil_ = start_;
+    std::deque<Outgoing> outgoing_;
+    std::string partial_;
+    int frames_ = 0;
+    bool connected_ = false;
+    std::FILE* log_ = nullptr;
+};
+
+}  // namespace qm5::projector
