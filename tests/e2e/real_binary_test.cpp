@@ -41,7 +41,9 @@ class RealBinaryTest : public ::testing::Test {
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
         panel.setProcessEnvironment(environment);
         panel.start(QStringLiteral(QM5_CONTROL_BINARY), {});
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !windowsNamed(kCaption).isEmpty(); }, kWaitMs));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !windowsNamed(kCaption).isEmpty(); }, kWaitMs))
+            << "qm5-control " << (panel.state() == QProcess::Running ? "running" : "not running")
+            << ", said: " << panel.readAllStandardError().toStdString();
         window = windowsNamed(kCaption).first();
     }
     void TearDown() override {
@@ -83,7 +85,7 @@ class RealBinaryTest : public ::testing::Test {
 };
 
 TEST_F(RealBinaryTest, aClickSendsItsFrame) {
-    start({});
+    ASSERT_NO_FATAL_FAILURE(start({}));
     click("Command17");
     EXPECT_TRUE(logged("C00\\r"));
     click("Command32");
@@ -91,7 +93,7 @@ TEST_F(RealBinaryTest, aClickSendsItsFrame) {
 }
 
 TEST_F(RealBinaryTest, aHangUpDuringAHoldGivesOneWarningAndTheProgramGoesOn) {
-    start({"--hang-up-after", "3"});
+    ASSERT_NO_FATAL_FAILURE(start({"--hang-up-after", "3"}));
     pointAt("Command15");  // Zoom +, repeating every 50 ms
     xdotool({QStringLiteral("mousedown"), QStringLiteral("1")});
     ASSERT_TRUE(logged("hang up"));
@@ -107,7 +109,7 @@ TEST_F(RealBinaryTest, aHangUpDuringAHoldGivesOneWarningAndTheProgramGoesOn) {
 }
 
 TEST_F(RealBinaryTest, endClosesThePortAndEndsTheProgram) {
-    start({});
+    ASSERT_NO_FATAL_FAILURE(start({}));
     click("Command17");
     ASSERT_TRUE(logged("C00\\r"));
     click("Command16");
