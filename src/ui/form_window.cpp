@@ -2,6 +2,7 @@
 #include "ui/form_window.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "ui/accessibility.h"
 #include "ui/caption_button.h"
 #include "ui/control_table.h"
 #include "ui/fonts.h"
@@ -65,6 +67,11 @@ FormWindow::FormWindow() {
     palette.setColor(QPalette::WindowText, QColor::fromRgb(form.fore));
     setPalette(palette);
     setAutoFillBackground(true);
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/qm5-control-%1.png").arg(size));
+    }
+    setWindowIcon(icon);
 
     for (const ControlSpec& spec : controlTable()) {
         QWidget* parent = spec.container.empty() ? this : control(spec.container);
@@ -146,6 +153,8 @@ QWidget* FormWindow::create(const ControlSpec& spec, QWidget* parent) {
     }
     widget->setFont(fontFor(spec.font));
     widget->setGeometry(pixels(g.left), pixels(g.top), pixels(g.width), pixels(g.height));
+    widget->setAccessibleName(QString::fromStdString(qm5::accessibleName(spec.name, spec.caption)));
+    widget->setAccessibleDescription(QString::fromStdString(qm5::accessibleDescription(spec.name)));
     return widget;
 }
 

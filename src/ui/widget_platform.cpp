@@ -9,6 +9,7 @@
 
 #include <algorithm>
 
+#include "ui/accessibility.h"
 #include "ui/control_table.h"
 #include "ui/form_window.h"
 
@@ -38,11 +39,15 @@ WidgetPlatform::WidgetPlatform(FormWindow& window)
 
 void WidgetPlatform::setCaption(std::string_view control, std::string_view text) {
     QWidget* widget = window_.control(control);
+    // A screen reader reads a text line's own text, and a button by its group and caption.
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         const QString shown = toQString(text.substr(0, kMaxShownChars));
-        if (label->text() != shown) label->setText(shown);
+        if (label->text() == shown) return;
+        label->setText(shown);
+        label->setAccessibleName(shown);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(toQString(text));
+        button->setAccessibleName(QString::fromStdString(accessibleName(control, text)));
     }
 }
 

@@ -115,7 +115,7 @@ TEST_F(RealBinaryTest, endClosesThePortAndEndsTheProgram) {
     click("Command16");
     EXPECT_TRUE(panel.waitForFinished(kWaitMs));
     EXPECT_EQ(panel.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(panel.exitCode(), 0);
+    EXPECT_EQ(panel.exitCode(), 0) << panel.readAllStandardError().toStdString();
     EXPECT_TRUE(logged("line closed"));
 }
 

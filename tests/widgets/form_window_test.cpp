@@ -110,6 +110,31 @@ TEST_F(FormWindowTest, ctrlHOpensTheMaintenanceViewWhateverHasTheFocus) {
     EXPECT_TRUE(port.frames().empty());
 }
 
+TEST_F(FormWindowTest, givesScreenReadersANameForEveryControlAndTheLinesText) {
+    EXPECT_EQ(control("Command17")->accessibleName(), QStringLiteral("POWER ON"));
+    EXPECT_EQ(control("Command1")->accessibleName(), QStringLiteral("VOL +"));
+    EXPECT_EQ(control("Option1")->accessibleName(), QStringLiteral("COM1"));
+    EXPECT_EQ(control("Label12")->accessibleDescription(), QStringLiteral("RXD"));
+
+    QTest::mouseClick(control("Command17"), Qt::LeftButton);
+    EXPECT_EQ(control("Label11")->accessibleName(), QStringLiteral(" C 0 0 CR "));
+    QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(control("Command34")->accessibleName(), QStringLiteral("CLOSE"));
+}
+
+TEST_F(FormWindowTest, reachesTheViewToggleBelowTheNormalViewWithTabAndSpace) {
+    QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
+    QTest::mouseClick(control("Command34"), Qt::LeftButton);  // CLOSE: normal view, toggle shown
+    ASSERT_EQ(clientHeightPixels(), window.pixels(4825));
+    control("Command17")->setFocus();
+    for (int i = 0; i < 100 && window.focusWidget() != control("Command34"); ++i) {
+        QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+    }
+    ASSERT_EQ(window.focusWidget(), control("Command34"));
+    QTest::keyClick(control("Command34"), Qt::Key_Space);
+    EXPECT_EQ(clientHeightPixels(), window.pixels(6270));
+}
+
 TEST_F(FormWindowTest, showsOnlyTheHeadOfAFloodingReception) {
     port.receive(std::string(30'000, 'A'));
     const QString shown = qobject_cast<QLabel*>(control("Label12"))->text();

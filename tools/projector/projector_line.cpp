@@ -76,27 +76,27 @@ ProjectorLine::~ProjectorLine() {
 int ProjectorLine::run(const volatile bool& stop) {
     char buffer[4096];
     while (!stop) {
-        const Clock::time_point now = Clock::now();
+        // While nobody has the line open, look every so often whether the panel has come.
         pollfd wait{line_.farEnd(), POLLIN, 0};
-        if (::poll(&wait, 1, timeoutMs(now)) < 0 && errno != EINTR) return 1;
+        const int timeout = open_ ? timeoutMs(Clock::now()) : kIdlePollMs;
+        if (::poll(&wait, 1, timeout) < 0 && errno != EINTR) return 1;
 
-        if ((wait.revents & POLLIN) != 0) {
-            const ssize_t n = ::read(line_.farEnd(), buffer, sizeof buffer);
-            if (n > 0) {
-                connected_ = true;
-                receive(buffer, static_cast<std::size_t>(n));
-                if (hangingUp()) {
-                    log("hang up");
-                    return 0;
-                }
-            }
-        } else if ((wait.revents & POLLHUP) != 0) {
-            // Nobody has the line open: wait for the panel.
-            if (connected_) log("line closed");
-            connected_ = false;
+        if ((wait.revents & POLLHUP) != 0 && (wait.revents & POLLIN) == 0) {
+            if (open_) log("line closed");
+            open_ = false;
             outgoing_.clear();
             ::poll(nullptr, 0, kIdlePollMs);
             continue;
+        }
+        if (!open_) log("line opened");
+        open_ = true;
+        if ((wait.revents & POLLIN) != 0) {
+            const ssize_t n = ::read(line_.farEnd(), buffer, sizeof buffer);
+            if (n > 0) receive(buffer, static_cast<std::size_t>(n));
+            if (hangingUp()) {
+                log("hang up");
+                return 0;
+            }
         }
         sendDue(Clock::now());
         flood(Clock::now());
@@ -164,7 +164,7 @@ void ProjectorLine::sendDue(Clock::time_point now) {
 }
 
 void ProjectorLine::flood(Clock::time_point now) {
-    if (options_.faults.floodRate <= 0 || !connected_) {
+    if (options_.faults.floodRate <= 0 || !open_) {
         flooded_ = now;
         return;
     }
@@ -182,7 +182,7 @@ void ProjectorLine::flood(Clock::time_point now) {
 int ProjectorLine::timeoutMs(Clock::time_point now) const {
     auto next = Clock::time_point::max();
     if (!outgoing_.empty()) next = outgoing_.front().at;
-    if (options_.faults.floodRate > 0 && connected_) next = std::min(next, now + kFloodStep);
+    if (options_.faults.floodRate > 0 && open_) next = std::min(next, now + kFloodStep);
     if (next == Clock::time_point::max()) return -1;
     const auto wait = std::chrono::ceil<std::chrono::milliseconds>(next - now).count();
     return static_cast<int>(std::max<decltype(wait)>(wait, 0));

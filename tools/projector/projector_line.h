@@ -55,7 +55,8 @@ class ProjectorLine {
     std::deque<Outgoing> outgoing_;
     std::string partial_;
     int frames_ = 0;
-    bool connected_ = false;
+    /// Whether the panel has the line open.
+    bool open_ = false;
     std::FILE* log_ = nullptr;
 };
 
