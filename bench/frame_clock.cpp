@@ -1,24 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "frame_clock.h"
 
+#include "stats.h"
+
 #include <poll.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cmath>
-#include <numeric>
 
 namespace qm5::bench {
 
 namespace {
 
 constexpr std::size_t kFrameLength = 4;
-
-double percentile(std::vector<double> values, double fraction) {
-    std::ranges::sort(values);
-    const auto index = static_cast<std::size_t>(std::ceil(fraction * values.size())) - 1;
-    return values[std::min(index, values.size() - 1)];
-}
 
 }  // namespace
 
@@ -69,10 +63,8 @@ GapStats gapStats(const std::vector<Clock::time_point>& arrivals, double interva
         gaps.push_back(gap);
         deviations.push_back(std::abs(gap - interval));
     }
-    if (gaps.empty()) return {0, 0, 0, 0, 0};
-    const double mean = std::accumulate(gaps.begin(), gaps.end(), 0.0) / gaps.size();
-    return {mean, percentile(gaps, 0.5), percentile(gaps, 0.95), percentile(deviations, 0.95),
-            gaps.size()};
+    const Summary summary = summarize(gaps);
+    return {summary.mean, summary.median, summary.p95, percentile(deviations, 0.95), gaps.size()};
 }
 
 }  // namespace qm5::bench

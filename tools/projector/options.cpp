@@ -15,7 +15,8 @@ A virtual projector on a pseudo-terminal. Prints the device path on its first li
 point the panel at it with QM5_COM1=PATH.
 
   --link PATH          also make PATH a symbolic link to the device
-  --log FILE           log every frame received, with its time in seconds
+  --log FILE           log every frame received, with the time in seconds on the
+                       machine's monotonic clock
   --warm-up S          seconds of "count down" after power on (default 5)
   --cool-down S        seconds of "cooling down" after power off (default 5)
   --lamp-hours N       lamp hours at start (default 0)

@@ -194,7 +194,9 @@ double ProjectorLine::seconds(Clock::time_point when) const {
 
 void ProjectorLine::log(const std::string& event) {
     if (log_ == nullptr) return;
-    std::fprintf(log_, "%.6f %s\n", seconds(Clock::now()), event.c_str());
+    // The monotonic clock, which other programs on the machine can read too.
+    const double now = std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
+    std::fprintf(log_, "%.6f %s\n", now, event.c_str());
     std::fflush(log_);
 }
 

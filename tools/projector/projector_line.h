@@ -42,7 +42,7 @@ class ProjectorLine {
     void sendDue(Clock::time_point now);
     void flood(Clock::time_point now);
     int timeoutMs(Clock::time_point now) const;
-    /// A line of the log: the time in seconds, then the event.
+    /// A line of the log: the time in seconds on the monotonic clock, then the event.
     void log(const std::string& event);
 
     Options options_;
