@@ -128,7 +128,78 @@ TEST_F(SerialLinkTest, aFarEndThatHangsUpDuringAHoldIsReportedOnceAndCanBeReplac
     EXPECT_EQ(com1->read(4), "C00\r");
 }
 
-TEST_F(SerialLinkTest, endClosesThePort) {
+TEST_F(SerialLinkTest, showsNoiseAndBytesAbove127AsUnprintable) {
+    click("Command44");
+    std::string noise = "\xff";
+    for (int c = 0x80; c < 0x100; ++c) noise += static_cast<char>(c);
+    com1->write(noise + "00\r");
+    const QString expected =
+        QStringLiteral(" ") + QStringLiteral("? ").repeated(129) + QStringLiteral("0 0 CR ");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return text("Label12") == expected; }, kWaitMs))
+        << text("Label12").toStdString();
+    EXPECT_EQ(text("Label25"), QString());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return text("Label12").isEmpty(); }, kWaitMs));
+
+    click("Command44");
+    com1->write("00\r");
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return text("Label25") == QStringLiteral(" Power ON"); }, kWaitMs));
+    EXPECT_TRUE(warnings.seen().empty());
+}
+
+/// Start-up on a port that cannot be had: the window shows, the operator is told once, and the
+/// port can be chosen once it is there.
+struct StartupFaultTest : ::testing::Test {
+    void start() {
+        panel = std::make_unique<QtPanel>();
+        panel->form.Form_Load();
+    }
+    void chooseCom1() {
+        QTest::mouseClick(panel->window.control("Command33"), Qt::LeftButton);
+        QTest::mouseClick(panel->window.control("Option1"), Qt::LeftButton);
+    }
+    ~StartupFaultTest() override { ::unsetenv("QM5_COM1"); }
+
+    PtyPair com1;
+    WarningCatcher warnings;
+    std::unique_ptr<QtPanel> panel;
+};
+
+TEST_F(StartupFaultTest, aMissingCom1IsReportedAndCanBeChosenLater) {
+    ::setenv("QM5_COM1", "/dev/qm5-no-such-device", 1);
+    start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 1; }, kWaitMs));
+    EXPECT_NE(warnings.seen()[0].text.find("no such device"), std::string::npos);
+    EXPECT_TRUE(panel->window.isVisible());
+    EXPECT_FALSE(panel->comm.PortOpen());
+
+    ::setenv("QM5_COM1", com1.path().c_str(), 1);
+    chooseCom1();
+    EXPECT_TRUE(panel->comm.PortOpen());
+    QTest::mouseClick(panel->window.control("Command17"), Qt::LeftButton);
+    EXPECT_EQ(com1.read(4), "C00\r");
+    EXPECT_EQ(warnings.seen().size(), 1U);
+}
+
+TEST_F(StartupFaultTest, aCom1HeldByAnotherCopyIsReportedAndCanBeChosenOnceFree) {
+    ::setenv("QM5_COM1", com1.path().c_str(), 1);
+    auto other = std::make_unique<QtSerialControl>();
+    other->setPortOpen(true);
+    start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 1; }, kWaitMs));
+    EXPECT_NE(warnings.seen()[0].text.find("in use"), std::string::npos) << warnings.seen()[0].text;
+    EXPECT_FALSE(panel->comm.PortOpen());
+
+    other.reset();
+    chooseCom1();
+    QTest::mouseClick(panel->window.control("Command17"), Qt::LeftButton);
+    EXPECT_EQ(com1.read(4), "C00\r");
+}
+
+// Last: "END" asks the application to quit, after which no modal box of this process would wait.
+using EndTest = SerialLinkTest;
+
+TEST_F(EndTest, closesThePort) {
     click("Command16");
     EXPECT_TRUE(panel->form.ended());
     EXPECT_TRUE(com1->farEndClosed());

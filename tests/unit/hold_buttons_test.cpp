@@ -15,6 +15,10 @@ struct Hold {
     int timer4;
 };
 
+void PrintTo(const Hold& row, std::ostream* os) {
+    *os << row.control;
+}
+
 class HoldButtonTest : public ::testing::TestWithParam<Hold> {};
 
 TEST_P(HoldButtonTest, repeatsItsFrameEveryIntervalUntilReleased) {

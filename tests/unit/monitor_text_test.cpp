@@ -14,6 +14,10 @@ struct Rendering {
     std::string monitor;
 };
 
+void PrintTo(const Rendering& row, std::ostream* os) {
+    *os << row.monitor;
+}
+
 class MonitorTextTest : public ::testing::TestWithParam<Rendering> {};
 
 TEST_P(MonitorTextTest, rendersEachCharacterAsOneToken) {

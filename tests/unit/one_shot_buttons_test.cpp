@@ -13,6 +13,10 @@ struct OneShot {
     int adjustMode;
 };
 
+void PrintTo(const OneShot& row, std::ostream* os) {
+    *os << row.control;
+}
+
 class OneShotButtonTest : public ::testing::TestWithParam<OneShot> {};
 
 TEST_P(OneShotButtonTest, sendsItsFrameOncePerClickAndSetsTheArrowsTiming) {

@@ -16,6 +16,10 @@ struct Decoding {
     std::optional<std::string> status;
 };
 
+void PrintTo(const Decoding& row, std::ostream* os) {
+    *os << monitorText(row.sent) << "/" << monitorText(row.reply);
+}
+
 class StatusDecodingTest : public ::testing::TestWithParam<Decoding> {};
 
 TEST_P(StatusDecodingTest, decodesTheReplyToTheLastQuery) {
