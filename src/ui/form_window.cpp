@@ -67,11 +67,18 @@ FormWindow::FormWindow() {
     palette.setColor(QPalette::WindowText, QColor::fromRgb(form.fore));
     setPalette(palette);
     setAutoFillBackground(true);
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/qm5-control-%1.png").arg(size));
-    }
-    setWindowIcon(icon);
+    // Once the window is up: reading the images (and Qt's image plugins) would delay it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            QIcon icon;
+            for (const int size : {16, 32, 48, 64}) {
+                icon.addFile(QStringLiteral(":/icons/qm5-control-%1.png").arg(size),
+                             QSize(size, size));
+            }
+            setWindowIcon(icon);
+        },
+        Qt::QueuedConnection);
 
     for (const ControlSpec& spec : controlTable()) {
         QWidget* parent = spec.container.empty() ? this : control(spec.container);

@@ -46,6 +46,8 @@ TEST_F(FormWindowTest, startsWithItsCaptionAtTheNormalHeightWithPowerOnFocused) 
     EXPECT_EQ(clientHeightPixels(), window.pixels(4825));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_EQ(window.focusWidget(), control("Command17"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.windowIcon().availableSizes().size(), 4);
 }
 
 TEST_F(FormWindowTest, placesEveryControlFromTheTable) {
