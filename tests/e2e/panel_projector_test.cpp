@@ -2,7 +2,6 @@
 // The panel, offscreen in this process, against the virtual projector over a pseudo-terminal.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QTest>
 
@@ -11,7 +10,6 @@
 
 #include "app/qt_panel.h"
 #include "projector_process.h"
-#include "ui/fonts.h"
 
 namespace qm5::test {
 namespace {
@@ -108,12 +106,3 @@ TEST_F(PanelProjectorTest, aSilentProjectorIsMarkedAsNoReply) {
 
 }  // namespace
 }  // namespace qm5::test
-
-int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    qm5::installFontSubstitutes();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QTest>
 
@@ -11,7 +10,6 @@
 #include "app/qt_panel.h"
 #include "pty/pty_pair.h"
 #include "support/warning_catcher.h"
-#include "ui/fonts.h"
 
 namespace qm5::test {
 namespace {
@@ -207,12 +205,3 @@ TEST_F(EndTest, closesThePort) {
 
 }  // namespace
 }  // namespace qm5::test
-
-int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    qm5::installFontSubstitutes();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

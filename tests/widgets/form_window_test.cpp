@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -10,7 +10,6 @@
 #include "support/memory_serial_control.h"
 #include "support/virtual_clock.h"
 #include "ui/control_table.h"
-#include "ui/fonts.h"
 #include "ui/form_window.h"
 #include "ui/widget_platform.h"
 
@@ -147,12 +146,3 @@ TEST_F(FormWindowTest, showsOnlyTheHeadOfAFloodingReception) {
 
 }  // namespace
 }  // namespace qm5::test
-
-int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    qm5::installFontSubstitutes();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
