@@ -10,6 +10,7 @@
 
 #include <memory>
 
+#include "close_request.h"
 #include "projector_process.h"
 #include "ui/control_table.h"
 
@@ -115,6 +116,16 @@ TEST_F(RealBinaryTest, endClosesThePortAndEndsTheProgram) {
     click("Command16");
     EXPECT_TRUE(panel.waitForFinished(kWaitMs));
     EXPECT_EQ(panel.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(panel.exitCode(), 0) << panel.readAllStandardError().toStdString();
+    EXPECT_TRUE(logged("line closed"));
+}
+
+TEST_F(RealBinaryTest, theCloseBoxEndsTheProgramAndReleasesThePort) {
+    ASSERT_NO_FATAL_FAILURE(start({}));
+    click("Command17");
+    ASSERT_TRUE(logged("C00\\r"));
+    sendCloseRequest(window.toULong());
+    EXPECT_TRUE(panel.waitForFinished(kWaitMs));
     EXPECT_EQ(panel.exitCode(), 0) << panel.readAllStandardError().toStdString();
     EXPECT_TRUE(logged("line closed"));
 }
