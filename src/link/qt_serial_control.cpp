@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include "link/open_failure.h"
 #include "link/port_paths.h"
 
 namespace qm5 {
@@ -52,7 +53,7 @@ void QtSerialControl::openDevice(int port, const LineSettings& settings) {
     const std::string path = devicePathFor(port);
     // By path: pseudo-terminals and adapters are not always listed as serial ports.
     port_.setPortName(QString::fromStdString(path));
-    if (!port_.open(QIODevice::ReadWrite)) throw SerialError(describeOpenFailure(path));
+    if (!port_.open(QIODevice::ReadWrite)) throw SerialError(explainOpenFailure(path));
     try {
         applySettings(settings);
     } catch (const SerialError&) {
@@ -110,22 +111,14 @@ void QtSerialControl::onError(QSerialPort::SerialPortError error) {
         Qt::QueuedConnection);
 }
 
-std::string QtSerialControl::describeOpenFailure(const std::string& path) const {
-    const std::string name = deviceName();
-    switch (port_.error()) {
-        case QSerialPort::DeviceNotFoundError:
-            return name + ": no such device. Plug in the adapter, or set QM5_COM" +
-                   std::to_string(CommPort()) + " to its path.";
-        case QSerialPort::PermissionError:
-            if (::access(path.c_str(), R_OK | W_OK) == 0) {
-                return name + ": in use by another program (or another copy of this one).";
-            }
-            return name +
-                   ": permission denied. Add the user to the dialout group "
-                   "(usermod -aG dialout USER) and log in again.";
-        default:
-            return name + ": cannot be opened (" + port_.errorString().toStdString() + ").";
-    }
+std::string QtSerialControl::explainOpenFailure(const std::string& path) const {
+    const QSerialPort::SerialPortError error = port_.error();
+    const OpenFailure failure = error == QSerialPort::DeviceNotFoundError ? OpenFailure::Missing
+                                : error == QSerialPort::PermissionError   ? OpenFailure::Refused
+                                                                          : OpenFailure::Other;
+    return describeOpenFailure(deviceName(), CommPort(), failure,
+                               ::access(path.c_str(), R_OK | W_OK) == 0,
+                               port_.errorString().toStdString());
 }
 
 }  // namespace qm5

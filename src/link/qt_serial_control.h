@@ -22,7 +22,7 @@ class QtSerialControl final : public SerialControl {
 
   private:
     void onError(QSerialPort::SerialPortError error);
-    std::string describeOpenFailure(const std::string& path) const;
+    std::string explainOpenFailure(const std::string& path) const;
 
     QSerialPort port_;
     bool writing_ = false;

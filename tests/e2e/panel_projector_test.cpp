@@ -95,6 +95,16 @@ TEST_F(PanelProjectorTest, repliesInSmallPiecesAreDecodedWhole) {
     EXPECT_TRUE(statusBecomes("Command47", QStringLiteral(" Left/Right reversal")));
 }
 
+TEST_F(PanelProjectorTest, aLateReplyReplacesTheNoReplyMark) {
+    connect({"--delay", "700"});
+    click("Command17");
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return text("Label12") == QStringLiteral(" X X X X"); }, kWaitMs));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return text("Label12") == QStringLiteral(" ACK "); }, kWaitMs));
+    EXPECT_TRUE(settle());
+}
+
 TEST_F(PanelProjectorTest, aSilentProjectorIsMarkedAsNoReply) {
     connect({"--silent"});
     click("Command17");

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qm5 {
+
+enum class OpenFailure {
+    /// No device at that path.
+    Missing,
+    /// The system or a lock refused it.
+    Refused,
+    Other,
+};
+
+/// What the operator is told when port `port`, named `device` ("COM1 (/dev/ttyS0)"), will not
+/// open: which device, why, and what to do. A refused device that the user may read and write
+/// is held by another program; otherwise the user lacks the serial-port group. `detail` is the
+/// system's own word, for failures of no known kind.
+std::string describeOpenFailure(std::string_view device, int port, OpenFailure failure,
+                                bool userMayReadWrite, std::string_view detail);
+
+}  // namespace qm5
