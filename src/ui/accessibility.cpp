@@ -2,6 +2,7 @@
 #include "ui/accessibility.h"
 
 #include <algorithm>
+#include <span>
 #include <utility>
 
 #include "ui/control_table.h"
