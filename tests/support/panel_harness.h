@@ -3,13 +3,12 @@
 
 #include "app/form1.h"
 #include "support/fake_form.h"
-#include "support/memory_serial_control.h"
-#include "support/virtual_clock.h"
+#include "support/virtual_devices.h"
 
 namespace qm5::test {
 
 /// Form1 on the virtual clock, the in-memory port and the fake window, loaded and ready.
-struct PanelHarness {
+struct PanelHarness : VirtualDevices {
     /// For a test that sets the port up before start-up runs.
     struct NotLoaded {};
 
@@ -20,12 +19,6 @@ struct PanelHarness {
     static constexpr const char* kRxd = "Label12";
     static constexpr const char* kStatus = "Label25";
 
-    VirtualClock clock;
-    VirtualTimer& timer1 = clock.newTimer();
-    VirtualTimer& timer2 = clock.newTimer();
-    VirtualTimer& timer3 = clock.newTimer();
-    VirtualTimer& timer4 = clock.newTimer();
-    MemorySerialControl port{clock};
     FakeForm window;
     FormPlatform platform{timer1, timer2, timer3, timer4, port, window, window, window};
     Form1 form{platform};

@@ -7,8 +7,7 @@
 #include <QTest>
 
 #include "app/form1.h"
-#include "support/memory_serial_control.h"
-#include "support/virtual_clock.h"
+#include "support/virtual_devices.h"
 #include "ui/control_table.h"
 #include "ui/form_window.h"
 #include "ui/widget_platform.h"
@@ -17,7 +16,7 @@ namespace qm5::test {
 namespace {
 
 /// The real window on the offscreen platform, with the virtual clock and the in-memory port.
-struct FormWindowTest : ::testing::Test {
+struct FormWindowTest : ::testing::Test, VirtualDevices {
     FormWindowTest() {
         window.bind(form);
         form.Form_Load();
@@ -27,12 +26,6 @@ struct FormWindowTest : ::testing::Test {
     QWidget* control(std::string_view name) const { return window.control(name); }
     int clientHeightPixels() const { return window.height(); }
 
-    VirtualClock clock;
-    VirtualTimer& timer1 = clock.newTimer();
-    VirtualTimer& timer2 = clock.newTimer();
-    VirtualTimer& timer3 = clock.newTimer();
-    VirtualTimer& timer4 = clock.newTimer();
-    MemorySerialControl port{clock};
     FormWindow window;
     WidgetPlatform widgets{window};
     FormPlatform platform{timer1, timer2, timer3, timer4, port, widgets, widgets, widgets};
