@@ -18,7 +18,6 @@ class Process {
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
 
-    pid_t pid() const { return pid_; }
     /// The next line the program prints, without its newline.
     std::string readLine();
     /// Resident memory in KiB.

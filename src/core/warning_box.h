@@ -14,7 +14,6 @@ class WarningBox {
     explicit WarningBox(MessageBox& box) : box_(box) {}
 
     void show(std::string_view text);
-    bool isOpen() const { return open_; }
 
   private:
     MessageBox& box_;

@@ -15,9 +15,6 @@ class TrafficText {
   public:
     static constexpr std::size_t kMaxLength = 32767;
 
-    TrafficText() = default;
-    explicit TrafficText(std::string_view chars) { assign(chars); }
-
     void assign(std::string_view chars);
     /// Returns how many of `chars` were kept.
     std::size_t append(std::string_view chars);

@@ -17,10 +17,16 @@
 #include "ui/caption_button.h"
 #include "ui/control_table.h"
 #include "ui/fonts.h"
+#include "ui/qt_text.h"
 
 namespace qm5 {
 
 namespace {
+
+// A label shows only the head of a long text, and the monitor can hold 130,000 characters of a
+// flooding device. No label is wide enough for more than this many of the narrowest glyphs, so
+// setting only this head shows the same and keeps each reception cheap.
+constexpr std::size_t kMaxShownChars = 512;
 
 QColor resolve(const Colour& colour) {
     if (!colour.system) return QColor::fromRgb(colour.value);
@@ -60,7 +66,7 @@ FormWindow::FormWindow() {
         dpi_ = screen->logicalDotsPerInchY();
     const FormSpec& form = formSpec();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(form.caption.data(), static_cast<int>(form.caption.size())));
+    setWindowTitle(toQString(form.caption));
     setFont(fontFor(form.font));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor::fromRgb(form.back));
@@ -83,10 +89,10 @@ FormWindow::FormWindow() {
     for (const ControlSpec& spec : controlTable()) {
         QWidget* parent = spec.container.empty() ? this : control(spec.container);
         if (QWidget* widget = create(spec, parent)) {
-            widget->setObjectName(
-                QString::fromUtf8(spec.name.data(), static_cast<int>(spec.name.size())));
+            widget->setObjectName(toQString(spec.name));
             if (spec.has(kHiddenAtStart)) widget->hide();
             controls_.insert(widget->objectName(), widget);
+            if (spec.kind != ControlKind::Line) setCaption(spec.name, spec.caption);
         }
     }
     // Labels and lines lie beneath the buttons and frames of their container.
@@ -99,8 +105,6 @@ FormWindow::FormWindow() {
 }
 
 QWidget* FormWindow::create(const ControlSpec& spec, QWidget* parent) {
-    const QString caption =
-        QString::fromUtf8(spec.caption.data(), static_cast<int>(spec.caption.size()));
     const TwipRect& g = spec.geometry;
     QWidget* widget = nullptr;
     switch (spec.kind) {
@@ -113,7 +117,7 @@ QWidget* FormWindow::create(const ControlSpec& spec, QWidget* parent) {
             break;
         }
         case ControlKind::Label: {
-            auto* label = new QLabel(caption, parent);
+            auto* label = new QLabel(parent);
             label->setTextFormat(Qt::PlainText);
             const Qt::Alignment horizontal = spec.has(kCentred)        ? Qt::AlignHCenter
                                              : spec.has(kRightAligned) ? Qt::AlignRight
@@ -126,14 +130,14 @@ QWidget* FormWindow::create(const ControlSpec& spec, QWidget* parent) {
             break;
         }
         case ControlKind::Button: {
-            auto* button = new CaptionButton(caption, parent);
+            auto* button = new CaptionButton(parent);
             button->setAutoDefault(false);
             if (!spec.has(kStandardStyle)) paintColours(button, spec, QPalette::Button);
             widget = button;
             break;
         }
         case ControlKind::Option: {
-            auto* option = new QRadioButton(caption, parent);
+            auto* option = new QRadioButton(parent);
             paintColours(option, spec, QPalette::Window);
             option->setAutoFillBackground(true);
             widget = option;
@@ -160,7 +164,6 @@ QWidget* FormWindow::create(const ControlSpec& spec, QWidget* parent) {
     }
     widget->setFont(fontFor(spec.font));
     widget->setGeometry(pixels(g.left), pixels(g.top), pixels(g.width), pixels(g.height));
-    widget->setAccessibleName(QString::fromStdString(qm5::accessibleName(spec.name, spec.caption)));
     widget->setAccessibleDescription(QString::fromStdString(qm5::accessibleDescription(spec.name)));
     return widget;
 }
@@ -190,7 +193,22 @@ void FormWindow::bind(Form1& form) {
 }
 
 QWidget* FormWindow::control(std::string_view name) const {
-    return controls_.value(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
+    return controls_.value(toQString(name));
+}
+
+void FormWindow::setCaption(std::string_view name, std::string_view text) {
+    QWidget* widget = control(name);
+    // A screen reader reads a text line's own text, and any other control by its group and
+    // caption.
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        const QString shown = toQString(text.substr(0, kMaxShownChars));
+        if (label->text() == shown) return;
+        label->setText(shown);
+        label->setAccessibleName(shown);
+        return;
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(toQString(text));
+    widget->setAccessibleName(QString::fromStdString(qm5::accessibleName(name, text)));
 }
 
 int FormWindow::pixels(double twips) const {

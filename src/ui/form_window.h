@@ -22,6 +22,8 @@ class FormWindow final : public QWidget {
     void bind(Form1& form);
 
     QWidget* control(std::string_view name) const;
+    /// A control's text, and what a screen reader calls the control.
+    void setCaption(std::string_view name, std::string_view text);
     /// Twips to pixels at the screen's logical DPI (15 twips per pixel at 96 DPI).
     int pixels(double twips) const;
     double twipsPerPixel() const { return 1440.0 / dpi_; }

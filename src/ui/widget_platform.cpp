@@ -3,28 +3,18 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 
 #include <algorithm>
 
-#include "ui/accessibility.h"
 #include "ui/control_table.h"
 #include "ui/form_window.h"
+#include "ui/qt_text.h"
 
 namespace qm5 {
 
 namespace {
-
-// A label shows only the head of a long text, and the monitor can hold 130,000 characters of a
-// flooding device. No label is wide enough for more than this many of the narrowest glyphs, so
-// setting only this head shows the same and keeps each reception cheap.
-constexpr std::size_t kMaxShownChars = 512;
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const FormSpec& form() {
     return formSpec();
@@ -38,17 +28,7 @@ WidgetPlatform::WidgetPlatform(FormWindow& window)
 }
 
 void WidgetPlatform::setCaption(std::string_view control, std::string_view text) {
-    QWidget* widget = window_.control(control);
-    // A screen reader reads a text line's own text, and a button by its group and caption.
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        const QString shown = toQString(text.substr(0, kMaxShownChars));
-        if (label->text() == shown) return;
-        label->setText(shown);
-        label->setAccessibleName(shown);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        button->setText(toQString(text));
-        button->setAccessibleName(QString::fromStdString(accessibleName(control, text)));
-    }
+    window_.setCaption(control, text);
 }
 
 void WidgetPlatform::setVisible(std::string_view control, bool visible) {
