@@ -1,33 +1,39 @@
 // SPDX-License-Identifier: MIT
 #include "app/form1.h"
 
+#include "core/intervals.h"
+#include "core/layout_names.h"
 #include "core/timer.h"
 #include "link/serial_control.h"
 
 namespace qm5 {
 
-Form1::Form1(FormPlatform& platform)
+Form1::Form1(FormPlatform& platform, SerialControl& serial)
     : platform_(platform),
+      serial_(serial),
       warnings_(platform.messageBox),
-      exchange_(platform, state_),
-      portSelector_(platform, warnings_),
+      exchange_(platform, serial, state_),
+      portSwitch_(serial, warnings_),
       oneShots_(platform, state_, exchange_),
       holds_(platform, state_, exchange_),
-      views_(platform) {
+      views_(platform, serial) {
     // Design-time settings: every timer stopped, with its starting interval.
-    platform_.Timer1.setInterval(HoldButtons::kRepeatAtStartMs);
-    platform_.Timer2.setInterval(Exchange::kReplyTimeoutMs);
-    platform_.Timer3.setInterval(PortSelector::kAutoHideMs);
-    platform_.Timer4.setInterval(Exchange::kMonitorClearingMs);
+    platform_.repeatTimer.setInterval(kRepeatAtStartMs);
+    platform_.replyTimeout.setInterval(kReplyTimeoutMs);
+    platform_.selectorTimer.setInterval(kSelectorAutoHideMs);
+    platform_.monitorClearing.setInterval(kMonitorClearingMs);
     bindClicks();
     for (const HoldButton& button : holdButtons()) holdButtons_.emplace(button.control, &button);
 
-    platform_.Timer1.setTickHandler([this] { dispatch([this] { holds_.Timer1_Timer(); }); });
-    platform_.Timer2.setTickHandler([this] { dispatch([this] { exchange_.Timer2_Timer(); }); });
-    platform_.Timer3.setTickHandler([this] { dispatch([this] { portSelector_.Timer3_Timer(); }); });
-    platform_.Timer4.setTickHandler([this] { dispatch([this] { exchange_.Timer4_Timer(); }); });
-    platform_.MSComm1.setOnComm([this] { dispatch([this] { exchange_.MSComm1_OnComm(); }); });
-    platform_.MSComm1.setOnDeviceLost(
+    platform_.repeatTimer.setTickHandler([this] { dispatch([this] { holds_.onRepeatTick(); }); });
+    platform_.replyTimeout.setTickHandler(
+        [this] { dispatch([this] { exchange_.onReplyTimeout(); }); });
+    platform_.selectorTimer.setTickHandler(
+        [this] { dispatch([this] { views_.onSelectorTimeout(); }); });
+    platform_.monitorClearing.setTickHandler(
+        [this] { dispatch([this] { exchange_.onMonitorClearing(); }); });
+    serial_.setOnEvent([this] { dispatch([this] { exchange_.onSerialEvent(); }); });
+    serial_.setOnDeviceLost(
         [this](const SerialError& error) { dispatch([this, &error] { reportFailure(error); }); });
 }
 
@@ -35,35 +41,35 @@ void Form1::bindClicks() {
     for (const OneShotButton& button : oneShotButtons()) {
         clickHandlers_.emplace(button.control, [this, &button] { oneShots_.click(button); });
     }
-    clickHandlers_.emplace("Command16", [this] {
-        views_.Command16_Click();
+    clickHandlers_.emplace(layout::kEndButton, [this] {
+        views_.onEnd();
         ended_ = true;
     });
-    clickHandlers_.emplace("Command33", [this] { portSelector_.Command33_Click(); });
-    clickHandlers_.emplace("Command34", [this] { views_.Command34_Click(); });
-    clickHandlers_.emplace("Option1", [this] { portSelector_.Option1_Click(); });
-    clickHandlers_.emplace("Option2", [this] { portSelector_.Option2_Click(); });
+    clickHandlers_.emplace(layout::kComButton, [this] { views_.onComButton(); });
+    clickHandlers_.emplace(layout::kViewToggle, [this] { views_.onViewToggle(); });
+    clickHandlers_.emplace(layout::kCom1Option, [this] { choosePort(1); });
+    clickHandlers_.emplace(layout::kCom2Option, [this] { choosePort(2); });
 }
 
-void Form1::Form_Load() {
+void Form1::load() {
     dispatch([this] {
         Window& window = platform_.window;
         // Centred for the full design height, then cut down: the top edge stays put.
         window.setLeft((window.screenWidth() - window.width()) / 2.0F);
         window.setTop((window.screenHeight() - window.height()) / 2.0F);
         window.setHeight(Views::kNormalHeight);
-        state_.RepeatCode = 0;
-        state_.ReplyPending = 0;
-        state_.ReceiveText.clear();
-        platform_.MSComm1.setCommPort(1);
-        platform_.MSComm1.setSettings(kLineSettings);
-        platform_.MSComm1.setPortOpen(true);
-        selectOption("Option1");
+        state_.repeatCode = 0;
+        state_.replyPending = 0;
+        state_.receiveText.clear();
+        serial_.setPortNumber(1);
+        serial_.setLineSettings(kLineSettings);
+        serial_.setOpen(true);
+        selectOption(layout::kCom1Option);
     });
 }
 
-void Form1::Form_KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    dispatch([&] { views_.Form_KeyDown(keyCode, shift); });
+void Form1::keyDown(std::int16_t keyCode, std::int16_t shift) {
+    dispatch([&] { views_.onKeyDown(keyCode, shift); });
 }
 
 void Form1::click(std::string_view control) {
@@ -74,14 +80,18 @@ void Form1::click(std::string_view control) {
 
 void Form1::mouseDown(std::string_view control) {
     if (const auto button = holdButtons_.find(control); button != holdButtons_.end()) {
-        dispatch([&] { holds_.mouseDown(*button->second); });
+        dispatch([&] { holds_.press(*button->second); });
     }
 }
 
 void Form1::mouseUp(std::string_view control) {
     if (const auto button = holdButtons_.find(control); button != holdButtons_.end()) {
-        dispatch([&] { holds_.mouseUp(*button->second); });
+        dispatch([&] { holds_.release(*button->second); });
     }
+}
+
+void Form1::choosePort(int port) {
+    if (portSwitch_.switchTo(port)) views_.hidePortSelector();
 }
 
 void Form1::selectOption(std::string_view option) {
@@ -101,7 +111,7 @@ void Form1::dispatch(const std::function<void()>& handler) {
 
 void Form1::reportFailure(const SerialError& error) {
     // A held button whose sends fail must not keep failing.
-    platform_.Timer1.setEnabled(false);
+    platform_.repeatTimer.setEnabled(false);
     warnings_.show(error.what());
 }
 

@@ -7,16 +7,18 @@
 #include <unordered_map>
 
 #include "app/views.h"
-#include "app/window_state.h"
+#include "core/control_events.h"
 #include "core/platform.h"
 #include "core/warning_box.h"
+#include "core/window_state.h"
 #include "link/exchange.h"
-#include "link/port_selector.h"
+#include "link/port_switch.h"
 #include "panel/hold_buttons.h"
 #include "panel/one_shot_buttons.h"
 
 namespace qm5 {
 
+class SerialControl;
 class SerialError;
 
 /// The panel's window: its state and every handler, reached through the platform interfaces.
@@ -24,35 +26,38 @@ class SerialError;
 /// Events come in by control name; a control without a handler for an event ignores it, so the
 /// widgets can forward every click and every mouse press alike. A serial failure stops the
 /// handler where it happened and is reported in one warning box; the program keeps running.
-class Form1 {
+class Form1 final : public ControlEvents {
   public:
     static constexpr std::string_view kLineSettings = "19200,N,8,1";
 
-    explicit Form1(FormPlatform& platform);
+    Form1(FormPlatform& platform, SerialControl& serial);
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
-    void Form_Load();
-    void Form_KeyDown(std::int16_t keyCode, std::int16_t shift);
-    void click(std::string_view control);
-    void mouseDown(std::string_view control);
-    void mouseUp(std::string_view control);
+    /// Start-up: places the window, clears the state and opens COM1.
+    void load();
+    void keyDown(std::int16_t keyCode, std::int16_t shift) override;
+    void click(std::string_view control) override;
+    void mouseDown(std::string_view control) override;
+    void mouseUp(std::string_view control) override;
 
     const WindowState& state() const { return state_; }
     bool ended() const { return ended_; }
 
   private:
     void bindClicks();
+    void choosePort(int port);
     /// Sets an option button's Value from code, which raises its Click when it was not selected.
     void selectOption(std::string_view option);
     void dispatch(const std::function<void()>& handler);
     void reportFailure(const SerialError& error);
 
     FormPlatform& platform_;
+    SerialControl& serial_;
     WindowState state_;
     WarningBox warnings_;
     Exchange exchange_;
-    PortSelector portSelector_;
+    PortSwitch portSwitch_;
     OneShotButtons oneShots_;
     HoldButtons holds_;
     Views views_;

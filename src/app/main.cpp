@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     qm5::installFontSubstitutes();
 
     qm5::QtPanel panel;
-    panel.form.Form_Load();
+    panel.form.load();
     panel.window.show();
     return QApplication::exec();
 }

@@ -13,15 +13,16 @@ namespace qm5 {
 struct QtPanel {
     QtPanel() { window.bind(form); }
 
-    QtTimer timer1;
-    QtTimer timer2;
-    QtTimer timer3;
-    QtTimer timer4;
-    QtSerialControl comm;
+    QtTimer repeatTimer;
+    QtTimer replyTimeout;
+    QtTimer selectorTimer;
+    QtTimer monitorClearing;
+    QtSerialControl serial;
     FormWindow window;
     WidgetPlatform widgets{window};
-    FormPlatform platform{timer1, timer2, timer3, timer4, comm, widgets, widgets, widgets};
-    Form1 form{platform};
+    FormPlatform platform{repeatTimer, replyTimeout, selectorTimer, monitorClearing,
+                          widgets,     widgets,      widgets};
+    Form1 form{platform, serial};
 };
 
 }  // namespace qm5

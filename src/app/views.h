@@ -7,7 +7,10 @@
 
 namespace qm5 {
 
-/// The window's heights (normal, data, maintenance view), the view toggle and the end.
+class SerialControl;
+
+/// The window's heights (normal, data, maintenance view), the view toggle, the port selector's
+/// showing and hiding, and the end.
 class Views {
   public:
     static constexpr float kNormalHeight = 5200;
@@ -15,23 +18,23 @@ class Views {
     static constexpr float kMaintenanceHeight = 7000;
     /// A window lower than this grows at the view toggle; any other shrinks.
     static constexpr float kToggleThreshold = 6000;
-
     static constexpr std::int16_t kKeyH = 72;
-    static constexpr std::int16_t kShiftMask = 1;
-    static constexpr std::int16_t kCtrlMask = 2;
-    static constexpr std::int16_t kAltMask = 4;
 
-    explicit Views(FormPlatform& platform) : platform_(platform) {}
+    Views(FormPlatform& platform, SerialControl& serial) : platform_(platform), serial_(serial) {}
 
     /// Ctrl+H alone opens the maintenance view; every key goes on to the focused control.
-    void Form_KeyDown(std::int16_t keyCode, std::int16_t shift);
-    /// The view toggle.
-    void Command34_Click();
+    void onKeyDown(std::int16_t keyCode, std::int16_t shift);
+    void onViewToggle();
+    /// "COM": shows the port selector until the selector timer hides it.
+    void onComButton();
+    void onSelectorTimeout();
+    void hidePortSelector();
     /// "END".
-    void Command16_Click();
+    void onEnd();
 
   private:
     FormPlatform& platform_;
+    SerialControl& serial_;
 };
 
 }  // namespace qm5

@@ -6,7 +6,6 @@
 namespace qm5 {
 
 class Timer;
-class SerialControl;
 
 /// The controls that the handlers change at run time, addressed by control name.
 class Controls {
@@ -45,13 +44,12 @@ class MessageBox {
     virtual void warning(std::string_view text) = 0;
 };
 
-/// Everything of the platform that the window's handlers reach.
+/// The window's timers and widgets, as the handlers reach them.
 struct FormPlatform {
-    Timer& Timer1;
-    Timer& Timer2;
-    Timer& Timer3;
-    Timer& Timer4;
-    SerialControl& MSComm1;
+    Timer& repeatTimer;
+    Timer& replyTimeout;
+    Timer& selectorTimer;
+    Timer& monitorClearing;
     Controls& controls;
     Window& window;
     MessageBox& messageBox;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "link/exchange.h"
 
+#include "core/layout_names.h"
 #include "core/timer.h"
 #include "link/frame.h"
 #include "link/serial_control.h"
@@ -9,45 +10,45 @@
 namespace qm5 {
 
 void Exchange::send(std::string_view code) {
-    state_.SendText.assign(frameOf(code));
-    Hyouji(state_.SendText, kSendMode);
+    state_.sendText.assign(frameOf(code));
+    sendOrShow(state_.sendText, Mode::Send);
 }
 
-void Exchange::Hyouji(const TrafficText& text, std::uint8_t mode) {
-    if (mode == kSendMode) {
+void Exchange::sendOrShow(const TrafficText& text, Mode mode) {
+    if (mode == Mode::Send) {
         // Written before anything is shown: a failed write leaves the monitor as it was.
-        platform_.MSComm1.Output(text.chars());
-        platform_.controls.setCaption(kTxdLine, text.monitor());
-        platform_.Timer2.setEnabled(true);
-        state_.ReplyPending = 1;
-        platform_.Timer4.setEnabled(true);
+        serial_.write(text.chars());
+        platform_.controls.setCaption(layout::kTxdLine, text.monitor());
+        platform_.replyTimeout.setEnabled(true);
+        state_.replyPending = 1;
+        platform_.monitorClearing.setEnabled(true);
         return;
     }
-    platform_.controls.setCaption(kRxdLine, text.monitor());
-    if (const auto status = decodeStatus(state_.SendText.chars(), text.monitor())) {
-        platform_.controls.setCaption(kStatusLine, *status);
+    platform_.controls.setCaption(layout::kRxdLine, text.monitor());
+    if (const auto status = decodeStatus(state_.sendText.chars(), text.monitor())) {
+        platform_.controls.setCaption(layout::kStatusLine, *status);
     }
 }
 
-void Exchange::MSComm1_OnComm() {
-    if (platform_.MSComm1.CommEvent() != SerialControl::kComEvReceive) return;
-    state_.ReceiveText.append(platform_.MSComm1.Input());
-    state_.ReplyPending = 0;
-    Hyouji(state_.ReceiveText, kReceiveMode);
+void Exchange::onSerialEvent() {
+    if (serial_.lastEvent() != SerialControl::kReceiveEvent) return;
+    state_.receiveText.append(serial_.readAll());
+    state_.replyPending = 0;
+    sendOrShow(state_.receiveText, Mode::Receive);
 }
 
-void Exchange::Timer2_Timer() {
-    if (state_.ReplyPending == 1) platform_.controls.setCaption(kRxdLine, kNoReplyMark);
-    platform_.Timer2.setEnabled(false);
-    state_.ReceiveText.clear();
-    state_.ReplyPending = 0;
+void Exchange::onReplyTimeout() {
+    if (state_.replyPending == 1) platform_.controls.setCaption(layout::kRxdLine, kNoReplyMark);
+    platform_.replyTimeout.setEnabled(false);
+    state_.receiveText.clear();
+    state_.replyPending = 0;
 }
 
-void Exchange::Timer4_Timer() {
-    platform_.controls.setCaption(kTxdLine, "");
-    platform_.controls.setCaption(kRxdLine, "");
-    platform_.controls.setCaption(kStatusLine, "");
-    platform_.Timer4.setEnabled(false);
+void Exchange::onMonitorClearing() {
+    platform_.controls.setCaption(layout::kTxdLine, "");
+    platform_.controls.setCaption(layout::kRxdLine, "");
+    platform_.controls.setCaption(layout::kStatusLine, "");
+    platform_.monitorClearing.setEnabled(false);
 }
 
 }  // namespace qm5

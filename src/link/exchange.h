@@ -1,44 +1,41 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <cstdint>
 #include <string_view>
 
-#include "app/window_state.h"
+#include "core/frame_sender.h"
 #include "core/platform.h"
+#include "core/window_state.h"
 
 namespace qm5 {
 
-/// The one path of all traffic: every frame leaves through Hyouji, every reception is shown and
-/// decoded by it, and two timers finish each exchange.
-class Exchange {
-  public:
-    static constexpr std::uint8_t kSendMode = 1;
-    static constexpr std::uint8_t kReceiveMode = 2;
+class SerialControl;
 
-    static constexpr std::string_view kTxdLine = "Label11";
-    static constexpr std::string_view kRxdLine = "Label12";
-    static constexpr std::string_view kStatusLine = "Label25";
+/// The one path of all traffic: every frame leaves through sendOrShow, every reception is shown
+/// and decoded by it, and two timers finish each exchange.
+class Exchange final : public FrameSender {
+  public:
+    enum class Mode { Send, Receive };
+
     static constexpr std::string_view kNoReplyMark = " X X X X";
 
-    static constexpr int kReplyTimeoutMs = 500;
-    static constexpr int kMonitorClearingMs = 1000;
+    Exchange(FormPlatform& platform, SerialControl& serial, WindowState& state)
+        : platform_(platform), serial_(serial), state_(state) {}
 
-    Exchange(FormPlatform& platform, WindowState& state) : platform_(platform), state_(state) {}
+    /// Stores the frame of `code` as the last one sent and sends it: the order every sender
+    /// follows.
+    void send(std::string_view code) override;
 
-    /// Stores the frame of `code` in SendText and sends it: the order every sender follows.
-    void send(std::string_view code);
-
-    /// Any mode other than send mode is the receive mode.
-    void Hyouji(const TrafficText& text, std::uint8_t mode);
-    void MSComm1_OnComm();
-    /// Reply timeout.
-    void Timer2_Timer();
-    /// Monitor clearing.
-    void Timer4_Timer();
+    /// Send mode writes `text` and shows it on the TXD line; receive mode shows it on the RXD
+    /// line and decodes it onto the status line.
+    void sendOrShow(const TrafficText& text, Mode mode);
+    void onSerialEvent();
+    void onReplyTimeout();
+    void onMonitorClearing();
 
   private:
     FormPlatform& platform_;
+    SerialControl& serial_;
     WindowState& state_;
 };
 

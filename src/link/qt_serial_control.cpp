@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "link/qt_serial_control.h"
 
-#include <unistd.h>
+#include <QFileInfo>
 
 #include "link/open_failure.h"
 #include "link/port_paths.h"
@@ -38,13 +38,18 @@ QSerialPort::StopBits toQt(StopBits stopBits) {
     return QSerialPort::OneStop;
 }
 
+bool isReadWritable(const std::string& path) {
+    const QFileInfo file(QString::fromStdString(path));
+    return file.isReadable() && file.isWritable();
+}
+
 constexpr const char* kGone = ": the device has gone away (unplugged, or closed at the far end).";
 
 }  // namespace
 
 QtSerialControl::QtSerialControl() {
     QObject::connect(&port_, &QSerialPort::readyRead, &port_,
-                     [this] { raiseCommEvent(kComEvReceive); });
+                     [this] { raiseEvent(kReceiveEvent); });
     QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
                      [this](QSerialPort::SerialPortError error) { onError(error); });
 }
@@ -116,8 +121,7 @@ std::string QtSerialControl::explainOpenFailure(const std::string& path) const {
     const OpenFailure failure = error == QSerialPort::DeviceNotFoundError ? OpenFailure::Missing
                                 : error == QSerialPort::PermissionError   ? OpenFailure::Refused
                                                                           : OpenFailure::Other;
-    return describeOpenFailure(deviceName(), CommPort(), failure,
-                               ::access(path.c_str(), R_OK | W_OK) == 0,
+    return describeOpenFailure(deviceName(), portNumber(), failure, isReadWritable(path),
                                port_.errorString().toStdString());
 }
 

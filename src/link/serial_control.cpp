@@ -5,44 +5,44 @@
 
 namespace qm5 {
 
-void SerialControl::setCommPort(std::int16_t port) {
+void SerialControl::setPortNumber(std::int16_t port) {
     if (deviceOpen()) {
         throw SerialError("The port number cannot change while " + deviceName() + " is open.");
     }
     if (port < 1) throw SerialError("There is no port number " + std::to_string(port) + ".");
-    commPort_ = port;
+    portNumber_ = port;
 }
 
-void SerialControl::setSettings(std::string_view text) {
+void SerialControl::setLineSettings(std::string_view text) {
     const LineSettings parsed = parseLineSettings(text);
     if (deviceOpen()) applySettings(parsed);
     settings_ = parsed;
     settingsText_ = text;
 }
 
-void SerialControl::setPortOpen(bool open) {
+void SerialControl::setOpen(bool open) {
     if (open == deviceOpen()) return;
     if (open) {
-        openDevice(commPort_, settings_);
+        openDevice(portNumber_, settings_);
     } else {
         closeDevice();
     }
 }
 
-void SerialControl::Output(std::string_view chars) {
+void SerialControl::write(std::string_view chars) {
     if (!deviceOpen()) {
         throw SerialError(deviceName() + " is not open: choose a port with \"COM\".");
     }
     writeDevice(chars);
 }
 
-std::string SerialControl::Input() {
+std::string SerialControl::readAll() {
     return deviceOpen() ? readDevice() : std::string();
 }
 
-void SerialControl::raiseCommEvent(std::int16_t event) {
-    commEvent_ = event;
-    if (onComm_) onComm_();
+void SerialControl::raiseEvent(std::int16_t event) {
+    lastEvent_ = event;
+    if (onEvent_) onEvent_();
 }
 
 void SerialControl::raiseDeviceLost(const SerialError& error) {
@@ -50,7 +50,7 @@ void SerialControl::raiseDeviceLost(const SerialError& error) {
 }
 
 std::string SerialControl::deviceName() const {
-    return portLabel(commPort_) + " (" + devicePathFor(commPort_) + ")";
+    return portLabel(portNumber_) + " (" + devicePathFor(portNumber_) + ")";
 }
 
 }  // namespace qm5

@@ -11,33 +11,33 @@
 
 namespace qm5 {
 
-/// The serial control placed on the window as MSComm1. This class keeps the control's contract
+/// The serial control of the window. This class keeps the control's contract
 /// (port number only while closed, writes only while open, the receive event); a subclass drives
 /// the device. Every failure is thrown as SerialError with an operator-facing description.
 class SerialControl {
   public:
-    /// CommEvent value of a reception.
-    static constexpr std::int16_t kComEvReceive = 2;
+    /// lastEvent() of a reception.
+    static constexpr std::int16_t kReceiveEvent = 2;
 
     virtual ~SerialControl() = default;
 
-    std::int16_t CommPort() const { return commPort_; }
-    void setCommPort(std::int16_t port);
+    std::int16_t portNumber() const { return portNumber_; }
+    void setPortNumber(std::int16_t port);
 
-    const std::string& Settings() const { return settingsText_; }
-    void setSettings(std::string_view text);
+    const std::string& lineSettings() const { return settingsText_; }
+    void setLineSettings(std::string_view text);
 
-    bool PortOpen() const { return deviceOpen(); }
-    void setPortOpen(bool open);
+    bool isOpen() const { return deviceOpen(); }
+    void setOpen(bool open);
 
     /// Queues the frame for sending, unchanged, without waiting for it to leave.
-    void Output(std::string_view chars);
+    void write(std::string_view chars);
     /// Everything received and not yet read, one character per byte.
-    std::string Input();
-    std::int16_t CommEvent() const { return commEvent_; }
+    std::string readAll();
+    std::int16_t lastEvent() const { return lastEvent_; }
 
-    /// OnComm: raised on the window's thread when characters have arrived.
-    void setOnComm(std::function<void()> handler) { onComm_ = std::move(handler); }
+    /// Raised on the window's thread when characters have arrived.
+    void setOnEvent(std::function<void()> handler) { onEvent_ = std::move(handler); }
     /// Raised once when the open device goes away (unplugged, far end closed), after the port
     /// has been closed.
     void setOnDeviceLost(std::function<void(const SerialError&)> handler) {
@@ -52,19 +52,19 @@ class SerialControl {
     virtual void writeDevice(std::string_view chars) = 0;
     virtual std::string readDevice() = 0;
 
-    /// For subclasses: an event of the line, kComEvReceive when characters have arrived.
-    void raiseCommEvent(std::int16_t event);
+    /// For subclasses: an event of the line, kReceiveEvent when characters have arrived.
+    void raiseEvent(std::int16_t event);
     /// For subclasses: the device went away and has been closed.
     void raiseDeviceLost(const SerialError& error);
     /// "COM1 (/dev/ttyS0)": how descriptions name the device.
     std::string deviceName() const;
 
   private:
-    std::int16_t commPort_ = 1;
+    std::int16_t portNumber_ = 1;
     std::string settingsText_ = "9600,N,8,1";
     LineSettings settings_;
-    std::int16_t commEvent_ = 0;
-    std::function<void()> onComm_;
+    std::int16_t lastEvent_ = 0;
+    std::function<void()> onEvent_;
     std::function<void(const SerialError&)> onDeviceLost_;
 };
 

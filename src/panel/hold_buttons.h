@@ -6,18 +6,18 @@
 #include <span>
 #include <string_view>
 
-#include "app/window_state.h"
+#include "core/frame_sender.h"
 #include "core/platform.h"
-#include "link/exchange.h"
+#include "core/window_state.h"
 
 namespace qm5 {
 
-/// Intervals a press gives the repeat (Timer1), the reply timeout (Timer2) and the monitor
-/// clearing (Timer4), in milliseconds.
+/// Intervals a press gives the repeat timer, the reply timeout and the monitor clearing, in
+/// milliseconds.
 struct HoldTiming {
-    int timer1;
-    int timer2;
-    int timer4;
+    int repeat;
+    int replyTimeout;
+    int monitorClearing;
 };
 
 /// A button that repeats its code while held.
@@ -25,7 +25,7 @@ struct HoldButton {
     std::string_view control;
     std::string_view code;
     std::uint8_t repeatCode;
-    /// Fixed timing; the arrows have none and take theirs from AdjustMode instead.
+    /// Fixed timing; the arrows have none and take theirs from the adjust mode instead.
     std::optional<HoldTiming> timing;
     /// D.Zoom: its release leaves the arrows their fastest timing.
     bool releaseSetsFastestArrows = false;
@@ -33,22 +33,21 @@ struct HoldButton {
 
 std::span<const HoldButton> holdButtons();
 
-/// The code the repeat tick resends for a RepeatCode, if any.
+/// The code the repeat tick resends for a repeat code, if any.
 std::optional<std::string_view> tickCode(std::uint8_t repeatCode);
 
 /// Press, repeat tick and release of the hold buttons and the arrow pad.
 class HoldButtons {
   public:
-    static constexpr int kRepeatAtStartMs = 200;
     static constexpr int kFastestArrowRepeatMs = 5;
     static constexpr std::uint8_t kFastestArrowMode = 3;
 
-    HoldButtons(FormPlatform& platform, WindowState& state, Exchange& exchange)
-        : platform_(platform), state_(state), exchange_(exchange) {}
+    HoldButtons(FormPlatform& platform, WindowState& state, FrameSender& sender)
+        : platform_(platform), state_(state), sender_(sender) {}
 
-    void mouseDown(const HoldButton& button);
-    void mouseUp(const HoldButton& button);
-    void Timer1_Timer();
+    void press(const HoldButton& button);
+    void release(const HoldButton& button);
+    void onRepeatTick();
 
   private:
     void pressWithFixedTiming(const HoldButton& button, const HoldTiming& timing);
@@ -56,7 +55,7 @@ class HoldButtons {
 
     FormPlatform& platform_;
     WindowState& state_;
-    Exchange& exchange_;
+    FrameSender& sender_;
 };
 
 }  // namespace qm5

@@ -6,15 +6,15 @@
 #include <span>
 #include <string_view>
 
-#include "app/window_state.h"
+#include "core/frame_sender.h"
 #include "core/platform.h"
-#include "link/exchange.h"
+#include "core/window_state.h"
 
 namespace qm5 {
 
 /// What an adjustment selector sets after its send.
 struct Selector {
-    int timer1Interval;
+    int repeatInterval;
     std::uint8_t adjustMode;
 };
 
@@ -31,15 +31,15 @@ std::span<const OneShotButton> oneShotButtons();
 /// Runs the click of a one-shot button.
 class OneShotButtons {
   public:
-    OneShotButtons(FormPlatform& platform, WindowState& state, Exchange& exchange)
-        : platform_(platform), state_(state), exchange_(exchange) {}
+    OneShotButtons(FormPlatform& platform, WindowState& state, FrameSender& sender)
+        : platform_(platform), state_(state), sender_(sender) {}
 
     void click(const OneShotButton& button);
 
   private:
     FormPlatform& platform_;
     WindowState& state_;
-    Exchange& exchange_;
+    FrameSender& sender_;
 };
 
 }  // namespace qm5

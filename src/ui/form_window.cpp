@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/form1.h"
+#include "core/control_events.h"
 #include "ui/accessibility.h"
 #include "ui/caption_button.h"
 #include "ui/control_table.h"
@@ -54,9 +54,9 @@ std::int16_t keyCodeOf(const QKeyEvent* event) {
 std::int16_t shiftOf(const QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     return static_cast<std::int16_t>(
-        (modifiers.testFlag(Qt::ShiftModifier) ? Views::kShiftMask : 0) |
-        (modifiers.testFlag(Qt::ControlModifier) ? Views::kCtrlMask : 0) |
-        (modifiers.testFlag(Qt::AltModifier) ? Views::kAltMask : 0));
+        (modifiers.testFlag(Qt::ShiftModifier) ? ControlEvents::kShiftMask : 0) |
+        (modifiers.testFlag(Qt::ControlModifier) ? ControlEvents::kCtrlMask : 0) |
+        (modifiers.testFlag(Qt::AltModifier) ? ControlEvents::kAltMask : 0));
 }
 
 }  // namespace
@@ -180,12 +180,13 @@ void FormWindow::orderTabs() {
     }
 }
 
-void FormWindow::bind(Form1& form) {
-    form_ = &form;
+void FormWindow::bind(ControlEvents& events) {
+    events_ = &events;
     for (QWidget* widget : std::as_const(controls_)) {
         const std::string name = widget->objectName().toStdString();
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            connect(button, &QAbstractButton::clicked, this, [this, name] { form_->click(name); });
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, name] { events_->click(name); });
             button->installEventFilter(this);
         }
     }
@@ -216,26 +217,26 @@ int FormWindow::pixels(double twips) const {
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (form_ == nullptr) return false;
+    if (events_ == nullptr) return false;
     switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             // Any mouse button; a quick second press is a press too, not only a double click.
             if (watched != this) {
                 pressed_ = watched->objectName().toStdString();
-                form_->mouseDown(pressed_);
+                events_->mouseDown(pressed_);
             }
             break;
         case QEvent::MouseButtonRelease:
             if (watched != this) {
                 pressed_.clear();
-                form_->mouseUp(watched->objectName().toStdString());
+                events_->mouseUp(watched->objectName().toStdString());
             }
             break;
         case QEvent::WindowBlocked:
             // A warning box now takes the mouse: the button held down would never see its
             // release, so let it go here.
-            if (watched == this && !pressed_.empty()) form_->mouseUp(std::exchange(pressed_, {}));
+            if (watched == this && !pressed_.empty()) events_->mouseUp(std::exchange(pressed_, {}));
             break;
         case QEvent::KeyPress:
             // Key preview: seen before the focused control, which still gets the key. A key that
@@ -243,7 +244,7 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
             if (watched == QApplication::focusWidget() ||
                 (watched == this && QApplication::focusWidget() == nullptr)) {
                 const auto* key = static_cast<QKeyEvent*>(event);
-                form_->Form_KeyDown(keyCodeOf(key), shiftOf(key));
+                events_->keyDown(keyCodeOf(key), shiftOf(key));
             }
             break;
         default:

@@ -9,17 +9,17 @@
 
 namespace qm5 {
 
-class Form1;
+class ControlEvents;
 struct ControlSpec;
 
-/// Form1's window as Qt widgets, built from the control table, forwarding clicks, mouse presses
-/// and keys to Form1.
+/// The panel's window as Qt widgets, built from the control table, reporting clicks, mouse
+/// presses and keys.
 class FormWindow final : public QWidget {
   public:
     FormWindow();
 
-    /// Starts forwarding the widgets' events to `form`.
-    void bind(Form1& form);
+    /// Starts reporting the widgets' events to `events`.
+    void bind(ControlEvents& events);
 
     QWidget* control(std::string_view name) const;
     /// A control's text, and what a screen reader calls the control.
@@ -37,7 +37,7 @@ class FormWindow final : public QWidget {
 
     QHash<QString, QWidget*> controls_;
     double dpi_ = 96.0;
-    Form1* form_ = nullptr;
+    ControlEvents* events_ = nullptr;
     /// The button under a mouse button that is still down.
     std::string pressed_;
 };

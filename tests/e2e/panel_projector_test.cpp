@@ -22,7 +22,7 @@ class PanelProjectorTest : public ::testing::Test {
         projector = std::make_unique<ProjectorProcess>(options);
         ::setenv("QM5_COM1", projector->path().c_str(), 1);
         panel = std::make_unique<QtPanel>();
-        panel->form.Form_Load();
+        panel->form.load();
         panel->window.show();
         QTest::keyClick(&panel->window, Qt::Key_H, Qt::ControlModifier);
     }

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "link/monitor_text.h"
+#include "core/monitor_text.h"
+#include "core/traffic_text.h"
 #include "link/status_decoding.h"
-#include "link/traffic_text.h"
 
 namespace {
 

@@ -23,7 +23,7 @@ struct SerialLinkTest : ::testing::Test {
         ::setenv("QM5_COM1", com1->path().c_str(), 1);
         ::setenv("QM5_COM2", com2->path().c_str(), 1);
         panel = std::make_unique<QtPanel>();
-        panel->form.Form_Load();
+        panel->form.load();
         panel->window.show();
     }
     ~SerialLinkTest() override {
@@ -48,7 +48,7 @@ struct SerialLinkTest : ::testing::Test {
 };
 
 TEST_F(SerialLinkTest, opensCom1At19200N81) {
-    ASSERT_TRUE(panel->comm.PortOpen());
+    ASSERT_TRUE(panel->serial.isOpen());
     const termios line = com1->lineSettings();
     EXPECT_EQ(::cfgetospeed(&line), B19200);
     EXPECT_EQ(line.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
@@ -68,7 +68,7 @@ TEST_F(SerialLinkTest, sendsEachFrameIntactAndShowsWhatComesBack) {
 TEST_F(SerialLinkTest, aSecondCopyCannotOpenAPortInUse) {
     QtSerialControl second;
     try {
-        second.setPortOpen(true);
+        second.setOpen(true);
         FAIL() << "opened a port in use";
     } catch (const SerialError& error) {
         EXPECT_NE(std::string(error.what()).find("in use"), std::string::npos) << error.what();
@@ -95,7 +95,7 @@ TEST_F(SerialLinkTest, aMissingCom2IsReportedInAWarningBoxAndTheProgramGoesOn) {
     EXPECT_EQ(box.title, "QM5 Control");
     EXPECT_EQ(box.icon, QMessageBox::Warning);
     EXPECT_EQ(box.buttons, QMessageBox::Ok);
-    EXPECT_FALSE(panel->comm.PortOpen());
+    EXPECT_FALSE(panel->serial.isOpen());
 
     click("Option1");
     click("Command17");
@@ -114,8 +114,8 @@ TEST_F(SerialLinkTest, aFarEndThatHangsUpDuringAHoldIsReportedOnceAndCanBeReplac
     EXPECT_EQ(warnings.seen().size(), 1U) << warnings.seen()[0].text;
     EXPECT_NE(warnings.seen()[0].text.find("gone away"), std::string::npos)
         << warnings.seen()[0].text;
-    EXPECT_FALSE(panel->comm.PortOpen());
-    EXPECT_FALSE(panel->timer1.enabled());
+    EXPECT_FALSE(panel->serial.isOpen());
+    EXPECT_FALSE(panel->repeatTimer.enabled());
     QTest::mouseRelease(panel->window.control("Command15"), Qt::LeftButton);
 
     com1 = std::make_unique<PtyPair>();
@@ -150,7 +150,7 @@ TEST_F(SerialLinkTest, showsNoiseAndBytesAbove127AsUnprintable) {
 struct StartupFaultTest : ::testing::Test {
     void start() {
         panel = std::make_unique<QtPanel>();
-        panel->form.Form_Load();
+        panel->form.load();
     }
     void chooseCom1() {
         QTest::mouseClick(panel->window.control("Command33"), Qt::LeftButton);
@@ -169,11 +169,11 @@ TEST_F(StartupFaultTest, aMissingCom1IsReportedAndCanBeChosenLater) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 1; }, kWaitMs));
     EXPECT_NE(warnings.seen()[0].text.find("no such device"), std::string::npos);
     EXPECT_TRUE(panel->window.isVisible());
-    EXPECT_FALSE(panel->comm.PortOpen());
+    EXPECT_FALSE(panel->serial.isOpen());
 
     ::setenv("QM5_COM1", com1.path().c_str(), 1);
     chooseCom1();
-    EXPECT_TRUE(panel->comm.PortOpen());
+    EXPECT_TRUE(panel->serial.isOpen());
     QTest::mouseClick(panel->window.control("Command17"), Qt::LeftButton);
     EXPECT_EQ(com1.read(4), "C00\r");
     EXPECT_EQ(warnings.seen().size(), 1U);
@@ -182,11 +182,11 @@ TEST_F(StartupFaultTest, aMissingCom1IsReportedAndCanBeChosenLater) {
 TEST_F(StartupFaultTest, aCom1HeldByAnotherCopyIsReportedAndCanBeChosenOnceFree) {
     ::setenv("QM5_COM1", com1.path().c_str(), 1);
     auto other = std::make_unique<QtSerialControl>();
-    other->setPortOpen(true);
+    other->setOpen(true);
     start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 1; }, kWaitMs));
     EXPECT_NE(warnings.seen()[0].text.find("in use"), std::string::npos) << warnings.seen()[0].text;
-    EXPECT_FALSE(panel->comm.PortOpen());
+    EXPECT_FALSE(panel->serial.isOpen());
 
     other.reset();
     chooseCom1();

@@ -7,7 +7,7 @@ namespace qm5::test {
 
 void MemorySerialControl::receive(std::string chars) {
     unread_ += chars;
-    raiseCommEvent(kComEvReceive);
+    raiseEvent(kReceiveEvent);
 }
 
 void MemorySerialControl::loseDevice() {

@@ -31,7 +31,7 @@ class MemorySerialControl final : public SerialControl {
 
     // What a test makes happen.
     void receive(std::string chars);
-    void raiseOtherEvent(std::int16_t event) { raiseCommEvent(event); }
+    void raiseOtherEvent(std::int16_t event) { raiseEvent(event); }
     void loseDevice();
 
     // What a test reads back.

@@ -12,7 +12,7 @@ struct PanelHarness : VirtualDevices {
     /// For a test that sets the port up before start-up runs.
     struct NotLoaded {};
 
-    PanelHarness() { form.Form_Load(); }
+    PanelHarness() { form.load(); }
     explicit PanelHarness(NotLoaded) {}
 
     static constexpr const char* kTxd = "Label11";
@@ -20,8 +20,9 @@ struct PanelHarness : VirtualDevices {
     static constexpr const char* kStatus = "Label25";
 
     FakeForm window;
-    FormPlatform platform{timer1, timer2, timer3, timer4, port, window, window, window};
-    Form1 form{platform};
+    FormPlatform platform{repeatTimer, replyTimeout, selectorTimer, monitorClearing,
+                          window,      window,       window};
+    Form1 form{platform, port};
 
     std::string txd() const { return window.caption(kTxd); }
     std::string rxd() const { return window.caption(kRxd); }

@@ -9,10 +9,10 @@ namespace qm5::test {
 /// The window's four timers on a virtual clock, and a port in memory.
 struct VirtualDevices {
     VirtualClock clock;
-    VirtualTimer& timer1 = clock.newTimer();
-    VirtualTimer& timer2 = clock.newTimer();
-    VirtualTimer& timer3 = clock.newTimer();
-    VirtualTimer& timer4 = clock.newTimer();
+    VirtualTimer& repeatTimer = clock.newTimer();
+    VirtualTimer& replyTimeout = clock.newTimer();
+    VirtualTimer& selectorTimer = clock.newTimer();
+    VirtualTimer& monitorClearing = clock.newTimer();
     MemorySerialControl port{clock};
 };
 

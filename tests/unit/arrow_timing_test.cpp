@@ -12,8 +12,8 @@ struct ArrowTiming {
     const char* setting;  // what the operator did last before the arrow
     std::function<void(PanelHarness&)> act;
     int period;
-    int timer2;
-    int timer4;
+    int replyTimeout;
+    int monitorClearing;
 };
 
 void PrintTo(const ArrowTiming& row, std::ostream* os) {
@@ -31,9 +31,9 @@ TEST_P(ArrowTimingTest, repeatsAtTheIntervalTheLastSettingLeft) {
         const std::size_t before = panel.port.frames().size();
 
         panel.form.mouseDown(arrow);
-        EXPECT_EQ(panel.timer2.interval(), row.timer2) << arrow;
-        EXPECT_EQ(panel.timer4.interval(), row.timer4) << arrow;
-        EXPECT_EQ(panel.timer1.interval(), row.period) << arrow;
+        EXPECT_EQ(panel.replyTimeout.interval(), row.replyTimeout) << arrow;
+        EXPECT_EQ(panel.monitorClearing.interval(), row.monitorClearing) << arrow;
+        EXPECT_EQ(panel.repeatTimer.interval(), row.period) << arrow;
         panel.clock.advance(4 * row.period);
         panel.form.mouseUp(arrow);
 
@@ -82,9 +82,9 @@ TEST(SelectTimingTest, isFixedInEveryMode) {
     PanelHarness panel;
     panel.hold("Command48", 10);  // mode 3, 5 ms
     panel.form.mouseDown("Command6");
-    EXPECT_EQ(panel.timer1.interval(), 500);
-    EXPECT_EQ(panel.timer2.interval(), 200);
-    EXPECT_EQ(panel.timer4.interval(), 245);
+    EXPECT_EQ(panel.repeatTimer.interval(), 500);
+    EXPECT_EQ(panel.replyTimeout.interval(), 200);
+    EXPECT_EQ(panel.monitorClearing.interval(), 245);
 }
 
 TEST(ArrowFailureTest, keepsTheIntervalsItSetBeforeTheFailedSend) {
@@ -92,10 +92,10 @@ TEST(ArrowFailureTest, keepsTheIntervalsItSetBeforeTheFailedSend) {
     panel.form.click("Command10");  // ZOOM: mode 2
     panel.port.failWrites(true);
     panel.form.mouseDown("Command5");
-    EXPECT_EQ(panel.timer2.interval(), 50);
-    EXPECT_EQ(panel.timer4.interval(), 75);
-    EXPECT_EQ(panel.form.state().RepeatCode, 3);
-    EXPECT_FALSE(panel.timer1.enabled());
+    EXPECT_EQ(panel.replyTimeout.interval(), 50);
+    EXPECT_EQ(panel.monitorClearing.interval(), 75);
+    EXPECT_EQ(panel.form.state().repeatCode, 3);
+    EXPECT_FALSE(panel.repeatTimer.enabled());
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "link/monitor_text.h"
+#include "core/monitor_text.h"
 #include "support/panel_harness.h"
 
 namespace qm5::test {
@@ -20,21 +20,21 @@ TEST_F(ExchangeTest, sendsShowsMarksAMissingReplyAndBlanks) {
     powerOn();
     EXPECT_EQ(panel.port.frames(), (std::vector<std::string>{"C00\r"}));
     EXPECT_EQ(panel.txd(), " C 0 0 CR ");
-    EXPECT_EQ(state.ReplyPending, 1);
+    EXPECT_EQ(state.replyPending, 1);
 
     panel.clock.advanceTo(499);
     EXPECT_EQ(panel.rxd(), "");
     panel.clock.advanceTo(500);
     EXPECT_EQ(panel.rxd(), " X X X X");
-    EXPECT_EQ(state.ReplyPending, 0);
-    EXPECT_FALSE(panel.timer2.enabled());
+    EXPECT_EQ(state.replyPending, 0);
+    EXPECT_FALSE(panel.replyTimeout.enabled());
 
     panel.clock.advanceTo(999);
     EXPECT_EQ(panel.txd(), " C 0 0 CR ");
     panel.clock.advanceTo(1000);
     EXPECT_EQ(panel.txd(), "");
     EXPECT_EQ(panel.rxd(), "");
-    EXPECT_FALSE(panel.timer4.enabled());
+    EXPECT_FALSE(panel.monitorClearing.enabled());
 }
 
 TEST_F(ExchangeTest, showsAReplyUntilTheMonitorIsCleared) {
@@ -42,10 +42,10 @@ TEST_F(ExchangeTest, showsAReplyUntilTheMonitorIsCleared) {
     panel.clock.advanceTo(100);
     panel.port.receive(kAck);
     EXPECT_EQ(panel.rxd(), " ACK ");
-    EXPECT_EQ(state.ReplyPending, 0);
+    EXPECT_EQ(state.replyPending, 0);
     panel.clock.advanceTo(999);
     EXPECT_EQ(panel.rxd(), " ACK ");
-    EXPECT_TRUE(state.ReceiveText.empty());
+    EXPECT_TRUE(state.receiveText.empty());
     panel.clock.advanceTo(1000);
     EXPECT_EQ(panel.rxd(), "");
 }
@@ -77,7 +77,7 @@ TEST_F(ExchangeTest, collectsAReplyThatArrivesInPieces) {
     EXPECT_EQ(panel.rxd(), " 0 ");
     EXPECT_EQ(panel.status(), "");
     panel.port.receive("0\r");
-    EXPECT_EQ(state.ReceiveText.chars(), "00\r");
+    EXPECT_EQ(state.receiveText.chars(), "00\r");
     EXPECT_EQ(panel.rxd(), " 0 0 CR ");
     EXPECT_EQ(panel.status(), " Power ON");
     panel.clock.advance(1000);
@@ -88,7 +88,7 @@ TEST_F(ExchangeTest, ignoresEventsOtherThanAReception) {
     powerOn();
     panel.port.raiseOtherEvent(1);     // transmit
     panel.port.raiseOtherEvent(1004);  // framing error
-    EXPECT_EQ(state.ReplyPending, 1);
+    EXPECT_EQ(state.replyPending, 1);
     EXPECT_EQ(panel.rxd(), "");
 }
 
@@ -125,7 +125,7 @@ TEST_F(ExchangeTest, boundsWhatAFloodingDeviceLeavesInTheReception) {
     panel.port.receive(burst);
     panel.port.receive(burst);
     panel.port.receive(burst);
-    EXPECT_EQ(state.ReceiveText.chars().size(), TrafficText::kMaxLength);
+    EXPECT_EQ(state.receiveText.chars().size(), TrafficText::kMaxLength);
     EXPECT_EQ(panel.rxd(), monitorText(std::string(TrafficText::kMaxLength, 'A')));
 
     powerOn();

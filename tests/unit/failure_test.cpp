@@ -14,11 +14,11 @@ struct FailureTest : ::testing::Test {
 TEST_F(FailureTest, aFailedSendStopsItsHandlerAndIsReportedOnce) {
     panel.port.failWrites(true);
     panel.form.click("Command17");
-    EXPECT_EQ(state.SendText.chars(), "C00\r");
+    EXPECT_EQ(state.sendText.chars(), "C00\r");
     EXPECT_EQ(panel.txd(), "");
-    EXPECT_EQ(state.ReplyPending, 0);
-    EXPECT_FALSE(panel.timer2.enabled());
-    EXPECT_FALSE(panel.timer4.enabled());
+    EXPECT_EQ(state.replyPending, 0);
+    EXPECT_FALSE(panel.replyTimeout.enabled());
+    EXPECT_FALSE(panel.monitorClearing.enabled());
     EXPECT_EQ(panel.window.warnings(),
               (std::vector<std::string>{"COM1 (/dev/ttyS0): write failed"}));
     EXPECT_FALSE(panel.form.ended());
@@ -27,16 +27,16 @@ TEST_F(FailureTest, aFailedSendStopsItsHandlerAndIsReportedOnce) {
 TEST_F(FailureTest, aSelectorWhoseSendFailsKeepsTheArrowsTiming) {
     panel.port.failWrites(true);
     panel.form.click("Command10");  // ZOOM
-    EXPECT_EQ(panel.timer1.interval(), 200);
-    EXPECT_EQ(state.AdjustMode, 0);
+    EXPECT_EQ(panel.repeatTimer.interval(), 200);
+    EXPECT_EQ(state.adjustMode, 0);
 }
 
 TEST_F(FailureTest, aPressWhoseSendFailsStartsNoRepeat) {
     panel.port.failWrites(true);
     panel.form.mouseDown("Command1");
-    EXPECT_EQ(state.RepeatCode, 1);
-    EXPECT_FALSE(panel.timer1.enabled());
-    EXPECT_EQ(panel.timer2.interval(), 500);
+    EXPECT_EQ(state.repeatCode, 1);
+    EXPECT_FALSE(panel.repeatTimer.enabled());
+    EXPECT_EQ(panel.replyTimeout.interval(), 500);
     panel.clock.advance(2000);
     EXPECT_EQ(panel.window.warnings().size(), 1U);
 }
@@ -46,11 +46,11 @@ TEST_F(FailureTest, aRepeatWhoseSendsFailStopsAfterOneWarning) {
     panel.clock.advance(260);
     panel.port.failWrites(true);
     panel.clock.advance(5000);
-    EXPECT_FALSE(panel.timer1.enabled());
+    EXPECT_FALSE(panel.repeatTimer.enabled());
     EXPECT_EQ(panel.port.frames().size(), 2U);
     EXPECT_EQ(panel.window.warnings().size(), 1U);
     panel.form.mouseUp("Command1");
-    EXPECT_EQ(state.RepeatCode, 0);
+    EXPECT_EQ(state.repeatCode, 0);
 }
 
 TEST_F(FailureTest, showsNoSecondBoxWhileOneIsOpen) {
@@ -72,8 +72,8 @@ TEST_F(FailureTest, aDeviceThatGoesAwayIsClosedAndReportedAndCanBeReopened) {
     panel.form.mouseDown("Command15");  // Zoom +, every 50 ms
     panel.clock.advance(120);
     panel.port.loseDevice();
-    EXPECT_FALSE(panel.port.PortOpen());
-    EXPECT_FALSE(panel.timer1.enabled());
+    EXPECT_FALSE(panel.port.isOpen());
+    EXPECT_FALSE(panel.repeatTimer.enabled());
     EXPECT_EQ(panel.window.warnings().size(), 1U);
     panel.clock.advance(1000);
     EXPECT_EQ(panel.window.warnings().size(), 1U);

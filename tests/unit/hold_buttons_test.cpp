@@ -10,9 +10,9 @@ struct Hold {
     const char* control;
     const char* frame;
     int repeatCode;
-    int timer1;
-    int timer2;
-    int timer4;
+    int repeatTimer;
+    int replyTimeout;
+    int monitorClearing;
 };
 
 void PrintTo(const Hold& row, std::ostream* os) {
@@ -25,27 +25,27 @@ TEST_P(HoldButtonTest, repeatsItsFrameEveryIntervalUntilReleased) {
     const Hold& row = GetParam();
     PanelHarness panel;
     panel.form.mouseDown(row.control);
-    EXPECT_EQ(panel.form.state().RepeatCode, row.repeatCode);
-    EXPECT_EQ(panel.timer1.interval(), row.timer1);
-    EXPECT_EQ(panel.timer2.interval(), row.timer2);
-    EXPECT_EQ(panel.timer4.interval(), row.timer4);
+    EXPECT_EQ(panel.form.state().repeatCode, row.repeatCode);
+    EXPECT_EQ(panel.repeatTimer.interval(), row.repeatTimer);
+    EXPECT_EQ(panel.replyTimeout.interval(), row.replyTimeout);
+    EXPECT_EQ(panel.monitorClearing.interval(), row.monitorClearing);
     EXPECT_EQ(panel.port.frames().size(), 1U);
 
-    panel.clock.advance(row.timer1 - 1);
+    panel.clock.advance(row.repeatTimer - 1);
     EXPECT_EQ(panel.port.frames().size(), 1U);
     panel.clock.advance(1);  // the first repeat, one full interval after the press
     EXPECT_EQ(panel.port.frames().size(), 2U);
-    panel.clock.advance(2 * row.timer1 + 1);
+    panel.clock.advance(2 * row.repeatTimer + 1);
     panel.form.mouseUp(row.control);
 
     const auto& writes = panel.port.writes();
     ASSERT_EQ(writes.size(), 4U);  // a hold of a little over 3 intervals
     for (std::size_t i = 0; i < writes.size(); ++i) {
         EXPECT_EQ(writes[i].chars, row.frame);
-        EXPECT_EQ(writes[i].at, static_cast<std::int64_t>(i) * row.timer1);
+        EXPECT_EQ(writes[i].at, static_cast<std::int64_t>(i) * row.repeatTimer);
     }
-    EXPECT_EQ(panel.form.state().RepeatCode, 0);
-    panel.clock.advance(10 * row.timer1);
+    EXPECT_EQ(panel.form.state().repeatCode, 0);
+    panel.clock.advance(10 * row.repeatTimer);
     EXPECT_EQ(writes.size(), 4U);
 }
 
@@ -77,14 +77,14 @@ TEST_F(ReleaseTest, blanksTheMonitorAtOnceAndRestoresTheNormalTimeouts) {
     panel.form.mouseUp("Command15");
     EXPECT_EQ(panel.txd(), "");
     EXPECT_EQ(panel.rxd(), "");
-    EXPECT_TRUE(panel.form.state().ReceiveText.empty());
-    EXPECT_FALSE(panel.timer1.enabled());
-    EXPECT_FALSE(panel.timer2.enabled());
-    EXPECT_TRUE(panel.timer4.enabled());
-    EXPECT_EQ(panel.timer2.interval(), 500);
-    EXPECT_EQ(panel.timer4.interval(), 1000);
-    EXPECT_EQ(panel.timer1.interval(), 50);
-    EXPECT_EQ(panel.form.state().AdjustMode, 0);
+    EXPECT_TRUE(panel.form.state().receiveText.empty());
+    EXPECT_FALSE(panel.repeatTimer.enabled());
+    EXPECT_FALSE(panel.replyTimeout.enabled());
+    EXPECT_TRUE(panel.monitorClearing.enabled());
+    EXPECT_EQ(panel.replyTimeout.interval(), 500);
+    EXPECT_EQ(panel.monitorClearing.interval(), 1000);
+    EXPECT_EQ(panel.repeatTimer.interval(), 50);
+    EXPECT_EQ(panel.form.state().adjustMode, 0);
 
     panel.form.click("Command17");
     panel.clock.advance(499);
@@ -97,13 +97,13 @@ TEST_F(ReleaseTest, ofDZoomLeavesTheArrowsTheirFastestTiming) {
     for (const char* dzoom : {"Command48", "Command49"}) {
         PanelHarness fresh;
         fresh.hold(dzoom, 300);
-        EXPECT_EQ(fresh.timer1.interval(), 5);
-        EXPECT_FALSE(fresh.timer1.enabled());
-        EXPECT_EQ(fresh.form.state().AdjustMode, 3);
+        EXPECT_EQ(fresh.repeatTimer.interval(), 5);
+        EXPECT_FALSE(fresh.repeatTimer.enabled());
+        EXPECT_EQ(fresh.form.state().adjustMode, 3);
         // A later hold button takes its own interval and leaves the mode.
         fresh.form.mouseDown("Command1");
-        EXPECT_EQ(fresh.timer1.interval(), 250);
-        EXPECT_EQ(fresh.form.state().AdjustMode, 3);
+        EXPECT_EQ(fresh.repeatTimer.interval(), 250);
+        EXPECT_EQ(fresh.form.state().adjustMode, 3);
     }
 }
 
@@ -112,7 +112,7 @@ TEST_F(ReleaseTest, ofSelectSendsNothingMore) {
     panel.clock.advance(5000);
     const std::vector<std::string> expected(3, "C3F\r");
     EXPECT_EQ(panel.port.frames(), expected);
-    EXPECT_EQ(panel.form.state().RepeatCode, 0);
+    EXPECT_EQ(panel.form.state().repeatCode, 0);
 }
 
 TEST(SecondPressTest, sendsOneMoreFrameAtOnceAndTheFirstReleaseStops) {

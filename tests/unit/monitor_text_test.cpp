@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "link/monitor_text.h"
-#include "link/traffic_text.h"
+#include "core/monitor_text.h"
+#include "core/traffic_text.h"
 
 namespace qm5 {
 namespace {

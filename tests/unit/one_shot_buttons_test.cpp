@@ -9,7 +9,7 @@ namespace {
 struct OneShot {
     const char* control;
     const char* frame;
-    int timer1;  // Timer1's interval after the click; 200 is its value at start
+    int repeatTimer;  // the repeat timer's interval after the click; 200 at start
     int adjustMode;
 };
 
@@ -22,18 +22,18 @@ class OneShotButtonTest : public ::testing::TestWithParam<OneShot> {};
 TEST_P(OneShotButtonTest, sendsItsFrameOncePerClickAndSetsTheArrowsTiming) {
     const OneShot& row = GetParam();
     PanelHarness panel;
-    panel.timer1.setEnabled(true);  // a selector changes the interval, never whether it runs
+    panel.repeatTimer.setEnabled(true);  // a selector changes the interval, never whether it runs
 
     panel.form.click(row.control);
     EXPECT_EQ(panel.port.frames(), (std::vector<std::string>{row.frame}));
-    EXPECT_EQ(panel.form.state().SendText.chars(), row.frame);
-    EXPECT_EQ(panel.timer1.interval(), row.timer1);
-    EXPECT_TRUE(panel.timer1.enabled());
-    EXPECT_EQ(panel.form.state().AdjustMode, row.adjustMode);
-    EXPECT_EQ(panel.timer2.interval(), 500);
-    EXPECT_EQ(panel.timer4.interval(), 1000);
-    EXPECT_TRUE(panel.timer2.enabled());
-    EXPECT_TRUE(panel.timer4.enabled());
+    EXPECT_EQ(panel.form.state().sendText.chars(), row.frame);
+    EXPECT_EQ(panel.repeatTimer.interval(), row.repeatTimer);
+    EXPECT_TRUE(panel.repeatTimer.enabled());
+    EXPECT_EQ(panel.form.state().adjustMode, row.adjustMode);
+    EXPECT_EQ(panel.replyTimeout.interval(), 500);
+    EXPECT_EQ(panel.monitorClearing.interval(), 1000);
+    EXPECT_TRUE(panel.replyTimeout.enabled());
+    EXPECT_TRUE(panel.monitorClearing.enabled());
 
     panel.form.click(row.control);
     EXPECT_EQ(panel.port.frames(), (std::vector<std::string>{row.frame, row.frame}));
@@ -66,13 +66,13 @@ TEST(SelectorTest, theLastSelectorClickedSetsBothValues) {
     PanelHarness panel;
     panel.form.click("Command11");  // FOCUS
     panel.form.click("Command10");  // ZOOM
-    EXPECT_EQ(panel.timer1.interval(), 50);
-    EXPECT_EQ(panel.form.state().AdjustMode, 2);
+    EXPECT_EQ(panel.repeatTimer.interval(), 50);
+    EXPECT_EQ(panel.form.state().adjustMode, 2);
 
     panel.form.click("Command23");  // MENU ON
     panel.form.click("Command24");  // MENU OFF
-    EXPECT_EQ(panel.timer1.interval(), 200);
-    EXPECT_EQ(panel.form.state().AdjustMode, 1);
+    EXPECT_EQ(panel.repeatTimer.interval(), 200);
+    EXPECT_EQ(panel.form.state().adjustMode, 1);
 }
 
 }  // namespace

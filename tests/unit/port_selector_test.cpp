@@ -20,7 +20,7 @@ TEST_F(PortSelectorTest, hidesItselfFiveSecondsAfterCom) {
     EXPECT_TRUE(selectorShown());
     panel.clock.advanceTo(5000);
     EXPECT_FALSE(selectorShown());
-    EXPECT_FALSE(panel.timer3.enabled());
+    EXPECT_FALSE(panel.selectorTimer.enabled());
 }
 
 TEST_F(PortSelectorTest, switchesToAPresentPortAtOnce) {
@@ -28,7 +28,7 @@ TEST_F(PortSelectorTest, switchesToAPresentPortAtOnce) {
     panel.clock.advanceTo(2000);
     panel.choosePort("Option2");
     EXPECT_EQ(panel.port.openPort(), 2);
-    EXPECT_EQ(panel.port.CommPort(), 2);
+    EXPECT_EQ(panel.port.portNumber(), 2);
     EXPECT_FALSE(selectorShown());
     EXPECT_TRUE(panel.window.value("Option2"));
     EXPECT_FALSE(panel.window.value("Option1"));
@@ -43,8 +43,8 @@ TEST_F(PortSelectorTest, reportsAMissingPortAndLeavesThePortClosedForTheOther) {
     panel.choosePort("Option2");
     EXPECT_EQ(panel.window.warnings(),
               (std::vector<std::string>{"COM2 (/dev/ttyS1): no such device"}));
-    EXPECT_FALSE(panel.port.PortOpen());
-    EXPECT_EQ(panel.port.CommPort(), 1);
+    EXPECT_FALSE(panel.port.isOpen());
+    EXPECT_EQ(panel.port.portNumber(), 1);
     EXPECT_TRUE(panel.window.value("Option2"));
     EXPECT_TRUE(selectorShown());
     panel.clock.advanceTo(5000);
@@ -76,8 +76,8 @@ TEST_F(PortSelectorTest, reportsABusyPortAfterClosingTheOneInUse) {
     panel.port.setBusy(1, true);
     panel.choosePort("Option1");
     EXPECT_EQ(panel.window.warnings(), (std::vector<std::string>{"COM1 (/dev/ttyS0): in use"}));
-    EXPECT_FALSE(panel.port.PortOpen());
-    EXPECT_EQ(panel.port.CommPort(), 2);
+    EXPECT_FALSE(panel.port.isOpen());
+    EXPECT_EQ(panel.port.portNumber(), 2);
 }
 
 TEST_F(PortSelectorTest, reportsTheLastFailureWhenThePortWouldNotClose) {

@@ -9,7 +9,7 @@ namespace {
 TEST(StartupTest, centresForTheDesignHeightThenCutsTheWindowDown) {
     PanelHarness panel{PanelHarness::NotLoaded{}};
     panel.window.setScreen(15360, 11520);  // 1024 x 768 pixels
-    panel.form.Form_Load();
+    panel.form.load();
     EXPECT_FLOAT_EQ(panel.window.left(), 2880);
     EXPECT_FLOAT_EQ(panel.window.top(), 2265);
     EXPECT_FLOAT_EQ(panel.window.height(), 5200);
@@ -18,7 +18,7 @@ TEST(StartupTest, centresForTheDesignHeightThenCutsTheWindowDown) {
 TEST(StartupTest, placesTheWindowPartlyOffASmallScreenWithoutClamping) {
     PanelHarness panel{PanelHarness::NotLoaded{}};
     panel.window.setScreen(6000, 4000);
-    panel.form.Form_Load();
+    panel.form.load();
     EXPECT_FLOAT_EQ(panel.window.left(), -1800);
     EXPECT_FLOAT_EQ(panel.window.top(), -1495);
 }
@@ -27,7 +27,7 @@ TEST(StartupTest, opensCom1TwiceAndSendsNothing) {
     PanelHarness panel;
     EXPECT_EQ(panel.port.opens(), (std::vector<int>{1, 1}));
     EXPECT_EQ(panel.port.openPort(), 1);
-    EXPECT_EQ(panel.port.Settings(), "19200,N,8,1");
+    EXPECT_EQ(panel.port.lineSettings(), "19200,N,8,1");
     EXPECT_EQ(panel.port.openedWith(), (LineSettings{19200, Parity::None, 8, StopBits::One}));
     EXPECT_TRUE(panel.window.value("Option1"));
     EXPECT_FALSE(panel.window.value("Option2"));
@@ -35,19 +35,20 @@ TEST(StartupTest, opensCom1TwiceAndSendsNothing) {
     EXPECT_FALSE(panel.window.visible("Command34"));
 
     const WindowState& state = panel.form.state();
-    EXPECT_EQ(state.RepeatCode, 0);
-    EXPECT_EQ(state.ReplyPending, 0);
-    EXPECT_EQ(state.AdjustMode, 0);
-    EXPECT_TRUE(state.SendText.empty());
-    EXPECT_TRUE(state.ReceiveText.empty());
+    EXPECT_EQ(state.repeatCode, 0);
+    EXPECT_EQ(state.replyPending, 0);
+    EXPECT_EQ(state.adjustMode, 0);
+    EXPECT_TRUE(state.sendText.empty());
+    EXPECT_TRUE(state.receiveText.empty());
 
-    for (const Timer* timer : {&panel.timer1, &panel.timer2, &panel.timer3, &panel.timer4}) {
+    for (const Timer* timer :
+         {&panel.repeatTimer, &panel.replyTimeout, &panel.selectorTimer, &panel.monitorClearing}) {
         EXPECT_FALSE(timer->enabled());
     }
-    EXPECT_EQ(panel.timer1.interval(), 200);
-    EXPECT_EQ(panel.timer2.interval(), 500);
-    EXPECT_EQ(panel.timer3.interval(), 5000);
-    EXPECT_EQ(panel.timer4.interval(), 1000);
+    EXPECT_EQ(panel.repeatTimer.interval(), 200);
+    EXPECT_EQ(panel.replyTimeout.interval(), 500);
+    EXPECT_EQ(panel.selectorTimer.interval(), 5000);
+    EXPECT_EQ(panel.monitorClearing.interval(), 1000);
 
     panel.clock.advance(60'000);
     EXPECT_TRUE(panel.port.writes().empty());
@@ -59,9 +60,9 @@ TEST(StartupTest, showsTheWindowWithThePortClosedWhenCom1CannotBeOpened) {
         PanelHarness panel{PanelHarness::NotLoaded{}};
         panel.port.setMissing(1, missing);
         panel.port.setBusy(1, !missing);
-        panel.form.Form_Load();
+        panel.form.load();
 
-        EXPECT_FALSE(panel.port.PortOpen());
+        EXPECT_FALSE(panel.port.isOpen());
         EXPECT_EQ(panel.window.warnings().size(), 1U);
         EXPECT_FALSE(panel.form.ended());
         EXPECT_FLOAT_EQ(panel.window.height(), 5200);

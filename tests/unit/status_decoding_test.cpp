@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "link/monitor_text.h"
+#include "core/monitor_text.h"
 #include "link/status_decoding.h"
 
 namespace qm5 {

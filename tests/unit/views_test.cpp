@@ -15,7 +15,7 @@ struct ViewsTest : ::testing::Test {
     PanelHarness panel;
 
     void key(int code, int shift) {
-        panel.form.Form_KeyDown(static_cast<std::int16_t>(code), static_cast<std::int16_t>(shift));
+        panel.form.keyDown(static_cast<std::int16_t>(code), static_cast<std::int16_t>(shift));
     }
     void ctrlH() { key(kH, kCtrl); }
     void toggle() { panel.form.click("Command34"); }
@@ -78,13 +78,13 @@ TEST_F(ViewsTest, theToggleRestartsTheSelectorsAutoHide) {
     EXPECT_TRUE(panel.window.visible("Frame8"));
     panel.clock.advanceTo(8000);
     EXPECT_FALSE(panel.window.visible("Frame8"));
-    EXPECT_FALSE(panel.timer3.enabled());
+    EXPECT_FALSE(panel.selectorTimer.enabled());
 }
 
 TEST_F(ViewsTest, endClosesThePortAndNothingRunsAfterIt) {
     panel.form.click("Command17");
     panel.form.click("Command16");
-    EXPECT_FALSE(panel.port.PortOpen());
+    EXPECT_FALSE(panel.port.isOpen());
     EXPECT_TRUE(panel.window.ended());
     EXPECT_TRUE(panel.form.ended());
 

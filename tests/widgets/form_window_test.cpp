@@ -19,7 +19,7 @@ namespace {
 struct FormWindowTest : ::testing::Test, VirtualDevices {
     FormWindowTest() {
         window.bind(form);
-        form.Form_Load();
+        form.load();
         window.show();
     }
 
@@ -28,8 +28,9 @@ struct FormWindowTest : ::testing::Test, VirtualDevices {
 
     FormWindow window;
     WidgetPlatform widgets{window};
-    FormPlatform platform{timer1, timer2, timer3, timer4, port, widgets, widgets, widgets};
-    Form1 form{platform};
+    FormPlatform platform{repeatTimer, replyTimeout, selectorTimer, monitorClearing,
+                          widgets,     widgets,      widgets};
+    Form1 form{platform, port};
 };
 
 TEST_F(FormWindowTest, startsWithItsCaptionAtTheNormalHeightWithPowerOnFocused) {
@@ -76,13 +77,13 @@ TEST_F(FormWindowTest, holdButtonRepeatsForAnyMouseButtonUntilReleased) {
 
 TEST_F(FormWindowTest, aWarningBoxOverAHeldButtonReleasesIt) {
     QTest::mousePress(control("Command15"), Qt::LeftButton);  // Zoom +
-    EXPECT_EQ(timer2.interval(), 25);
+    EXPECT_EQ(replyTimeout.interval(), 25);
     QEvent blocked(QEvent::WindowBlocked);
     QCoreApplication::sendEvent(&window, &blocked);
-    EXPECT_FALSE(timer1.enabled());
-    EXPECT_EQ(timer2.interval(), 500);
-    EXPECT_EQ(timer4.interval(), 1000);
-    EXPECT_EQ(form.state().RepeatCode, 0);
+    EXPECT_FALSE(repeatTimer.enabled());
+    EXPECT_EQ(replyTimeout.interval(), 500);
+    EXPECT_EQ(monitorClearing.interval(), 1000);
+    EXPECT_EQ(form.state().repeatCode, 0);
 }
 
 TEST_F(FormWindowTest, spaceClicksAOneShotButtonButNotAHoldButton) {

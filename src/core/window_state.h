@@ -3,22 +3,22 @@
 
 #include <cstdint>
 
-#include "link/traffic_text.h"
+#include "core/traffic_text.h"
 
 namespace qm5 {
 
 /// The variables that all of Form1's handlers share, zero when the window is created.
 struct WindowState {
-    /// Row of the tick table that Timer1 resends; 0 while no button is held.
-    std::uint8_t RepeatCode = 0;
+    /// Row of the tick table that the repeat timer resends; 0 while no button is held.
+    std::uint8_t repeatCode = 0;
     /// 1 from a send until the first reception or the reply timeout.
-    std::uint8_t ReplyPending = 0;
+    std::uint8_t replyPending = 0;
     /// Chosen by the adjustment selectors and the D.Zoom release; picks the arrows' timing.
-    std::uint8_t AdjustMode = 0;
+    std::uint8_t adjustMode = 0;
     /// The last frame sent.
-    TrafficText SendText;
+    TrafficText sendText;
     /// The characters received since it was last emptied.
-    TrafficText ReceiveText;
+    TrafficText receiveText;
 };
 
 }  // namespace qm5

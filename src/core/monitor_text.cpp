@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "link/monitor_text.h"
+#include "core/monitor_text.h"
 
 namespace qm5 {
 

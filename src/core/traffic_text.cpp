@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "link/traffic_text.h"
+#include "core/traffic_text.h"
 
 #include <algorithm>
 
-#include "link/monitor_text.h"
+#include "core/monitor_text.h"
 
 namespace qm5 {
 

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#include "link/port_switch.h"
+
+#include <optional>
+#include <string>
+
+#include "core/warning_box.h"
+#include "link/serial_control.h"
+
+namespace qm5 {
+
+bool PortSwitch::switchTo(int port) {
+    std::optional<std::string> failure;
+    const auto attempt = [&](auto&& step) {
+        try {
+            step();
+        } catch (const SerialError& error) {
+            failure = error.what();
+        }
+    };
+
+    attempt([&] { serial_.setOpen(false); });
+    attempt([&] { serial_.setPortNumber(static_cast<std::int16_t>(port)); });
+    // Opened whether or not the port was open before: after a failed switch or start-up the
+    // operator must be able to get a port back without restarting.
+    if (!failure) attempt([&] { serial_.setOpen(true); });
+    if (!failure) return true;
+
+    warnings_.show(*failure);
+    attempt([&] { serial_.setPortNumber(static_cast<std::int16_t>(port == 1 ? 2 : 1)); });
+    return false;
+}
+
+}  // namespace qm5

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace qm5 {
+
+class SerialControl;
+class WarningBox;
+
+/// The port steps of choosing COM1 or COM2: close, renumber, open.
+class PortSwitch {
+  public:
+    PortSwitch(SerialControl& serial, WarningBox& warnings)
+        : serial_(serial), warnings_(warnings) {}
+
+    /// Returns whether the chosen port is open. A failure is reported and leaves the port
+    /// closed, numbered for the other port.
+    bool switchTo(int port);
+
+  private:
+    SerialControl& serial_;
+    WarningBox& warnings_;
+};
+
+}  // namespace qm5
