@@ -59,6 +59,17 @@ std::int16_t shiftOf(const QKeyEvent* event) {
         (modifiers.testFlag(Qt::AltModifier) ? ControlEvents::kAltMask : 0));
 }
 
+/// Enter and Return press the focused button as Space does: one click. A hold button's click
+/// sends nothing, as with Space.
+bool pressedWithEnter(QObject* focused, const QEvent* event) {
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    auto* button = qobject_cast<QAbstractButton*>(focused);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (button == nullptr || !enter) return false;
+    if (!key->isAutoRepeat()) button->click();
+    return true;
+}
+
 }  // namespace
 
 FormWindow::FormWindow() {
@@ -246,7 +257,7 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
                 const auto* key = static_cast<QKeyEvent*>(event);
                 events_->keyDown(keyCodeOf(key), shiftOf(key));
             }
-            break;
+            return watched == focusWidget() && pressedWithEnter(watched, event);
         default:
             break;
     }

@@ -24,7 +24,7 @@ const FormSpec& form() {
 
 WidgetPlatform::WidgetPlatform(FormWindow& window)
     : window_(window), clientHeight_(static_cast<float>(form().clientHeight)) {
-    place();
+    resize();
 }
 
 void WidgetPlatform::setCaption(std::string_view control, std::string_view text) {
@@ -51,19 +51,18 @@ float WidgetPlatform::height() const {
     return clientHeight_ + static_cast<float>(form().frameTop + form().frameSide);
 }
 
+// Each setter moves only its own edge: the operator may have moved the window since.
 void WidgetPlatform::setLeft(float twips) {
-    left_ = twips;
-    place();
+    window_.move(window_.pixels(twips), window_.y());
 }
 
 void WidgetPlatform::setTop(float twips) {
-    top_ = twips;
-    place();
+    window_.move(window_.x(), window_.pixels(twips));
 }
 
 void WidgetPlatform::setHeight(float twips) {
     clientHeight_ = std::max(0.0F, twips - static_cast<float>(form().frameTop + form().frameSide));
-    place();
+    resize();
 }
 
 float WidgetPlatform::screenWidth() const {
@@ -89,9 +88,8 @@ void WidgetPlatform::warning(std::string_view text) {
     box.exec();
 }
 
-void WidgetPlatform::place() {
+void WidgetPlatform::resize() {
     window_.setFixedSize(window_.pixels(form().clientWidth), window_.pixels(clientHeight_));
-    window_.move(window_.pixels(left_), window_.pixels(top_));
 }
 
 }  // namespace qm5

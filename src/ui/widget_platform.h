@@ -32,11 +32,9 @@ class WidgetPlatform final : public Controls, public Window, public MessageBox {
     void warning(std::string_view text) override;
 
   private:
-    void place();
+    void resize();
 
     FormWindow& window_;
-    float left_ = 0;
-    float top_ = 0;
     float clientHeight_;
 };
 

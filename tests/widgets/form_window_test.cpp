@@ -86,15 +86,43 @@ TEST_F(FormWindowTest, aWarningBoxOverAHeldButtonReleasesIt) {
     EXPECT_EQ(form.state().repeatCode, 0);
 }
 
-TEST_F(FormWindowTest, spaceClicksAOneShotButtonButNotAHoldButton) {
-    QTest::keyClick(control("Command17"), Qt::Key_Space);
+/// Space, Return and keypad Enter each press the focused button once, as a click would.
+struct ActivationKeyTest : FormWindowTest, ::testing::WithParamInterface<Qt::Key> {
+    void press(std::string_view name) {
+        control(name)->setFocus();
+        QTest::keyClick(control(name), GetParam(),
+                        GetParam() == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    }
+};
+
+TEST_P(ActivationKeyTest, pressesTheFocusedOneShotOptionAndViewToggleButNoHoldButton) {
+    press("Command17");  // POWER ON
     EXPECT_EQ(port.frames(), (std::vector<std::string>{"C00\r"}));
     EXPECT_EQ(qobject_cast<QLabel*>(control("Label11"))->text(), QStringLiteral(" C 0 0 CR "));
 
-    control("Command1")->setFocus();
-    QTest::keyClick(control("Command1"), Qt::Key_Space);
-    QTest::keyClick(control("Command1"), Qt::Key_Return);
+    press("Command1");  // VOL +: a hold button sends only while the mouse holds it
     EXPECT_EQ(port.frames().size(), 1U);
+
+    QTest::mouseClick(control("Command33"), Qt::LeftButton);  // COM
+    press("Option2");
+    EXPECT_EQ(port.openPort(), 2);
+
+    QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
+    press("Command34");  // CLOSE
+    EXPECT_EQ(clientHeightPixels(), window.pixels(4825));
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, ActivationKeyTest,
+                         ::testing::Values(Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter));
+
+TEST_F(FormWindowTest, keepsItsPlaceWhenItsHeightChanges) {
+    window.move(window.x() + 37, window.y() + 23);
+    const QPoint placed = window.pos();
+    QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(window.pos(), placed);
+    QTest::mouseClick(control("Command34"), Qt::LeftButton);
+    EXPECT_EQ(window.pos(), placed);
+    EXPECT_EQ(clientHeightPixels(), window.pixels(4825));
 }
 
 TEST_F(FormWindowTest, ctrlHOpensTheMaintenanceViewWhateverHasTheFocus) {
