@@ -70,6 +70,19 @@ bool pressedWithEnter(QObject* focused, const QEvent* event) {
     return true;
 }
 
+/// The substitute faces run a little wider than the ones the layout was drawn with: a caption
+/// that would be clipped is set a little smaller instead.
+void shrinkToFit(QLabel* label) {
+    constexpr double kStepPoints = 0.25;
+    constexpr double kSmallestPoints = 6.0;
+    QFont font = label->font();
+    while (QFontMetricsF(font).horizontalAdvance(label->text()) > label->contentsRect().width() &&
+           font.pointSizeF() - kStepPoints >= kSmallestPoints) {
+        font.setPointSizeF(font.pointSizeF() - kStepPoints);
+    }
+    label->setFont(font);
+}
+
 }  // namespace
 
 FormWindow::FormWindow() {
@@ -104,6 +117,7 @@ FormWindow::FormWindow() {
             if (spec.has(kHiddenAtStart)) widget->hide();
             controls_.insert(widget->objectName(), widget);
             if (spec.kind != ControlKind::Line) setCaption(spec.name, spec.caption);
+            if (auto* label = qobject_cast<QLabel*>(widget)) shrinkToFit(label);
         }
     }
     // Labels and lines lie beneath the buttons and frames of their container.

@@ -2,36 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
-#include "app/form1.h"
-#include "support/virtual_devices.h"
 #include "ui/control_table.h"
-#include "ui/form_window.h"
-#include "ui/widget_platform.h"
+#include "ui/qt_text.h"
+#include "widgets/form_window_fixture.h"
 
 namespace qm5::test {
 namespace {
-
-/// The real window on the offscreen platform, with the virtual clock and the in-memory port.
-struct FormWindowTest : ::testing::Test, VirtualDevices {
-    FormWindowTest() {
-        window.bind(form);
-        form.load();
-        window.show();
-    }
-
-    QWidget* control(std::string_view name) const { return window.control(name); }
-    int clientHeightPixels() const { return window.height(); }
-
-    FormWindow window;
-    WidgetPlatform widgets{window};
-    FormPlatform platform{repeatTimer, replyTimeout, selectorTimer, monitorClearing,
-                          widgets,     widgets,      widgets};
-    Form1 form{platform, port};
-};
 
 TEST_F(FormWindowTest, startsWithItsCaptionAtTheNormalHeightWithPowerOnFocused) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("DRAV   QM5  CONTROL  Ver.1.10 "));
@@ -61,6 +42,23 @@ TEST_F(FormWindowTest, placesEveryControlFromTheTable) {
         if (const auto* button = qobject_cast<QAbstractButton*>(widget)) {
             EXPECT_EQ(button->text().toStdString(), spec.caption) << spec.name;
         }
+    }
+}
+
+// Run at scale factor 1 and 2 (see the test list).
+TEST_F(FormWindowTest, showsEveryCaptionWhole) {
+    for (const ControlSpec& spec : controlTable()) {
+        QWidget* widget = control(spec.name);
+        if (spec.caption.empty() || widget == nullptr) continue;
+        const QFontMetricsF metrics(widget->font());
+        const QString text = toQString(spec.caption);
+        if (metrics.horizontalAdvance(text) <= widget->contentsRect().width()) continue;
+        // Only a button may wrap a caption too wide for one line, as "DISPLAY CLEAR".
+        ASSERT_NE(qobject_cast<QPushButton*>(widget), nullptr) << spec.name << " is clipped";
+        const QRectF wrapped = metrics.boundingRect(QRectF(widget->rect()), Qt::TextWordWrap, text);
+        EXPECT_LE(wrapped.width(), widget->width()) << spec.name;
+        // The leading under the last line may hang over by a pixel; the glyphs do not.
+        EXPECT_LE(wrapped.height(), widget->height() + 1) << spec.name;
     }
 }
 
