@@ -15,6 +15,7 @@
 #include "core/control_events.h"
 #include "ui/accessibility.h"
 #include "ui/caption_button.h"
+#include "ui/caption_label.h"
 #include "ui/control_table.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
@@ -70,19 +71,6 @@ bool pressedWithEnter(QObject* focused, const QEvent* event) {
     return true;
 }
 
-/// The substitute faces run a little wider than the ones the layout was drawn with: a caption
-/// that would be clipped is set a little smaller instead.
-void shrinkToFit(QLabel* label) {
-    constexpr double kStepPoints = 0.25;
-    constexpr double kSmallestPoints = 6.0;
-    QFont font = label->font();
-    while (QFontMetricsF(font).horizontalAdvance(label->text()) > label->contentsRect().width() &&
-           font.pointSizeF() - kStepPoints >= kSmallestPoints) {
-        font.setPointSizeF(font.pointSizeF() - kStepPoints);
-    }
-    label->setFont(font);
-}
-
 }  // namespace
 
 FormWindow::FormWindow() {
@@ -117,7 +105,6 @@ FormWindow::FormWindow() {
             if (spec.has(kHiddenAtStart)) widget->hide();
             controls_.insert(widget->objectName(), widget);
             if (spec.kind != ControlKind::Line) setCaption(spec.name, spec.caption);
-            if (auto* label = qobject_cast<QLabel*>(widget)) shrinkToFit(label);
         }
     }
     // Labels and lines lie beneath the buttons and frames of their container.
@@ -142,7 +129,8 @@ QWidget* FormWindow::create(const ControlSpec& spec, QWidget* parent) {
             break;
         }
         case ControlKind::Label: {
-            auto* label = new QLabel(parent);
+            // A fixed caption is shown whole; a text line shows the head of its text.
+            QLabel* label = spec.caption.empty() ? new QLabel(parent) : new CaptionLabel(parent);
             label->setTextFormat(Qt::PlainText);
             const Qt::Alignment horizontal = spec.has(kCentred)        ? Qt::AlignHCenter
                                              : spec.has(kRightAligned) ? Qt::AlignRight

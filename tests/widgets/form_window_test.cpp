@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "ui/caption_label.h"
 #include "ui/control_table.h"
 #include "ui/qt_text.h"
 #include "widgets/form_window_fixture.h"
@@ -50,7 +51,8 @@ TEST_F(FormWindowTest, showsEveryCaptionWhole) {
     for (const ControlSpec& spec : controlTable()) {
         QWidget* widget = control(spec.name);
         if (spec.caption.empty() || widget == nullptr) continue;
-        const QFontMetricsF metrics(widget->font());
+        const auto* label = dynamic_cast<const CaptionLabel*>(widget);
+        const QFontMetricsF metrics(label != nullptr ? label->shownFont() : widget->font());
         const QString text = toQString(spec.caption);
         if (metrics.horizontalAdvance(text) <= widget->contentsRect().width()) continue;
         // Only a button may wrap a caption too wide for one line, as "DISPLAY CLEAR".
