@@ -47,7 +47,8 @@ int main(int argc, char* argv[]) {
     }
     const double p = qm5::bench::summarize(panel).median;
     const double f = qm5::bench::summarize(floor).median;
-    std::printf("start-up to window shown, median of %d: panel %.2f ms, floor %.2f ms, ratio %.3f\n",
-                starts, p, f, p / f);
+    std::printf(
+        "start-up to window shown, median of %d: panel %.2f ms, floor %.2f ms, ratio %.3f\n",
+        starts, p, f, p / f);
     return 0;
 }

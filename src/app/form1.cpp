@@ -4,13 +4,15 @@
 #include "core/intervals.h"
 #include "core/layout_names.h"
 #include "core/timer.h"
+#include "link/port_devices.h"
 #include "link/serial_control.h"
 
 namespace qm5 {
 
-Form1::Form1(FormPlatform& platform, SerialControl& serial)
+Form1::Form1(FormPlatform& platform, SerialControl& serial, PortDevices& devices)
     : platform_(platform),
       serial_(serial),
+      devices_(devices),
       warnings_(platform.messageBox),
       exchange_(platform, serial, state_),
       portSwitch_(serial, warnings_),
@@ -92,6 +94,27 @@ void Form1::mouseUp(std::string_view control) {
 
 void Form1::choosePort(int port) {
     if (portSwitch_.switchTo(port)) views_.hidePortSelector();
+}
+
+void Form1::chooseDevice(int port) {
+    dispatch([this, port] {
+        const auto device = platform_.devicePicker.pickDevice(port, devices_.deviceFor(port));
+        if (!device) return;
+        if (const auto failure = devices_.choose(port, *device)) {
+            warnings_.show(*device + " is used for " + portLabel(port) +
+                           " until the program ends, but cannot be remembered: " + *failure + ".");
+        }
+        if (port != currentPort()) return;
+        const std::string_view option = port == 1 ? layout::kCom1Option : layout::kCom2Option;
+        if (!platform_.controls.value(option)) platform_.controls.setValue(option, true);
+        choosePort(port);
+    });
+}
+
+int Form1::currentPort() const {
+    if (platform_.controls.value(layout::kCom1Option)) return 1;
+    if (platform_.controls.value(layout::kCom2Option)) return 2;
+    return serial_.portNumber();
 }
 
 void Form1::selectOption(std::string_view option) {

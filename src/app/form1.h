@@ -18,6 +18,7 @@
 
 namespace qm5 {
 
+class PortDevices;
 class SerialControl;
 class SerialError;
 
@@ -30,7 +31,7 @@ class Form1 final : public ControlEvents {
   public:
     static constexpr std::string_view kLineSettings = "19200,N,8,1";
 
-    Form1(FormPlatform& platform, SerialControl& serial);
+    Form1(FormPlatform& platform, SerialControl& serial, PortDevices& devices);
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
@@ -40,6 +41,9 @@ class Form1 final : public ControlEvents {
     void click(std::string_view control) override;
     void mouseDown(std::string_view control) override;
     void mouseUp(std::string_view control) override;
+    /// Asks for the port's device, keeps the answer, and reopens the port when it is the
+    /// current one.
+    void chooseDevice(int port) override;
 
     const WindowState& state() const { return state_; }
     bool ended() const { return ended_; }
@@ -47,6 +51,8 @@ class Form1 final : public ControlEvents {
   private:
     void bindClicks();
     void choosePort(int port);
+    /// The port the selector shows as chosen; before any is chosen, the serial control's.
+    int currentPort() const;
     /// Sets an option button's Value from code, which raises its Click when it was not selected.
     void selectOption(std::string_view option);
     void dispatch(const std::function<void()>& handler);
@@ -54,6 +60,7 @@ class Form1 final : public ControlEvents {
 
     FormPlatform& platform_;
     SerialControl& serial_;
+    PortDevices& devices_;
     WindowState state_;
     WarningBox warnings_;
     Exchange exchange_;

@@ -22,6 +22,8 @@ class ControlEvents {
     /// Seen before the focused control, which still gets the key. Letters and digits carry
     /// their ASCII code; any other key is 0.
     virtual void keyDown(std::int16_t keyCode, std::int16_t shift) = 0;
+    /// The operator asks to choose the device behind port 1 or 2.
+    virtual void chooseDevice(int port) = 0;
 };
 
 }  // namespace qm5

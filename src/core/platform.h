@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace qm5 {
@@ -44,6 +46,14 @@ class MessageBox {
     virtual void warning(std::string_view text) = 0;
 };
 
+/// Asks the operator which device a port means.
+class DevicePicker {
+  public:
+    virtual ~DevicePicker() = default;
+    /// Nothing when the operator cancels. `port` is 1 or 2; `current` is the device in use.
+    virtual std::optional<std::string> pickDevice(int port, std::string_view current) = 0;
+};
+
 /// The window's timers and widgets, as the handlers reach them.
 struct FormPlatform {
     Timer& repeatTimer;
@@ -53,6 +63,7 @@ struct FormPlatform {
     Controls& controls;
     Window& window;
     MessageBox& messageBox;
+    DevicePicker& devicePicker;
 };
 
 }  // namespace qm5

@@ -1,26 +1,34 @@
 // SPDX-License-Identifier: MIT
 #include "link/open_failure.h"
 
+#include "link/port_devices.h"
+
 namespace qm5 {
 
-std::string describeOpenFailure(std::string_view device, int port, OpenFailure failure,
-                                bool userMayReadWrite, std::string_view detail) {
-    const std::string name(device);
+namespace {
+
+std::string why(OpenFailure failure, bool userMayReadWrite, std::string_view detail) {
     switch (failure) {
         case OpenFailure::Missing:
-            return name + ": no such device. Plug in the adapter, or set QM5_COM" +
-                   std::to_string(port) + " to its path.";
+            return "no such device. Plug in the adapter.";
+        case OpenFailure::NotSerial:
+            return "not a serial device.";
         case OpenFailure::Refused:
-            if (userMayReadWrite) {
-                return name + ": in use by another program (or another copy of this one).";
-            }
-            return name +
-                   ": permission denied. Add the user to the dialout group "
-                   "(usermod -aG dialout USER) and log in again.";
+            if (userMayReadWrite) return "in use by another program (or another copy of this one).";
+            return "permission denied. Add the user to the dialout group (usermod -aG dialout "
+                   "USER) and log in again.";
         case OpenFailure::Other:
             break;
     }
-    return name + ": cannot be opened (" + std::string(detail) + ").";
+    return "cannot be opened (" + std::string(detail) + ").";
+}
+
+}  // namespace
+
+std::string describeOpenFailure(std::string_view device, int port, OpenFailure failure,
+                                bool userMayReadWrite, std::string_view detail) {
+    return std::string(device) + ": " + why(failure, userMayReadWrite, detail) +
+           " Right-click COM to choose the device for " + portLabel(port) + ".";
 }
 
 }  // namespace qm5

@@ -9,6 +9,8 @@ namespace qm5 {
 enum class OpenFailure {
     /// No device at that path.
     Missing,
+    /// Something is there, but no serial device: a folder or a plain file.
+    NotSerial,
     /// The system or a lock refused it.
     Refused,
     Other,
@@ -17,7 +19,8 @@ enum class OpenFailure {
 /// What the operator is told when port `port`, named `device` ("COM1 (/dev/ttyS0)"), will not
 /// open: which device, why, and what to do. A refused device that the user may read and write
 /// is held by another program; otherwise the user lacks the serial-port group. `detail` is the
-/// system's own word, for failures of no known kind.
+/// system's own word, for failures of no known kind. Every text ends with how to choose another
+/// device.
 std::string describeOpenFailure(std::string_view device, int port, OpenFailure failure,
                                 bool userMayReadWrite, std::string_view detail);
 

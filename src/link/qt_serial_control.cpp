@@ -4,7 +4,6 @@
 #include <QFileInfo>
 
 #include "link/open_failure.h"
-#include "link/port_paths.h"
 
 namespace qm5 {
 
@@ -38,24 +37,18 @@ QSerialPort::StopBits toQt(StopBits stopBits) {
     return QSerialPort::OneStop;
 }
 
-bool isReadWritable(const std::string& path) {
-    const QFileInfo file(QString::fromStdString(path));
-    return file.isReadable() && file.isWritable();
-}
-
 constexpr const char* kGone = ": the device has gone away (unplugged, or closed at the far end).";
 
 }  // namespace
 
-QtSerialControl::QtSerialControl() {
+QtSerialControl::QtSerialControl(const PortDevices& devices) : SerialControl(devices) {
     QObject::connect(&port_, &QSerialPort::readyRead, &port_,
                      [this] { raiseEvent(kReceiveEvent); });
     QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
                      [this](QSerialPort::SerialPortError error) { onError(error); });
 }
 
-void QtSerialControl::openDevice(int port, const LineSettings& settings) {
-    const std::string path = devicePathFor(port);
+void QtSerialControl::openDevice(const std::string& path, const LineSettings& settings) {
     // By path: pseudo-terminals and adapters are not always listed as serial ports.
     port_.setPortName(QString::fromStdString(path));
     if (!port_.open(QIODevice::ReadWrite)) throw SerialError(explainOpenFailure(path));
@@ -117,11 +110,18 @@ void QtSerialControl::onError(QSerialPort::SerialPortError error) {
 }
 
 std::string QtSerialControl::explainOpenFailure(const std::string& path) const {
+    const QFileInfo file(QString::fromStdString(path));
     const QSerialPort::SerialPortError error = port_.error();
-    const OpenFailure failure = error == QSerialPort::DeviceNotFoundError ? OpenFailure::Missing
-                                : error == QSerialPort::PermissionError   ? OpenFailure::Refused
-                                                                          : OpenFailure::Other;
-    return describeOpenFailure(deviceName(), portNumber(), failure, isReadWritable(path),
+    OpenFailure failure = OpenFailure::Other;
+    if (!file.exists() || error == QSerialPort::DeviceNotFoundError) {
+        failure = OpenFailure::Missing;
+    } else if (file.isDir() || file.isFile()) {
+        failure = OpenFailure::NotSerial;
+    } else if (error == QSerialPort::PermissionError) {
+        failure = OpenFailure::Refused;
+    }
+    return describeOpenFailure(deviceName(), portNumber(), failure,
+                               file.isReadable() && file.isWritable(),
                                port_.errorString().toStdString());
 }
 

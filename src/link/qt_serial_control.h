@@ -10,11 +10,11 @@ namespace qm5 {
 /// The serial control on a QSerialPort. Opens the device by path with exclusive access.
 class QtSerialControl final : public SerialControl {
   public:
-    QtSerialControl();
+    explicit QtSerialControl(const PortDevices& devices);
 
   protected:
     bool deviceOpen() const override { return port_.isOpen(); }
-    void openDevice(int port, const LineSettings& settings) override;
+    void openDevice(const std::string& path, const LineSettings& settings) override;
     void closeDevice() override;
     void applySettings(const LineSettings& settings) override;
     void writeDevice(std::string_view chars) override;

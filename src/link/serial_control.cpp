@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "link/serial_control.h"
 
-#include "link/port_paths.h"
-
 namespace qm5 {
 
 void SerialControl::setPortNumber(std::int16_t port) {
@@ -23,7 +21,7 @@ void SerialControl::setLineSettings(std::string_view text) {
 void SerialControl::setOpen(bool open) {
     if (open == deviceOpen()) return;
     if (open) {
-        openDevice(portNumber_, settings_);
+        openDevice(devicePath(), settings_);
     } else {
         closeDevice();
     }
@@ -50,7 +48,7 @@ void SerialControl::raiseDeviceLost(const SerialError& error) {
 }
 
 std::string SerialControl::deviceName() const {
-    return portLabel(portNumber_) + " (" + devicePathFor(portNumber_) + ")";
+    return portLabel(portNumber_) + " (" + devicePath() + ")";
 }
 
 }  // namespace qm5

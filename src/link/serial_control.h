@@ -8,6 +8,7 @@
 
 #include "core/serial_error.h"
 #include "link/line_settings.h"
+#include "link/port_devices.h"
 
 namespace qm5 {
 
@@ -19,6 +20,8 @@ class SerialControl {
     /// lastEvent() of a reception.
     static constexpr std::int16_t kReceiveEvent = 2;
 
+    /// Opens the device that `devices` names for the port number at each open.
+    explicit SerialControl(const PortDevices& devices) : devices_(devices) {}
     virtual ~SerialControl() = default;
 
     std::int16_t portNumber() const { return portNumber_; }
@@ -46,7 +49,7 @@ class SerialControl {
 
   protected:
     virtual bool deviceOpen() const = 0;
-    virtual void openDevice(int port, const LineSettings& settings) = 0;
+    virtual void openDevice(const std::string& path, const LineSettings& settings) = 0;
     virtual void closeDevice() = 0;
     virtual void applySettings(const LineSettings& settings) = 0;
     virtual void writeDevice(std::string_view chars) = 0;
@@ -56,10 +59,13 @@ class SerialControl {
     void raiseEvent(std::int16_t event);
     /// For subclasses: the device went away and has been closed.
     void raiseDeviceLost(const SerialError& error);
+    /// The device behind the port number now.
+    std::string devicePath() const { return devices_.deviceFor(portNumber_); }
     /// "COM1 (/dev/ttyS0)": how descriptions name the device.
     std::string deviceName() const;
 
   private:
+    const PortDevices& devices_;
     std::int16_t portNumber_ = 1;
     std::string settingsText_ = "9600,N,8,1";
     LineSettings settings_;

@@ -2,9 +2,11 @@
 #include "ui/form_window.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "core/control_events.h"
+#include "core/layout_names.h"
 #include "ui/accessibility.h"
 #include "ui/caption_button.h"
 #include "ui/caption_label.h"
@@ -69,6 +72,13 @@ bool pressedWithEnter(QObject* focused, const QEvent* event) {
     if (button == nullptr || !enter) return false;
     if (!key->isAutoRepeat()) button->click();
     return true;
+}
+
+/// The menu key and Shift+F10.
+bool opensContextMenu(const QEvent* event) {
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return key->key() == Qt::Key_Menu ||
+           (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
 }
 
 }  // namespace
@@ -204,6 +214,29 @@ void FormWindow::bind(ControlEvents& events) {
         }
     }
     installEventFilter(this);
+    // The port controls also choose the device behind each port: right-click, the menu key or
+    // Shift+F10.
+    for (const std::string_view name :
+         {layout::kComButton, layout::kCom1Option, layout::kCom2Option}) {
+        QWidget* widget = control(name);
+        widget->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(widget, &QWidget::customContextMenuRequested, this,
+                [this, widget](const QPoint& at) { showDeviceMenu(widget, at); });
+    }
+}
+
+void FormWindow::showDeviceMenu(QWidget* control, const QPoint& at) {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("DeviceMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const int port : {1, 2}) {
+        menu->addAction(QStringLiteral("COM%1 device…").arg(port), this, [this, port] {
+            // Once the menu has closed: the dialog is modal.
+            QMetaObject::invokeMethod(
+                this, [this, port] { events_->chooseDevice(port); }, Qt::QueuedConnection);
+        });
+    }
+    menu->popup(control->mapToGlobal(at));
 }
 
 QWidget* FormWindow::control(std::string_view name) const {
@@ -259,7 +292,16 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
                 const auto* key = static_cast<QKeyEvent*>(event);
                 events_->keyDown(keyCodeOf(key), shiftOf(key));
             }
+            if (watched == focusWidget() && opensContextMenu(event)) {
+                auto* widget = static_cast<QWidget*>(watched);
+                if (widget->contextMenuPolicy() != Qt::CustomContextMenu) return false;
+                showDeviceMenu(widget, widget->rect().center());
+                return true;
+            }
             return watched == focusWidget() && pressedWithEnter(watched, event);
+        case QEvent::ContextMenu:
+            // The menu key is handled as a key, on every platform alike.
+            return static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
         default:
             break;
     }

@@ -33,6 +33,8 @@ class FormWindow final : public QWidget {
 
   private:
     QWidget* create(const ControlSpec& spec, QWidget* parent);
+    /// "COM1 device…" and "COM2 device…", at `at` in `control`.
+    void showDeviceMenu(QWidget* control, const QPoint& at);
     void orderTabs();
 
     QHash<QString, QWidget*> controls_;

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "ui/control_table.h"
+#include "ui/device_dialog.h"
 #include "ui/form_window.h"
 #include "ui/qt_text.h"
 
@@ -85,7 +86,15 @@ void WidgetPlatform::warning(std::string_view text) {
     if (!window_.isVisible()) window_.show();
     QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle), toQString(text),
                     QMessageBox::Ok, &window_);
+    // A device path may hold anything, markup too.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+std::optional<std::string> WidgetPlatform::pickDevice(int port, std::string_view current) {
+    DeviceDialog dialog(port, toQString(current), findSerialDevices(), &window_);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.device().toStdString();
 }
 
 void WidgetPlatform::resize() {

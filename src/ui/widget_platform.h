@@ -9,7 +9,10 @@ class FormWindow;
 
 /// The controls, the window and the warning box of Form1 on Qt widgets. The window's Height is
 /// its client height plus the design frame, whatever the window manager draws around it.
-class WidgetPlatform final : public Controls, public Window, public MessageBox {
+class WidgetPlatform final : public Controls,
+                             public Window,
+                             public MessageBox,
+                             public DevicePicker {
   public:
     static constexpr const char* kApplicationTitle = "QM5 Control";
 
@@ -30,6 +33,7 @@ class WidgetPlatform final : public Controls, public Window, public MessageBox {
     void end() override;
 
     void warning(std::string_view text) override;
+    std::optional<std::string> pickDevice(int port, std::string_view current) override;
 
   private:
     void resize();

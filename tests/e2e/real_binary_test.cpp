@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -35,13 +36,20 @@ QStringList windowsNamed(const QString& name) {
 
 class RealBinaryTest : public ::testing::Test {
   protected:
-    void start(const QStringList& projectorOptions) {
-        projector = std::make_unique<ProjectorProcess>(projectorOptions);
+    /// Starts the projector, then the panel with `arguments`; COM1 is the projector's line
+    /// through QM5_COM1 unless the arguments say otherwise.
+    void start(const QStringList& projectorOptions, const QStringList& arguments = {}) {
+        if (!projector) projector = std::make_unique<ProjectorProcess>(projectorOptions);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QM5_COM1"), QString::fromStdString(projector->path()));
+        if (arguments.isEmpty()) {
+            environment.insert(QStringLiteral("QM5_COM1"),
+                               QString::fromStdString(projector->path()));
+        }
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configuration.path());
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.insert(extraEnvironment);
         panel.setProcessEnvironment(environment);
-        panel.start(QStringLiteral(QM5_CONTROL_BINARY), {});
+        panel.start(QStringLiteral(QM5_CONTROL_BINARY), arguments);
         ASSERT_TRUE(QTest::qWaitFor([&] { return !windowsNamed(kCaption).isEmpty(); }, kWaitMs))
             << "qm5-control " << (panel.state() == QProcess::Running ? "running" : "not running")
             << ", said: " << panel.readAllStandardError().toStdString();
@@ -80,6 +88,8 @@ class RealBinaryTest : public ::testing::Test {
     }
 
     static inline const QString kCaption = QStringLiteral("DRAV   QM5  CONTROL");
+    QTemporaryDir configuration;
+    QProcessEnvironment extraEnvironment;
     std::unique_ptr<ProjectorProcess> projector;
     QProcess panel;
     QString window;
@@ -128,6 +138,92 @@ TEST_F(RealBinaryTest, theCloseBoxEndsTheProgramAndReleasesThePort) {
     EXPECT_TRUE(panel.waitForFinished(kWaitMs));
     EXPECT_EQ(panel.exitCode(), 0) << panel.readAllStandardError().toStdString();
     EXPECT_TRUE(logged("line closed"));
+}
+
+TEST_F(RealBinaryTest, aDeviceOnTheCommandLineComesBeforeTheEnvironment) {
+    projector = std::make_unique<ProjectorProcess>();
+    extraEnvironment.insert(QStringLiteral("QM5_COM1"), QStringLiteral("/dev/qm5-not-this-one"));
+    ASSERT_NO_FATAL_FAILURE(
+        start({}, {QStringLiteral("--com1=") + QString::fromStdString(projector->path())}));
+    click("Command17");
+    EXPECT_TRUE(logged("C00\\r"));
+}
+
+/// Installed, started from the menu with no terminal: the operator picks the adapter in the
+/// program, and the next start is connected without doing anything.
+TEST_F(RealBinaryTest, aDeviceChosenInTheProgramIsUsedAtOnceAndAtTheNextStart) {
+    ASSERT_NO_FATAL_FAILURE(start({}, {QStringLiteral("--com1"), QStringLiteral("/dev/qm5-none")}));
+    const QString box = QStringLiteral("QM5 Control");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return windowsNamed(box).size() == 1; }, kWaitMs));
+    xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return windowsNamed(box).isEmpty(); }, kWaitMs));
+
+    click("Command33");  // COM, which takes the focus
+    xdotool(
+        {QStringLiteral("key"), QStringLiteral("--window"), window, QStringLiteral("shift+F10")});
+    xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("100"),
+             QStringLiteral("Down"), QStringLiteral("Return")});
+    const QString dialog = QStringLiteral("COM1 device");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return windowsNamed(dialog).size() == 1; }, kWaitMs));
+    xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a")});
+    xdotool({QStringLiteral("type"), QString::fromStdString(projector->path())});
+    xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+    ASSERT_TRUE(logged("line opened"));
+    click("Command17");
+    ASSERT_TRUE(logged("C00\\r"));
+    click("Command16");  // END
+    ASSERT_TRUE(panel.waitForFinished(kWaitMs));
+
+    ASSERT_NO_FATAL_FAILURE(start({}, {QStringLiteral("-style"), QStringLiteral("Fusion")}));
+    click("Command17");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            const std::string log = projector->log();
+            return log.find("C00\\r", log.find("C00\\r") + 1) != std::string::npos;
+        },
+        kWaitMs));
+}
+
+/// Runs qm5-control without a display and returns its exit code, output and errors.
+struct Ran {
+    int exitCode;
+    QString out;
+    QString err;
+};
+Ran runWithoutDisplay(const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QM5_CONTROL_BINARY), arguments);
+    process.waitForFinished(kWaitMs);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+TEST(CommandLineTest, helpAndVersionNeedNoDisplay) {
+    const Ran help = runWithoutDisplay({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0) << help.err.toStdString();
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--com1 <DEVICE>"))) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--com2 <DEVICE>")));
+    const Ran version = runWithoutDisplay({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, QStringLiteral("qm5-control 1.10\n"));
+}
+
+TEST(CommandLineTest, aWrongCommandLineIsNamedInOneLineAndOpensNoWindow) {
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("--colour")}, QStringList{QStringLiteral("--com1")},
+          QStringList{QStringLiteral("/dev/ttyUSB0")}}) {
+        const Ran ran = runWithoutDisplay(arguments);
+        EXPECT_EQ(ran.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(ran.err.count(QLatin1Char('\n')), 1) << ran.err.toStdString();
+        EXPECT_TRUE(ran.err.contains(QStringLiteral("qm5-control --help")))
+            << ran.err.toStdString();
+        EXPECT_TRUE(ran.out.isEmpty());
+    }
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdlib>
@@ -9,6 +11,7 @@
 
 #include "app/qt_panel.h"
 #include "pty/pty_pair.h"
+#include "support/fake_device_memory.h"
 #include "support/warning_catcher.h"
 
 namespace qm5::test {
@@ -66,7 +69,7 @@ TEST_F(SerialLinkTest, sendsEachFrameIntactAndShowsWhatComesBack) {
 }
 
 TEST_F(SerialLinkTest, aSecondCopyCannotOpenAPortInUse) {
-    QtSerialControl second;
+    QtSerialControl second(panel->devices);
     try {
         second.setOpen(true);
         FAIL() << "opened a port in use";
@@ -85,13 +88,13 @@ TEST_F(SerialLinkTest, switchingToCom2MovesTheTraffic) {
 }
 
 TEST_F(SerialLinkTest, aMissingCom2IsReportedInAWarningBoxAndTheProgramGoesOn) {
-    ::setenv("QM5_COM2", "/dev/qm5-no-such-device", 1);
+    const std::string gone = com2->path();
+    com2.reset();
     click("Command33");
     click("Option2");
     ASSERT_TRUE(waitForWarnings(1));
     const WarningCatcher::Seen& box = warnings.seen()[0];
-    EXPECT_NE(box.text.find("(/dev/qm5-no-such-device): no such device"), std::string::npos)
-        << box.text;
+    EXPECT_NE(box.text.find("(" + gone + "): no such device"), std::string::npos) << box.text;
     EXPECT_EQ(box.title, "QM5 Control");
     EXPECT_EQ(box.icon, QMessageBox::Warning);
     EXPECT_EQ(box.buttons, QMessageBox::Ok);
@@ -163,15 +166,18 @@ struct StartupFaultTest : ::testing::Test {
     std::unique_ptr<QtPanel> panel;
 };
 
-TEST_F(StartupFaultTest, aMissingCom1IsReportedAndCanBeChosenLater) {
-    ::setenv("QM5_COM1", "/dev/qm5-no-such-device", 1);
+TEST_F(StartupFaultTest, aMissingCom1IsReportedAndCanBeChosenOnceItIsThere) {
+    const QTemporaryDir folder;
+    const QString adapter = folder.filePath(QStringLiteral("ttyUSB0"));
+    ::setenv("QM5_COM1", adapter.toLocal8Bit().constData(), 1);
     start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 1; }, kWaitMs));
     EXPECT_NE(warnings.seen()[0].text.find("no such device"), std::string::npos);
     EXPECT_TRUE(panel->window.isVisible());
     EXPECT_FALSE(panel->serial.isOpen());
 
-    ::setenv("QM5_COM1", com1.path().c_str(), 1);
+    // The adapter is plugged in.
+    ASSERT_TRUE(QFile::link(QString::fromStdString(com1.path()), adapter));
     chooseCom1();
     EXPECT_TRUE(panel->serial.isOpen());
     QTest::mouseClick(panel->window.control("Command17"), Qt::LeftButton);
@@ -181,7 +187,9 @@ TEST_F(StartupFaultTest, aMissingCom1IsReportedAndCanBeChosenLater) {
 
 TEST_F(StartupFaultTest, aCom1HeldByAnotherCopyIsReportedAndCanBeChosenOnceFree) {
     ::setenv("QM5_COM1", com1.path().c_str(), 1);
-    auto other = std::make_unique<QtSerialControl>();
+    FakeDeviceMemory nothingRemembered;
+    const PortDevices devices(nothingRemembered);
+    auto other = std::make_unique<QtSerialControl>(devices);
     other->setOpen(true);
     start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 1; }, kWaitMs));

@@ -51,6 +51,11 @@ void FakeForm::warning(std::string_view text) {
     if (whileWarningOpen) whileWarningOpen();
 }
 
+std::optional<std::string> FakeForm::pickDevice(int port, std::string_view current) {
+    deviceQuestions.emplace_back(port, current);
+    return pickedDevice;
+}
+
 std::string FakeForm::caption(std::string_view control) const {
     return captions_.at(known(control));
 }

@@ -12,7 +12,7 @@ namespace qm5::test {
 
 /// The window and its controls as plain values. Controls start as the layout has them; naming a
 /// control the layout does not have fails the test.
-class FakeForm final : public Controls, public Window, public MessageBox {
+class FakeForm final : public Controls, public Window, public MessageBox, public DevicePicker {
   public:
     FakeForm();
 
@@ -31,6 +31,8 @@ class FakeForm final : public Controls, public Window, public MessageBox {
     void end() override { ended_ = true; }
 
     void warning(std::string_view text) override;
+    /// Answers with `pickedDevice` and records what was asked.
+    std::optional<std::string> pickDevice(int port, std::string_view current) override;
 
     std::string caption(std::string_view control) const;
     bool visible(std::string_view control) const;
@@ -43,6 +45,10 @@ class FakeForm final : public Controls, public Window, public MessageBox {
         screenWidth_ = width;
         screenHeight_ = height;
     }
+    /// What the operator answers when asked for a device; nothing is Cancel.
+    std::optional<std::string> pickedDevice;
+    /// The port and the device in use of each time a device was asked for.
+    std::vector<std::pair<int, std::string>> deviceQuestions;
     /// Runs while a warning box is open, as the event loop goes on under a modal box.
     std::function<void()> whileWarningOpen;
 

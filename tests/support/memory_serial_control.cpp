@@ -21,11 +21,13 @@ std::vector<std::string> MemorySerialControl::frames() const {
     return frames;
 }
 
-void MemorySerialControl::openDevice(int port, const LineSettings& settings) {
+void MemorySerialControl::openDevice(const std::string& path, const LineSettings& settings) {
+    const int port = portNumber();
     if (missing_.contains(port)) throw SerialError(deviceName() + ": no such device");
     if (busy_.contains(port)) throw SerialError(deviceName() + ": in use");
     open_ = true;
     openPort_ = port;
+    openPath_ = path;
     openedWith_ = settings;
     opens_.push_back(port);
 }

@@ -21,7 +21,8 @@ class MemorySerialControl final : public SerialControl {
         std::string chars;
     };
 
-    explicit MemorySerialControl(const VirtualClock& clock) : clock_(clock) {}
+    MemorySerialControl(const VirtualClock& clock, const PortDevices& devices)
+        : SerialControl(devices), clock_(clock) {}
 
     // What a test sets up.
     void setMissing(int port, bool missing) { mark(missing_, port, missing); }
@@ -40,10 +41,12 @@ class MemorySerialControl final : public SerialControl {
     const std::vector<int>& opens() const { return opens_; }
     const LineSettings& openedWith() const { return openedWith_; }
     int openPort() const { return open_ ? openPort_ : 0; }
+    /// The device of the latest open.
+    const std::string& openPath() const { return openPath_; }
 
   protected:
     bool deviceOpen() const override { return open_; }
-    void openDevice(int port, const LineSettings& settings) override;
+    void openDevice(const std::string& path, const LineSettings& settings) override;
     void closeDevice() override;
     void applySettings(const LineSettings& settings) override { openedWith_ = settings; }
     void writeDevice(std::string_view chars) override;
@@ -65,6 +68,7 @@ class MemorySerialControl final : public SerialControl {
     bool failClose_ = false;
     bool open_ = false;
     int openPort_ = 0;
+    std::string openPath_;
     LineSettings openedWith_;
     std::string unread_;
     std::vector<Write> writes_;

@@ -21,8 +21,8 @@ struct PanelHarness : VirtualDevices {
 
     FakeForm window;
     FormPlatform platform{repeatTimer, replyTimeout, selectorTimer, monitorClearing,
-                          window,      window,       window};
-    Form1 form{platform, port};
+                          window,      window,       window,        window};
+    Form1 form{platform, port, devices};
 
     std::string txd() const { return window.caption(kTxd); }
     std::string rxd() const { return window.caption(kRxd); }

@@ -4,11 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include "ui/fonts.h"
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // No test reads or writes the user's own remembered devices.
+    const QTemporaryDir configuration;
+    qputenv("XDG_CONFIG_HOME", configuration.path().toLocal8Bit());
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     qm5::installFontSubstitutes();

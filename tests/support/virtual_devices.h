@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "support/fake_device_memory.h"
 #include "support/memory_serial_control.h"
 #include "support/virtual_clock.h"
 
@@ -13,7 +14,9 @@ struct VirtualDevices {
     VirtualTimer& replyTimeout = clock.newTimer();
     VirtualTimer& selectorTimer = clock.newTimer();
     VirtualTimer& monitorClearing = clock.newTimer();
-    MemorySerialControl port{clock};
+    FakeDeviceMemory memory;
+    PortDevices devices{memory};
+    MemorySerialControl port{clock, devices};
 };
 
 }  // namespace qm5::test

@@ -26,8 +26,8 @@ struct FormWindowTest : ::testing::Test, VirtualDevices {
     FormWindow window;
     WidgetPlatform widgets{window};
     FormPlatform platform{repeatTimer, replyTimeout, selectorTimer, monitorClearing,
-                          widgets,     widgets,      widgets};
-    Form1 form{platform, port};
+                          widgets,     widgets,      widgets,       widgets};
+    Form1 form{platform, port, devices};
 };
 
 }  // namespace qm5::test

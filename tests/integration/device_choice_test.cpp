@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: MIT
+// Choosing the device behind a port in the program itself, and remembering it between runs.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+#include "app/qt_panel.h"
+#include "pty/pty_pair.h"
+#include "support/warning_catcher.h"
+#include "ui/device_dialog.h"
+
+namespace qm5::test {
+namespace {
+
+constexpr int kWaitMs = 3000;
+
+TEST(QtDeviceMemoryTest, remembersADeviceForTheNextRunAndForgetsNothingElse) {
+    const QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("qm5-control/qm5-control.ini"));
+    const std::string device = "/dev/serial/by-id/usb-Prolific Ü 2303-if00";
+    EXPECT_EQ(QtDeviceMemory(file).recall(1), std::nullopt);
+    EXPECT_EQ(QtDeviceMemory(file).remember(1, device), std::nullopt);
+    EXPECT_EQ(QtDeviceMemory(file).recall(1), device);
+    EXPECT_EQ(QtDeviceMemory(file).recall(2), std::nullopt);
+}
+
+TEST(QtDeviceMemoryTest, aDamagedFileRemembersNothing) {
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("qm5-control.ini"));
+    QFile damaged(path);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray("\xff\xfe[devices\x00\nCOM1", 18) + QByteArray(5000, '\x01'));
+    damaged.close();
+    EXPECT_EQ(QtDeviceMemory(path).recall(1), std::nullopt);
+}
+
+TEST(QtDeviceMemoryTest, saysWhenAChoiceCannotBeKept) {
+    const QTemporaryDir folder;
+    // A plain file where the settings folder would be: no one, root included, can write there.
+    QFile blocker(folder.filePath(QStringLiteral("qm5-control")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QtDeviceMemory memory(folder.filePath(QStringLiteral("qm5-control/qm5-control.ini")));
+    const auto failure = memory.remember(1, "/dev/ttyUSB0");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find("cannot be written"), std::string::npos) << *failure;
+    EXPECT_EQ(memory.recall(1), std::nullopt);
+}
+
+/// Answers the device dialog when it opens, as an operator would.
+class DeviceDialogAnswer {
+  public:
+    /// Types `device` and presses OK; no device presses Cancel.
+    explicit DeviceDialogAnswer(std::optional<QString> device) : device_(std::move(device)) {
+        poll_.setInterval(5);
+        QObject::connect(&poll_, &QTimer::timeout, &poll_, [this] { answer(); });
+        poll_.start();
+    }
+
+    QString title;
+    QStringList listed;
+    bool okWhenEmpty = true;
+    bool answered = false;
+
+  private:
+    void answer() {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || dialog->objectName() != QStringLiteral("DeviceDialog")) return;
+        poll_.stop();
+        title = dialog->windowTitle();
+        auto* devices = dialog->findChild<QComboBox*>(QStringLiteral("Device"));
+        for (int i = 0; i < devices->count(); ++i) listed << devices->itemText(i);
+        QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        devices->setEditText(QString());
+        okWhenEmpty = ok->isEnabled();
+        answered = true;
+        if (!device_) {
+            dialog->reject();
+            return;
+        }
+        devices->setEditText(*device_);
+        ok->click();
+    }
+
+    std::optional<QString> device_;
+    QTimer poll_;
+};
+
+/// The real panel, offscreen, started with COM1 on the command line, its remembered devices in
+/// a folder of the test's own.
+struct DeviceChoiceTest : ::testing::Test {
+    DeviceChoiceTest() {
+        ::setenv("XDG_CONFIG_HOME", configuration.path().toLocal8Bit().constData(), 1);
+        ::unsetenv("QM5_COM1");
+        ::unsetenv("QM5_COM2");
+    }
+    ~DeviceChoiceTest() override { ::setenv("XDG_CONFIG_HOME", savedConfiguration.constData(), 1); }
+
+    void start(PortDevices::PerPort commandLine = {}) {
+        panel = std::make_unique<QtPanel>(std::move(commandLine));
+        panel->form.load();
+        panel->window.show();
+    }
+    /// Opens the device menu from `control` by the keyboard (Shift+F10, or the menu key), and
+    /// takes the entry for `port`.
+    void chooseDeviceFor(int port, const char* control = "Command33", bool menuKey = false) {
+        QWidget* widget = panel->window.control(control);
+        widget->setFocus();
+        if (menuKey) {
+            QTest::keyClick(widget, Qt::Key_Menu);
+        } else {
+            QTest::keyClick(widget, Qt::Key_F10, Qt::ShiftModifier);
+        }
+        auto* menu = panel->window.findChild<QMenu*>(QStringLiteral("DeviceMenu"));
+        ASSERT_NE(menu, nullptr);
+        ASSERT_EQ(menu->actions().size(), 2);
+        EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("COM1 device…"));
+        EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("COM2 device…"));
+        menu->actions()[port - 1]->trigger();
+        menu->close();
+        QTest::qWait(20);
+    }
+    void powerOn() { QTest::mouseClick(panel->window.control("Command17"), Qt::LeftButton); }
+
+    const QByteArray savedConfiguration = qgetenv("XDG_CONFIG_HOME");
+    QTemporaryDir configuration;
+    PtyPair given;
+    PtyPair adapter;
+    WarningCatcher warnings;
+    std::unique_ptr<QtPanel> panel;
+};
+
+TEST_F(DeviceChoiceTest, okAppliesAtOnceAndTheNextStartUsesIt) {
+    start({given.path(), std::nullopt});
+    DeviceDialogAnswer answer(QString::fromStdString(adapter.path()));
+    chooseDeviceFor(1);
+    ASSERT_TRUE(answer.answered);
+    EXPECT_EQ(answer.title, QStringLiteral("COM1 device"));
+    EXPECT_EQ(answer.listed.value(0), QString::fromStdString(given.path()));
+    EXPECT_FALSE(answer.okWhenEmpty);
+    EXPECT_TRUE(given.farEndClosed());
+    powerOn();
+    EXPECT_EQ(adapter.read(4), "C00\r");
+
+    // Quit, start again with nothing given: the chosen device is opened.
+    panel.reset();
+    start();
+    ASSERT_TRUE(panel->serial.isOpen());
+    powerOn();
+    EXPECT_EQ(adapter.read(4), "C00\r");
+    EXPECT_TRUE(warnings.seen().empty());
+}
+
+TEST_F(DeviceChoiceTest, cancelLeavesAllAsItWas) {
+    start({given.path(), std::nullopt});
+    DeviceDialogAnswer answer(std::nullopt);
+    chooseDeviceFor(1, "Option1", true);
+    ASSERT_TRUE(answer.answered);
+    powerOn();
+    EXPECT_EQ(given.read(4), "C00\r");
+    EXPECT_EQ(panel->devices.deviceFor(1), given.path());
+    EXPECT_FALSE(QFile::exists(panel->memory.file()));
+}
+
+TEST_F(DeviceChoiceTest, theOtherPortIsOnlyRememberedUntilItIsChosen) {
+    start({given.path(), std::nullopt});
+    panel->window.control("Command33")->setFocus();
+    QTest::keyClick(panel->window.control("Command33"), Qt::Key_Space);  // shows the options
+    DeviceDialogAnswer answer(QString::fromStdString(adapter.path()));
+    chooseDeviceFor(2, "Option2");
+    ASSERT_TRUE(answer.answered);
+    EXPECT_EQ(answer.title, QStringLiteral("COM2 device"));
+    powerOn();
+    EXPECT_EQ(given.read(4), "C00\r");
+
+    QTest::mouseClick(panel->window.control("Option2"), Qt::LeftButton);
+    powerOn();
+    EXPECT_EQ(adapter.read(4), "C00\r");
+}
+
+TEST_F(DeviceChoiceTest, aPathThatIsNoSerialDeviceIsReportedAndAnotherCanBeChosen) {
+    start({given.path(), std::nullopt});
+    const QTemporaryDir folder;
+    for (const QString& wrong : {folder.path(), folder.filePath(QStringLiteral("no such")),
+                                 QString::fromLatin1(QM5_SOURCE_FILE)}) {
+        DeviceDialogAnswer answer(wrong);
+        chooseDeviceFor(1);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !warnings.seen().empty(); }, kWaitMs));
+        const std::string text = warnings.seen().back().text;
+        EXPECT_NE(text.find(wrong.toStdString()), std::string::npos) << text;
+        EXPECT_NE(text.find("Right-click COM to choose the device for COM1."), std::string::npos)
+            << text;
+        EXPECT_FALSE(panel->serial.isOpen());
+    }
+    DeviceDialogAnswer answer(QString::fromStdString(adapter.path()));
+    chooseDeviceFor(1);
+    powerOn();
+    EXPECT_EQ(adapter.read(4), "C00\r");
+    EXPECT_EQ(warnings.seen().size(), 3U);
+}
+
+}  // namespace
+}  // namespace qm5::test
