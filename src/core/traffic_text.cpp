@@ -22,6 +22,7 @@ std::size_t TrafficText::append(std::string_view chars) {
 
 void TrafficText::clear() {
     chars_.clear();
+    replyStart_ = 0;
     monitor_ = " ";
 }
 

@@ -20,6 +20,11 @@ class TrafficText {
     std::size_t append(std::string_view chars);
     void clear();
 
+    /// Marks the end as where the reply to the frame just sent begins.
+    void markReplyStart() { replyStart_ = chars_.size(); }
+    /// What came after the mark: the reply to the latest frame sent.
+    std::string_view reply() const { return std::string_view(chars_).substr(replyStart_); }
+
     const std::string& chars() const { return chars_; }
     const std::string& monitor() const { return monitor_; }
     bool empty() const { return chars_.empty(); }
@@ -27,6 +32,7 @@ class TrafficText {
   private:
     std::string chars_;
     std::string monitor_ = " ";
+    std::size_t replyStart_ = 0;
 };
 
 }  // namespace qm5

@@ -2,6 +2,7 @@
 #include "link/exchange.h"
 
 #include "core/layout_names.h"
+#include "core/monitor_text.h"
 #include "core/timer.h"
 #include "link/frame.h"
 #include "link/serial_control.h"
@@ -11,6 +12,9 @@ namespace qm5 {
 
 void Exchange::send(std::string_view code) {
     state_.sendText.assign(frameOf(code));
+    // Characters still kept from before (a late reply, noise) must not be read as the answer to
+    // this frame; the RXD line shows them all the same.
+    state_.receiveText.markReplyStart();
     sendOrShow(state_.sendText, Mode::Send);
 }
 
@@ -25,7 +29,10 @@ void Exchange::sendOrShow(const TrafficText& text, Mode mode) {
         return;
     }
     platform_.controls.setCaption(layout::kRxdLine, text.monitor());
-    if (const auto status = decodeStatus(state_.sendText.chars(), text.monitor())) {
+    // The status tables read no more than the first four characters of a reply.
+    constexpr std::size_t kDecodedChars = 8;
+    const std::string reply = monitorText(text.reply().substr(0, kDecodedChars));
+    if (const auto status = decodeStatus(state_.sendText.chars(), reply)) {
         platform_.controls.setCaption(layout::kStatusLine, *status);
     }
 }

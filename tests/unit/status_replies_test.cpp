@@ -52,5 +52,15 @@ TEST_F(StatusRepliesTest, decodesALateReplyAgainstTheLastQuery) {
     EXPECT_EQ(panel.status(), " Input 2");
 }
 
+TEST_F(StatusRepliesTest, aReplyAfterTheTimeoutIsNotReadAsTheAnswerToTheNextQuery) {
+    panel.form.click("Command44");  // STATUS
+    panel.clock.advance(700);
+    panel.port.receive("00\r");
+    EXPECT_EQ(panel.status(), " Power ON");  // late, but still decoded against STATUS
+    panel.clock.advance(300);
+    EXPECT_EQ(ask("Command45", "1\r"), " Input 2");  // MODE
+    EXPECT_EQ(panel.rxd(), " 0 0 CR 1 CR ");
+}
+
 }  // namespace
 }  // namespace qm5::test
