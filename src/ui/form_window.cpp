@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/form_window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QIcon>
@@ -81,6 +83,13 @@ bool opensContextMenu(const QEvent* event) {
            (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
 }
 
+/// Screen readers meet the panel as a window named by its caption, not as a bare area.
+QAccessibleInterface* windowAccessibility(const QString& className, QObject* object) {
+    auto* window = qobject_cast<FormWindow*>(object);
+    if (className != QLatin1String("qm5::FormWindow") || window == nullptr) return nullptr;
+    return new QAccessibleWidget(window, QAccessible::Window, window->windowTitle());
+}
+
 }  // namespace
 
 FormWindow::FormWindow() {
@@ -89,6 +98,12 @@ FormWindow::FormWindow() {
     const FormSpec& form = formSpec();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(toQString(form.caption));
+    // A fixed single border: no maximise button, and the size is the views' alone.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    static const bool accessible = (QAccessible::installFactory(windowAccessibility), true);
+    Q_UNUSED(accessible);
     setFont(fontFor(form.font));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor::fromRgb(form.back));

@@ -15,6 +15,8 @@ struct ControlSpec;
 /// The panel's window as Qt widgets, built from the control table, reporting clicks, mouse
 /// presses and keys.
 class FormWindow final : public QWidget {
+    Q_OBJECT
+
   public:
     FormWindow();
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "core/layout_names.h"
 #include "ui/control_table.h"
 #include "ui/device_dialog.h"
 #include "ui/form_window.h"
@@ -33,7 +34,13 @@ void WidgetPlatform::setCaption(std::string_view control, std::string_view text)
 }
 
 void WidgetPlatform::setVisible(std::string_view control, bool visible) {
-    window_.control(control)->setVisible(visible);
+    QWidget* widget = window_.control(control);
+    const bool focusInside = !visible && widget->isAncestorOf(window_.focusWidget());
+    widget->setVisible(visible);
+    // The port selector lies over "COM": the focus goes back there, not to the next button.
+    if (focusInside && control == layout::kPortSelector) {
+        window_.control(layout::kComButton)->setFocus();
+    }
 }
 
 bool WidgetPlatform::value(std::string_view option) const {

@@ -191,7 +191,7 @@ TEST_F(DeviceChoiceTest, theOtherPortIsOnlyRememberedUntilItIsChosen) {
 TEST_F(DeviceChoiceTest, aPathThatIsNoSerialDeviceIsReportedAndAnotherCanBeChosen) {
     start({given.path(), std::nullopt});
     const QTemporaryDir folder;
-    for (const QString& wrong : {folder.path(), folder.filePath(QStringLiteral("no such")),
+    for (const QString& wrong : {folder.path(), folder.filePath(QStringLiteral("<b>no</b> such")),
                                  QString::fromLatin1(QM5_SOURCE_FILE)}) {
         DeviceDialogAnswer answer(wrong);
         chooseDeviceFor(1);
@@ -200,6 +200,7 @@ TEST_F(DeviceChoiceTest, aPathThatIsNoSerialDeviceIsReportedAndAnotherCanBeChose
         EXPECT_NE(text.find(wrong.toStdString()), std::string::npos) << text;
         EXPECT_NE(text.find("Right-click COM to choose the device for COM1."), std::string::npos)
             << text;
+        EXPECT_EQ(warnings.seen().back().format, Qt::PlainText);
         EXPECT_FALSE(panel->serial.isOpen());
     }
     DeviceDialogAnswer answer(QString::fromStdString(adapter.path()));

@@ -12,7 +12,7 @@ WarningCatcher::WarningCatcher() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr || !box->isVisible()) return;
         seen_.push_back({box->text().toStdString(), box->windowTitle().toStdString(), box->icon(),
-                         box->standardButtons()});
+                         box->standardButtons(), box->textFormat()});
         box->button(QMessageBox::Ok)->click();
     });
     poll_.start();

@@ -17,6 +17,7 @@ class WarningCatcher {
         std::string title;
         QMessageBox::Icon icon;
         QMessageBox::StandardButtons buttons;
+        Qt::TextFormat format;
     };
 
     WarningCatcher();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -131,6 +132,24 @@ TEST_F(FormWindowTest, ctrlHOpensTheMaintenanceViewWhateverHasTheFocus) {
     EXPECT_TRUE(control("Command34")->isVisible());
     EXPECT_EQ(qobject_cast<QPushButton*>(control("Command34"))->text(), QStringLiteral("CLOSE"));
     EXPECT_TRUE(port.frames().empty());
+}
+
+TEST_F(FormWindowTest, isAFixedWindowThatScreenReadersKnowByItsCaption) {
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&window);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Window);
+    EXPECT_EQ(accessible->text(QAccessible::Name), window.windowTitle());
+}
+
+TEST_F(FormWindowTest, theFocusGoesBackToComWhenThePortSelectorHidesItself) {
+    QTest::mouseClick(control("Command33"), Qt::LeftButton);
+    control("Option2")->setFocus();
+    clock.advance(5000);
+    EXPECT_FALSE(control("Frame8")->isVisible());
+    EXPECT_EQ(window.focusWidget(), control("Command33"));
 }
 
 TEST_F(FormWindowTest, givesScreenReadersANameForEveryControlAndTheLinesText) {

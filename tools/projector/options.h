@@ -2,7 +2,9 @@
 #pragma once
 
 #include <optional>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "projector.h"
 
@@ -29,9 +31,19 @@ struct Options {
     std::optional<std::string> link;
     std::optional<std::string> log;
     unsigned seed = 1;
+    bool help = false;
 };
 
-/// Parses the command line; prints usage and exits on --help or a bad option.
-Options parseOptions(int argc, char* argv[]);
+/// A command line the projector does not take; what() names the option and what it needs.
+class UsageError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+/// The usage text of --help.
+extern const char* const kUsage;
+
+/// Parses the arguments after the program's name; throws UsageError.
+Options parseOptions(const std::vector<std::string>& arguments);
 
 }  // namespace qm5::projector

@@ -31,7 +31,7 @@ std::string Projector::answer(std::string_view code, double now) {
     if (code == "CR1") return std::string{input_, kCr};
     if (code == "CR3") {
         char hours[16];
-        std::snprintf(hours, sizeof hours, "%04d", lampHoursAt(now) % 10000);
+        std::snprintf(hours, sizeof hours, "%04d", lampHoursAt(now));
         return std::string(hours) + kCr;
     }
     if (code == "CR4") return options_.orientation + kCr;
@@ -58,7 +58,9 @@ bool Projector::lampLit(double now) const {
 
 int Projector::lampHoursAt(double now) const {
     const double seconds = lampSecondsBefore_ + (switchedOn_ ? now - switchedAt_ : 0);
-    return options_.lampHours + static_cast<int>(std::floor(seconds / options_.hourSeconds));
+    // The reply shows four digits: count modulo 10000, so no run is long enough to overflow.
+    const double hours = std::fmod(std::floor(seconds / options_.hourSeconds), 10000.0);
+    return (options_.lampHours + static_cast<int>(hours)) % 10000;
 }
 
 void Projector::powerOn(double now) {

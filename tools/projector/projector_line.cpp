@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -17,8 +18,9 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr std::size_t kLongestFrame = 64;
 constexpr auto kFloodStep = 10ms;
+/// The most a flood writes at once: a stalled loop drops its backlog rather than allocating it.
+constexpr std::size_t kMostFloodBytes = 65536;
 constexpr int kIdlePollMs = 20;
 
 /// 19200 baud, 8 data bits, no parity, 1 stop bit, as the projector's own port.
@@ -60,37 +62,60 @@ ProjectorLine::ProjectorLine(const Options& options)
         log_ = std::fopen(options_.log->c_str(), "w");
         if (log_ == nullptr) throw std::runtime_error("cannot write the log " + *options_.log);
     }
-    if (options_.link) {
-        ::unlink(options_.link->c_str());
-        if (::symlink(path().c_str(), options_.link->c_str()) != 0) {
-            throw std::runtime_error("cannot make the link " + *options_.link);
-        }
-    }
+    if (options_.link) makeLink(*options_.link);
 }
 
 ProjectorLine::~ProjectorLine() {
-    if (options_.link) ::unlink(options_.link->c_str());
+    if (linked_ && linkTarget(*options_.link) == path()) ::unlink(options_.link->c_str());
     if (log_ != nullptr) std::fclose(log_);
 }
 
-int ProjectorLine::run(const volatile bool& stop) {
-    char buffer[4096];
-    while (!stop) {
-        // While nobody has the line open, look every so often whether the panel has come.
-        pollfd wait{line_.farEnd(), POLLIN, 0};
-        const int timeout = open_ ? timeoutMs(Clock::now()) : kIdlePollMs;
-        if (::poll(&wait, 1, timeout) < 0 && errno != EINTR) return 1;
+void ProjectorLine::makeLink(const std::string& link) {
+    struct stat existing {};
+    if (::lstat(link.c_str(), &existing) == 0) {
+        // A link left by an earlier run may go; anything else is somebody's file.
+        if (!S_ISLNK(existing.st_mode)) {
+            throw std::runtime_error(link + " exists and is not a symbolic link; not replacing it");
+        }
+        ::unlink(link.c_str());
+    }
+    if (::symlink(path().c_str(), link.c_str()) != 0) {
+        throw std::runtime_error("cannot make the link " + link);
+    }
+    linked_ = true;
+}
 
-        if ((wait.revents & POLLHUP) != 0 && (wait.revents & POLLIN) == 0) {
+std::string ProjectorLine::linkTarget(const std::string& link) {
+    char target[4096];
+    const ssize_t size = ::readlink(link.c_str(), target, sizeof target);
+    return size > 0 ? std::string(target, static_cast<std::size_t>(size)) : std::string();
+}
+
+short ProjectorLine::wait(int limitMs, const sigset_t& waitMask) {
+    pollfd line{line_.farEnd(), POLLIN, 0};
+    const timespec timeout{limitMs / 1000, (limitMs % 1000) * 1000000L};
+    const int ready = ::ppoll(&line, 1, limitMs < 0 ? nullptr : &timeout, &waitMask);
+    return ready > 0 ? line.revents : 0;
+}
+
+int ProjectorLine::run(const volatile std::sig_atomic_t& stop, const sigset_t& waitMask) {
+    char buffer[4096];
+    while (stop == 0) {
+        // While nobody has the line open, look every so often whether the panel has come.
+        const short events = wait(open_ ? timeoutMs(Clock::now()) : kIdlePollMs, waitMask);
+        if (stop != 0) break;
+
+        if ((events & POLLHUP) != 0 && (events & POLLIN) == 0) {
             if (open_) log("line closed");
             open_ = false;
             outgoing_.clear();
-            ::poll(nullptr, 0, kIdlePollMs);
+            const timespec idle{0, kIdlePollMs * 1000000L};
+            ::ppoll(nullptr, 0, &idle, &waitMask);
             continue;
         }
         if (!open_) log("line opened");
         open_ = true;
-        if ((wait.revents & POLLIN) != 0) {
+        if ((events & POLLIN) != 0) {
             const ssize_t n = ::read(line_.farEnd(), buffer, sizeof buffer);
             if (n > 0) receive(buffer, static_cast<std::size_t>(n));
             if (hangingUp()) {
@@ -105,14 +130,8 @@ int ProjectorLine::run(const volatile bool& stop) {
 }
 
 void ProjectorLine::receive(const char* bytes, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i) {
-        if (bytes[i] != '\r') {
-            partial_ += bytes[i];
-            // Line noise without a CR must not pile up.
-            if (partial_.size() > kLongestFrame) partial_.erase(0, partial_.size() - kLongestFrame);
-            continue;
-        }
-        handleFrame(std::exchange(partial_, {}));
+    for (const std::string& frame : reader_.feed(std::string_view(bytes, count))) {
+        handleFrame(frame);
     }
 }
 
@@ -169,14 +188,18 @@ void ProjectorLine::flood(Clock::time_point now) {
         return;
     }
     const double elapsed = std::chrono::duration<double>(now - flooded_).count();
-    const auto count = static_cast<std::size_t>(elapsed * options_.faults.floodRate);
-    if (count == 0) return;
+    const auto due = static_cast<std::size_t>(elapsed * options_.faults.floodRate);
+    if (due == 0) return;
+    const std::size_t count = std::min(due, kMostFloodBytes);
+    if (due > count) flooded_ = now;
     std::string bytes(count, '\0');
     std::uniform_int_distribution<int> byte(0, 255);
     for (char& c : bytes) c = static_cast<char>(byte(random_));
     [[maybe_unused]] const ssize_t written = ::write(line_.farEnd(), bytes.data(), bytes.size());
-    flooded_ += std::chrono::duration_cast<Clock::duration>(
-        std::chrono::duration<double>(static_cast<double>(count) / options_.faults.floodRate));
+    if (due == count) {
+        flooded_ += std::chrono::duration_cast<Clock::duration>(
+            std::chrono::duration<double>(static_cast<double>(count) / options_.faults.floodRate));
+    }
 }
 
 int ProjectorLine::timeoutMs(Clock::time_point now) const {

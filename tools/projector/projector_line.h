@@ -2,11 +2,13 @@
 #pragma once
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <deque>
 #include <random>
 #include <string>
 
+#include "frame_reader.h"
 #include "options.h"
 #include "projector.h"
 #include "pty/pty_pair.h"
@@ -23,8 +25,10 @@ class ProjectorLine {
     ProjectorLine& operator=(const ProjectorLine&) = delete;
 
     const std::string& path() const { return line_.path(); }
-    /// Serves until a signal stops it or the line hangs up; returns the exit status.
-    int run(const volatile bool& stop);
+    /// Serves until `stop` is set or the line hangs up; returns the exit status. The signals
+    /// that set `stop` must be blocked outside this call: it takes them only while it waits, so
+    /// that none is lost between its check and its wait.
+    int run(const volatile std::sig_atomic_t& stop, const sigset_t& waitMask);
 
   private:
     using Clock = std::chrono::steady_clock;
@@ -34,7 +38,11 @@ class ProjectorLine {
         std::string bytes;
     };
 
+    void makeLink(const std::string& link);
+    static std::string linkTarget(const std::string& link);
     double seconds(Clock::time_point when) const;
+    /// Waits up to `limitMs` (-1: no limit) for the line, taking signals meanwhile.
+    short wait(int limitMs, const sigset_t& waitMask);
     void receive(const char* bytes, std::size_t count);
     void handleFrame(const std::string& code);
     bool hangingUp() const;
@@ -53,10 +61,12 @@ class ProjectorLine {
     Clock::time_point flooded_ = start_;
     Clock::time_point busyUntil_ = start_;
     std::deque<Outgoing> outgoing_;
-    std::string partial_;
+    FrameReader reader_;
     int frames_ = 0;
     /// Whether the panel has the line open.
     bool open_ = false;
+    /// Whether --link was made here, and so is ours to remove.
+    bool linked_ = false;
     std::FILE* log_ = nullptr;
 };
 
