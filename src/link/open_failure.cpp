@@ -5,9 +5,7 @@
 
 namespace qm5 {
 
-namespace {
-
-std::string why(OpenFailure failure, bool userMayReadWrite, std::string_view detail) {
+std::string openFailureReason(OpenFailure failure, bool userMayReadWrite, std::string_view detail) {
     switch (failure) {
         case OpenFailure::Missing:
             return "no such device. Plug in the adapter.";
@@ -23,11 +21,8 @@ std::string why(OpenFailure failure, bool userMayReadWrite, std::string_view det
     return "cannot be opened (" + std::string(detail) + ").";
 }
 
-}  // namespace
-
-std::string describeOpenFailure(std::string_view device, int port, OpenFailure failure,
-                                bool userMayReadWrite, std::string_view detail) {
-    return std::string(device) + ": " + why(failure, userMayReadWrite, detail) +
+std::string describeOpenFailure(std::string_view device, int port, std::string_view reason) {
+    return std::string(device) + ": " + std::string(reason) +
            " Right-click COM to choose the device for " + portLabel(port) + ".";
 }
 

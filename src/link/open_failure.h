@@ -16,12 +16,13 @@ enum class OpenFailure {
     Other,
 };
 
+/// Why a local device will not open, and what to do. A refused device that the user may read and
+/// write is held by another program; otherwise the user lacks the serial-port group. `detail` is
+/// the system's own word, for failures of no known kind.
+std::string openFailureReason(OpenFailure failure, bool userMayReadWrite, std::string_view detail);
+
 /// What the operator is told when port `port`, named `device` ("COM1 (/dev/ttyS0)"), will not
-/// open: which device, why, and what to do. A refused device that the user may read and write
-/// is held by another program; otherwise the user lacks the serial-port group. `detail` is the
-/// system's own word, for failures of no known kind. Every text ends with how to choose another
-/// device.
-std::string describeOpenFailure(std::string_view device, int port, OpenFailure failure,
-                                bool userMayReadWrite, std::string_view detail);
+/// open: which device, why, and how to choose another.
+std::string describeOpenFailure(std::string_view device, int port, std::string_view reason);
 
 }  // namespace qm5

@@ -1,19 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QSerialPort>
+#include <memory>
 
+#include "link/qt_device.h"
 #include "link/serial_control.h"
 
 namespace qm5 {
 
-/// The serial control on a QSerialPort. Opens the device by path with exclusive access.
+/// The serial control on Qt: at each open, the device text chooses the kind of device, a serial
+/// port by its path or a serial device server by rfc2217:// or socket://.
 class QtSerialControl final : public SerialControl {
   public:
     explicit QtSerialControl(const PortDevices& devices);
+    ~QtSerialControl() override;
 
   protected:
-    bool deviceOpen() const override { return port_.isOpen(); }
+    bool deviceOpen() const override { return device_ && device_->isOpen(); }
     void openDevice(const std::string& path, const LineSettings& settings) override;
     void closeDevice() override;
     void applySettings(const LineSettings& settings) override;
@@ -21,11 +24,9 @@ class QtSerialControl final : public SerialControl {
     std::string readDevice() override;
 
   private:
-    void onError(QSerialPort::SerialPortError error);
-    std::string explainOpenFailure(const std::string& path) const;
+    std::unique_ptr<QtDevice> makeDevice(const std::string& device);
 
-    QSerialPort port_;
-    bool writing_ = false;
+    std::unique_ptr<QtDevice> device_;
 };
 
 }  // namespace qm5

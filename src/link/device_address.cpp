@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#include "link/device_address.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
+namespace qm5 {
+
+namespace {
+
+constexpr std::string_view kForms = "rfc2217://HOST:PORT or socket://HOST:PORT";
+
+bool isNameOrIpv4(std::string_view host) {
+    return !host.empty() && std::ranges::all_of(host, [](unsigned char c) {
+        return std::isalnum(c) != 0 || c == '.' || c == '-' || c == '_';
+    });
+}
+
+bool isIpv6(std::string_view host) {
+    return host.find(':') != std::string_view::npos &&
+           std::ranges::all_of(
+               host, [](unsigned char c) { return std::isxdigit(c) != 0 || c == ':' || c == '.'; });
+}
+
+}  // namespace
+
+std::variant<LocalDevice, NetworkAddress, AddressError> parseDevice(const std::string& device) {
+    const std::size_t scheme = device.find("://");
+    if (scheme == std::string::npos) return LocalDevice{device};
+    const auto wrong = [&](std::string_view why) {
+        return AddressError{"\"" + device + "\" " + std::string(why) + ": the forms taken are " +
+                            std::string(kForms) +
+                            ", with HOST a name, an IPv4 address or an IPv6 " +
+                            "address in brackets ([::1]:4001)"};
+    };
+
+    const std::string_view name = std::string_view(device).substr(0, scheme);
+    NetworkAddress address{};
+    if (name == "rfc2217") {
+        address.protocol = NetworkAddress::Protocol::Rfc2217;
+    } else if (name == "socket") {
+        address.protocol = NetworkAddress::Protocol::RawSocket;
+    } else {
+        return wrong("is no address of a serial device server");
+    }
+
+    std::string_view rest = std::string_view(device).substr(scheme + 3);
+    if (!rest.empty() && rest.back() == '/') rest.remove_suffix(1);
+    std::string_view host;
+    std::string_view port;
+    if (rest.starts_with('[')) {
+        const std::size_t close = rest.find(']');
+        if (close == std::string_view::npos || rest.substr(close + 1, 1) != ":") {
+            return wrong("has no port after its bracketed address");
+        }
+        host = rest.substr(1, close - 1);
+        port = rest.substr(close + 2);
+        if (!isIpv6(host)) return wrong("has no IPv6 address in its brackets");
+    } else {
+        const std::size_t colon = rest.rfind(':');
+        if (colon == std::string_view::npos) return wrong("has no port");
+        host = rest.substr(0, colon);
+        port = rest.substr(colon + 1);
+        if (!isNameOrIpv4(host)) return wrong("has no host name or address");
+    }
+    unsigned long number = 0;
+    for (const char c : port) {
+        if (std::isdigit(static_cast<unsigned char>(c)) == 0 || number > 65535) {
+            return wrong("has no port number");
+        }
+        number = number * 10 + static_cast<unsigned long>(c - '0');
+    }
+    if (port.empty() || number == 0 || number > 65535) return wrong("has no port from 1 to 65535");
+    address.host = std::string(host);
+    address.port = static_cast<std::uint16_t>(number);
+    return address;
+}
+
+}  // namespace qm5

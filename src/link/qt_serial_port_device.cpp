@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: MIT
+#include "link/qt_serial_port_device.h"
+
+#include <QFileInfo>
+
+#include "link/open_failure.h"
+
+namespace qm5 {
+
+namespace {
+
+QSerialPort::Parity toQt(Parity parity) {
+    switch (parity) {
+        case Parity::Even:
+            return QSerialPort::EvenParity;
+        case Parity::Odd:
+            return QSerialPort::OddParity;
+        case Parity::Mark:
+            return QSerialPort::MarkParity;
+        case Parity::Space:
+            return QSerialPort::SpaceParity;
+        case Parity::None:
+            break;
+    }
+    return QSerialPort::NoParity;
+}
+
+QSerialPort::StopBits toQt(StopBits stopBits) {
+    switch (stopBits) {
+        case StopBits::OneAndHalf:
+            return QSerialPort::OneAndHalfStop;
+        case StopBits::Two:
+            return QSerialPort::TwoStop;
+        case StopBits::One:
+            break;
+    }
+    return QSerialPort::OneStop;
+}
+
+constexpr const char* kGone = "the device has gone away (unplugged, or closed at the far end).";
+
+}  // namespace
+
+QtSerialPortDevice::QtSerialPortDevice(const std::string& path, Events events)
+    : path_(path), events_(std::move(events)) {
+    QObject::connect(&port_, &QSerialPort::readyRead, &port_, [this] { events_.received(); });
+    QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
+                     [this](QSerialPort::SerialPortError error) { onError(error); });
+}
+
+void QtSerialPortDevice::open(const LineSettings& settings) {
+    // By path: pseudo-terminals and adapters are not always listed as serial ports.
+    port_.setPortName(QString::fromStdString(path_));
+    if (!port_.open(QIODevice::ReadWrite)) throw DeviceFailure{explainOpenFailure()};
+    try {
+        apply(settings);
+    } catch (const DeviceFailure&) {
+        port_.close();
+        throw;
+    }
+    // Bytes from before the open would be taken for the first reply.
+    port_.clear(QSerialPort::Input);
+}
+
+void QtSerialPortDevice::apply(const LineSettings& settings) {
+    const bool applied = port_.setBaudRate(settings.baudRate) &&
+                         port_.setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits)) &&
+                         port_.setParity(toQt(settings.parity)) &&
+                         port_.setStopBits(toQt(settings.stopBits)) &&
+                         port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!applied) {
+        throw DeviceFailure{"the line settings were refused (" + port_.errorString().toStdString() +
+                            ")."};
+    }
+}
+
+void QtSerialPortDevice::write(std::string_view chars) {
+    const auto size = static_cast<qint64>(chars.size());
+    port_.clearError();
+    writing_ = true;
+    const qint64 queued = port_.write(chars.data(), size);
+    // Hands the whole frame to the device in one write now, not on the next pass of the loop.
+    port_.flush();
+    writing_ = false;
+    const QSerialPort::SerialPortError error = port_.error();
+    const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::WriteError;
+    if (queued == size && !gone) return;
+    if (gone) port_.close();
+    throw DeviceFailure{gone ? kGone : "the frame could not be sent.", gone};
+}
+
+void QtSerialPortDevice::onError(QSerialPort::SerialPortError error) {
+    // A failed write is reported by write itself.
+    if (writing_ || !port_.isOpen()) return;
+    // Qt reports a vanished device as a stream of read errors until the port is closed.
+    if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError) return;
+    port_.close();
+    // Reported from the event loop, not from inside the port's own notification.
+    QMetaObject::invokeMethod(
+        &port_, [lost = events_.lost] { lost(kGone); }, Qt::QueuedConnection);
+}
+
+std::string QtSerialPortDevice::explainOpenFailure() const {
+    const QFileInfo file(QString::fromStdString(path_));
+    const QSerialPort::SerialPortError error = port_.error();
+    OpenFailure failure = OpenFailure::Other;
+    if (!file.exists() || error == QSerialPort::DeviceNotFoundError) {
+        failure = OpenFailure::Missing;
+    } else if (file.isDir() || file.isFile()) {
+        failure = OpenFailure::NotSerial;
+    } else if (error == QSerialPort::PermissionError) {
+        failure = OpenFailure::Refused;
+    }
+    return openFailureReason(failure, file.isReadable() && file.isWritable(),
+                             port_.errorString().toStdString());
+}
+
+}  // namespace qm5
