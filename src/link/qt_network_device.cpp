@@ -127,7 +127,8 @@ void QtNetworkDevice::connectTo(Clock::time_point deadline) {
 
 void QtNetworkDevice::agreeOnLine(const LineSettings& settings, Clock::time_point deadline) {
     telnet_.emplace(settings);
-    socket_.write(telnet_->opening().data());
+    const std::string opening = telnet_->opening();
+    socket_.write(opening.data(), static_cast<qint64>(opening.size()));
     constexpr Setting kSettings[] = {Setting::BaudRate, Setting::DataSize, Setting::Parity,
                                      Setting::StopSize, Setting::Control};
     const auto answered = [&] {

@@ -6,10 +6,12 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 #include "app/qt_panel.h"
 #include "projector_process.h"
+#include "support/ser2net_process.h"
 
 namespace qm5::test {
 namespace {
@@ -18,16 +20,17 @@ constexpr int kWaitMs = 8000;
 
 class PanelProjectorTest : public ::testing::Test {
   protected:
-    void connect(const QStringList& options) {
+    /// `through` makes the device of COM1 from the projector's line: a serial device server in
+    /// front of it, or the line itself.
+    void connect(const QStringList& options,
+                 const std::function<std::string(const std::string&)>& through = {}) {
         projector = std::make_unique<ProjectorProcess>(options);
-        ::setenv("QM5_COM1", projector->path().c_str(), 1);
-        panel = std::make_unique<QtPanel>();
+        const std::string device = through ? through(projector->path()) : projector->path();
+        panel = std::make_unique<QtPanel>(PortDevices::PerPort{device, std::nullopt});
         panel->form.load();
         panel->window.show();
         QTest::keyClick(&panel->window, Qt::Key_H, Qt::ControlModifier);
     }
-    void TearDown() override { ::unsetenv("QM5_COM1"); }
-
     void click(const char* control) {
         QTest::mouseClick(panel->window.control(control), Qt::LeftButton);
     }
@@ -111,6 +114,19 @@ TEST_F(PanelProjectorTest, aSilentProjectorIsMarkedAsNoReply) {
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return text("Label12") == QStringLiteral(" X X X X"); }, kWaitMs));
     EXPECT_TRUE(QTest::qWaitFor([&] { return text("Label11").isEmpty(); }, kWaitMs));
+    EXPECT_NE(projector->log().find("C00\\r"), std::string::npos);
+}
+
+TEST_F(PanelProjectorTest, drivesTheProjectorBehindASerialDeviceServer) {
+    std::unique_ptr<Ser2netProcess> server;
+    connect({"--warm-up", "1"}, [&](const std::string& line) {
+        server = std::make_unique<Ser2netProcess>(line, "9600n81");
+        return server->address();
+    });
+    EXPECT_TRUE(statusBecomes("Command44", QStringLiteral(" Stand by")));
+    ASSERT_TRUE(settle());
+    click("Command17");
+    EXPECT_TRUE(statusBecomes("Command44", QStringLiteral(" Power ON")));
     EXPECT_NE(projector->log().find("C00\\r"), std::string::npos);
 }
 

@@ -13,6 +13,10 @@ A virtual projector on a pseudo-terminal. Prints the device path on its first li
 point the panel at it with --com1 PATH or QM5_COM1=PATH. Ends on SIGINT or SIGTERM,
 or when the process that started it ends.
 
+  --listen [HOST:]PORT serve raw TCP on the network instead, one client at a time
+                       (HOST 127.0.0.1 unless given; [::1]:PORT for IPv6; PORT 0 takes
+                       a free one); prints socket://HOST:PORT for the panel
+
   --link PATH          also make PATH a symbolic link to the device (PATH must not
                        exist, or be a symbolic link)
   --log FILE           log every frame received, with the time in seconds on the
@@ -65,6 +69,28 @@ const NumberOption kNumberOptions[] = {
      [](Options& o, double v) { o.seed = static_cast<unsigned>(v); }},
 };
 
+ListenAddress listenAddress(const std::string& text) {
+    ListenAddress address;
+    std::string port = text;
+    if (text.starts_with('[')) {
+        const std::size_t close = text.find("]:");
+        if (close == std::string::npos) throw UsageError("--listen needs [HOST]:PORT for IPv6");
+        address.host = text.substr(1, close - 1);
+        port = text.substr(close + 2);
+    } else if (const std::size_t colon = text.rfind(':'); colon != std::string::npos) {
+        address.host = text.substr(0, colon);
+        port = text.substr(colon + 1);
+    }
+    const bool digits = !port.empty() && port.size() <= 5 &&
+                        port.find_first_not_of("0123456789") == std::string::npos;
+    if (!digits || std::stoi(port) > 65535 || address.host.empty()) {
+        throw UsageError("--listen needs [HOST:]PORT with PORT from 0 to 65535, not \"" + text +
+                         "\"");
+    }
+    address.port = std::stoi(port);
+    return address;
+}
+
 std::string range(const NumberOption& option) {
     const auto text = [](double value) {
         std::string shown = std::to_string(value);
@@ -106,12 +132,14 @@ Options parseOptions(const std::vector<std::string>& arguments) {
             if (candidate.name == option) numeric = &candidate;
         }
         const bool known = numeric != nullptr || option == "--link" || option == "--log" ||
-                           option == "--orientation";
+                           option == "--orientation" || option == "--listen";
         if (!known) throw UsageError("unknown option " + option);
         if (i + 1 >= arguments.size()) throw UsageError(option + " needs a value");
         const std::string& value = arguments[++i];
         if (numeric != nullptr) {
             numeric->set(options, number(*numeric, value));
+        } else if (option == "--listen") {
+            options.listen = listenAddress(value);
         } else if (option == "--link") {
             options.link = value;
         } else if (option == "--log") {
@@ -122,6 +150,7 @@ Options parseOptions(const std::vector<std::string>& arguments) {
             throw UsageError("--orientation needs 11, 10, 01 or 00, not \"" + value + "\"");
         }
     }
+    if (options.listen && options.link) throw UsageError("--link needs no --listen");
     return options;
 }
 

@@ -25,9 +25,17 @@ struct LineFaults {
     int hangUpAfter = 0;
 };
 
+/// Where --listen serves raw TCP instead of a pseudo-terminal.
+struct ListenAddress {
+    std::string host = "127.0.0.1";
+    /// 0: any free port; the one taken is printed.
+    int port = 0;
+};
+
 struct Options {
     ProjectorOptions projector;
     LineFaults faults;
+    std::optional<ListenAddress> listen;
     std::optional<std::string> link;
     std::optional<std::string> log;
     unsigned seed = 1;

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "projector_line.h"
 
+#include <arpa/inet.h>
 #include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -63,9 +68,12 @@ ProjectorLine::ProjectorLine(const Options& options)
         if (log_ == nullptr) throw std::runtime_error("cannot write the log " + *options_.log);
     }
     if (options_.link) makeLink(*options_.link);
+    if (options_.listen) listen(*options_.listen);
 }
 
 ProjectorLine::~ProjectorLine() {
+    if (client_ >= 0) ::close(client_);
+    if (listener_ >= 0) ::close(listener_);
     if (linked_ && linkTarget(*options_.link) == path()) ::unlink(options_.link->c_str());
     if (log_ != nullptr) std::fclose(log_);
 }
@@ -91,8 +99,63 @@ std::string ProjectorLine::linkTarget(const std::string& link) {
     return size > 0 ? std::string(target, static_cast<std::size_t>(size)) : std::string();
 }
 
-short ProjectorLine::wait(int limitMs, const sigset_t& waitMask) {
-    pollfd line{line_.farEnd(), POLLIN, 0};
+void ProjectorLine::listen(const ListenAddress& address) {
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = AI_PASSIVE;
+    addrinfo* found = nullptr;
+    const std::string port = std::to_string(address.port);
+    if (::getaddrinfo(address.host.c_str(), port.c_str(), &hints, &found) != 0 ||
+        found == nullptr) {
+        throw std::runtime_error("cannot listen on " + address.host + ":" + port);
+    }
+    listener_ = ::socket(found->ai_family, found->ai_socktype | SOCK_CLOEXEC, 0);
+    const int on = 1;
+    ::setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    const bool bound = listener_ >= 0 &&
+                       ::bind(listener_, found->ai_addr, found->ai_addrlen) == 0 &&
+                       ::listen(listener_, 1) == 0;
+    const int family = found->ai_family;
+    ::freeaddrinfo(found);
+    if (!bound) throw std::runtime_error("cannot listen on " + address.host + ":" + port);
+
+    sockaddr_storage local{};
+    socklen_t length = sizeof local;
+    ::getsockname(listener_, reinterpret_cast<sockaddr*>(&local), &length);
+    char host[INET6_ADDRSTRLEN] = {};
+    const void* raw =
+        family == AF_INET6
+            ? static_cast<const void*>(&reinterpret_cast<sockaddr_in6*>(&local)->sin6_addr)
+            : static_cast<const void*>(&reinterpret_cast<sockaddr_in*>(&local)->sin_addr);
+    ::inet_ntop(family, raw, host, sizeof host);
+    const int bound_port =
+        ntohs(family == AF_INET6 ? reinterpret_cast<sockaddr_in6*>(&local)->sin6_port
+                                 : reinterpret_cast<sockaddr_in*>(&local)->sin_port);
+    address_ = family == AF_INET6 ? "socket://[" + std::string(host) + "]:"
+                                  : "socket://" + std::string(host) + ":";
+    address_ += std::to_string(bound_port);
+}
+
+void ProjectorLine::acceptClient() {
+    client_ = ::accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+    if (client_ < 0) return;
+    const int on = 1;
+    ::setsockopt(client_, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+    log("line opened");
+    open_ = true;
+}
+
+void ProjectorLine::dropClient() {
+    ::close(client_);
+    client_ = -1;
+    log("line closed");
+    open_ = false;
+    outgoing_.clear();
+}
+
+short ProjectorLine::wait(int fd, int limitMs, const sigset_t& waitMask) {
+    pollfd line{fd, POLLIN, 0};
     const timespec timeout{limitMs / 1000, (limitMs % 1000) * 1000000L};
     const int ready = ::ppoll(&line, 1, limitMs < 0 ? nullptr : &timeout, &waitMask);
     return ready > 0 ? line.revents : 0;
@@ -101,11 +164,21 @@ short ProjectorLine::wait(int limitMs, const sigset_t& waitMask) {
 int ProjectorLine::run(const volatile std::sig_atomic_t& stop, const sigset_t& waitMask) {
     char buffer[4096];
     while (stop == 0) {
+        if (listener_ >= 0 && client_ < 0) {
+            // One client at a time: the next waits in the backlog.
+            if ((wait(listener_, -1, waitMask) & POLLIN) != 0 && stop == 0) acceptClient();
+            continue;
+        }
         // While nobody has the line open, look every so often whether the panel has come.
-        const short events = wait(open_ ? timeoutMs(Clock::now()) : kIdlePollMs, waitMask);
+        const short events =
+            wait(lineFd(), open_ ? timeoutMs(Clock::now()) : kIdlePollMs, waitMask);
         if (stop != 0) break;
 
-        if ((events & POLLHUP) != 0 && (events & POLLIN) == 0) {
+        if (listener_ >= 0 && (events & (POLLHUP | POLLERR)) != 0 && (events & POLLIN) == 0) {
+            dropClient();
+            continue;
+        }
+        if (listener_ < 0 && (events & POLLHUP) != 0 && (events & POLLIN) == 0) {
             if (open_) log("line closed");
             open_ = false;
             outgoing_.clear();
@@ -116,8 +189,12 @@ int ProjectorLine::run(const volatile std::sig_atomic_t& stop, const sigset_t& w
         if (!open_) log("line opened");
         open_ = true;
         if ((events & POLLIN) != 0) {
-            const ssize_t n = ::read(line_.farEnd(), buffer, sizeof buffer);
+            const ssize_t n = ::read(lineFd(), buffer, sizeof buffer);
             if (n > 0) receive(buffer, static_cast<std::size_t>(n));
+            if (listener_ >= 0 && (n == 0 || (n < 0 && errno != EAGAIN))) {
+                dropClient();
+                continue;
+            }
             if (hangingUp()) {
                 log("hang up");
                 return 0;
@@ -176,8 +253,7 @@ void ProjectorLine::sendDue(Clock::time_point now) {
     while (!outgoing_.empty() && outgoing_.front().at <= now) {
         const std::string& bytes = outgoing_.front().bytes;
         // A full buffer drops the reply, as a line without a listener would.
-        [[maybe_unused]] const ssize_t written =
-            ::write(line_.farEnd(), bytes.data(), bytes.size());
+        [[maybe_unused]] const ssize_t written = ::write(lineFd(), bytes.data(), bytes.size());
         outgoing_.pop_front();
     }
 }
@@ -195,7 +271,7 @@ void ProjectorLine::flood(Clock::time_point now) {
     std::string bytes(count, '\0');
     std::uniform_int_distribution<int> byte(0, 255);
     for (char& c : bytes) c = static_cast<char>(byte(random_));
-    [[maybe_unused]] const ssize_t written = ::write(line_.farEnd(), bytes.data(), bytes.size());
+    [[maybe_unused]] const ssize_t written = ::write(lineFd(), bytes.data(), bytes.size());
     if (due == count) {
         flooded_ += std::chrono::duration_cast<Clock::duration>(
             std::chrono::duration<double>(static_cast<double>(count) / options_.faults.floodRate));

@@ -24,7 +24,8 @@ class ProjectorLine {
     ProjectorLine(const ProjectorLine&) = delete;
     ProjectorLine& operator=(const ProjectorLine&) = delete;
 
-    const std::string& path() const { return line_.path(); }
+    /// The device to point the panel at: the pseudo-terminal's path, or socket://HOST:PORT.
+    const std::string& path() const { return listener_ >= 0 ? address_ : line_.path(); }
     /// Serves until `stop` is set or the line hangs up; returns the exit status. The signals
     /// that set `stop` must be blocked outside this call: it takes them only while it waits, so
     /// that none is lost between its check and its wait.
@@ -39,10 +40,15 @@ class ProjectorLine {
     };
 
     void makeLink(const std::string& link);
+    void listen(const ListenAddress& address);
+    void acceptClient();
+    void dropClient();
+    /// Where the projector reads and writes: the pseudo-terminal, or the client, if any.
+    int lineFd() const { return listener_ >= 0 ? client_ : line_.farEnd(); }
     static std::string linkTarget(const std::string& link);
     double seconds(Clock::time_point when) const;
     /// Waits up to `limitMs` (-1: no limit) for the line, taking signals meanwhile.
-    short wait(int limitMs, const sigset_t& waitMask);
+    short wait(int fd, int limitMs, const sigset_t& waitMask);
     void receive(const char* bytes, std::size_t count);
     void handleFrame(const std::string& code);
     bool hangingUp() const;
@@ -55,6 +61,9 @@ class ProjectorLine {
 
     Options options_;
     PtyPair line_;
+    int listener_ = -1;
+    int client_ = -1;
+    std::string address_;
     Projector projector_;
     std::mt19937 random_;
     Clock::time_point start_ = Clock::now();

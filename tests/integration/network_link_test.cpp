@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: MIT
+// The panel behind a real serial device server (ser2net, RFC 2217) on the loopback address,
+// and the failures of opening a device on the network.
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QLabel>
+#include <QTcpServer>
+#include <QTest>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+#include "app/qt_panel.h"
+#include "core/monitor_text.h"
+#include "link/qt_network_device.h"
+#include "pty/pty_pair.h"
+#include "support/ser2net_process.h"
+#include "support/warning_catcher.h"
+
+namespace qm5::test {
+namespace {
+
+constexpr int kWaitMs = 5000;
+
+/// The real panel, offscreen, with COM1 on ser2net in front of a pseudo-terminal set up at
+/// 9600 baud; the test holds the far end.
+struct NetworkLinkTest : ::testing::Test {
+    NetworkLinkTest() {
+        panel = std::make_unique<QtPanel>(PortDevices::PerPort{ser2net.address(), std::nullopt});
+        panel->form.load();
+        panel->window.show();
+    }
+
+    QString rxd() const { return qobject_cast<QLabel*>(panel->window.control("Label12"))->text(); }
+    void click(const char* control) {
+        QTest::mouseClick(panel->window.control(control), Qt::LeftButton);
+    }
+
+    PtyPair line;
+    Ser2netProcess ser2net{line.path(), "9600n81"};
+    WarningCatcher warnings;
+    std::unique_ptr<QtPanel> panel;
+};
+
+TEST_F(NetworkLinkTest, setsTheLineSendsFramesAndShowsRepliesAsALocalLineDoes) {
+    ASSERT_TRUE(panel->serial.isOpen()) << (warnings.seen().empty() ? "" : warnings.seen()[0].text);
+    const termios settings = line.lineSettings();
+    EXPECT_EQ(::cfgetospeed(&settings), B19200);
+    EXPECT_EQ(settings.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+    EXPECT_EQ(settings.c_cflag & (PARENB | CSTOPB | CRTSCTS), 0U);
+
+    click("Command17");
+    EXPECT_EQ(line.read(4), "C00\r");
+    const std::string reply = std::string("\x06\xff", 2) + "0\r";
+    line.write(reply);
+    const QString expected = QString::fromStdString(monitorText(reply));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return rxd() == expected; }, kWaitMs)) << rxd().toStdString();
+    EXPECT_TRUE(warnings.seen().empty());
+}
+
+TEST_F(NetworkLinkTest, aHeldButtonRepeatsAtItsInterval) {
+    QTest::mousePress(panel->window.control("Command15"), Qt::LeftButton);  // Zoom +, every 50 ms
+    QTest::qWait(1000);
+    QTest::mouseRelease(panel->window.control("Command15"), Qt::LeftButton);
+    const std::string sent = line.read(4, 500) + line.readAvailable();
+    const std::size_t frames = sent.size() / 4;
+    std::string expected;
+    for (std::size_t i = 0; i < frames; ++i) expected += "C47\r";
+    EXPECT_EQ(sent, expected);
+    EXPECT_GE(frames, 17U);
+    EXPECT_LE(frames, 23U);
+}
+
+TEST_F(NetworkLinkTest, aServerThatGoesAwayIsReportedOnceAndChoosingThePortAgainReconnects) {
+    ser2net.stop();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 1; }, kWaitMs));
+    EXPECT_NE(warnings.seen()[0].text.find("closed the connection"), std::string::npos)
+        << warnings.seen()[0].text;
+    EXPECT_FALSE(panel->serial.isOpen());
+    click("Command17");  // the operator tries anyway
+    ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 2; }, kWaitMs));
+
+    ser2net.start();
+    click("Command33");
+    click("Option1");
+    ASSERT_TRUE(panel->serial.isOpen());
+    click("Command17");
+    EXPECT_EQ(line.read(4), "C00\r");
+    EXPECT_EQ(warnings.seen().size(), 2U);
+}
+
+/// Opens a network device alone, as the serial control would, and returns why it failed.
+std::string openFailure(const std::string& device,
+                        QtNetworkDevice::HostLookup lookup = QtNetworkDevice::lookUpHost) {
+    auto address = std::get<NetworkAddress>(parseDevice(device));
+    QtNetworkDevice network(address, {[] {}, [](const std::string&) {}}, std::move(lookup));
+    try {
+        network.open(LineSettings{19200, Parity::None, 8, StopBits::One});
+    } catch (const DeviceFailure& failure) {
+        return failure.reason;
+    }
+    return "opened";
+}
+
+TEST(NetworkDeviceTest, saysWhichServerAndWhyWhenItCannotOpen) {
+    const auto nobody = [](const QString&, std::chrono::milliseconds) {
+        return QList<QHostAddress>{};
+    };
+    EXPECT_EQ(openFailure("rfc2217://projector.example:4001", nobody),
+              "projector.example:4001 is no known host.");
+
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
+    const int port = closed.serverPort();
+    closed.close();
+    EXPECT_EQ(openFailure("socket://127.0.0.1:" + std::to_string(port)),
+              "127.0.0.1:" + std::to_string(port) +
+                  " refused the connection (no serial device server listens there).");
+
+    // Connected, but the server never answers the line settings.
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHostIPv6, 0));
+    const auto started = std::chrono::steady_clock::now();
+    const std::string silence =
+        openFailure("rfc2217://[::1]:" + std::to_string(silent.serverPort()));
+    EXPECT_NE(silence.find("did not answer the line settings"), std::string::npos) << silence;
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(3500));
+}
+
+TEST(NetworkDeviceTest, aServerThatRefusesTheOptionFailsTheOpen) {
+    // The server runs on a thread of its own: the open waits on this one.
+    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&local), sizeof local), 0);
+    ASSERT_EQ(::listen(listener, 1), 0);
+    socklen_t length = sizeof local;
+    ::getsockname(listener, reinterpret_cast<sockaddr*>(&local), &length);
+    std::thread server([listener] {
+        const int client = ::accept(listener, nullptr, nullptr);
+        const char dont[] = {'\xff', '\xfe', 44};  // IAC DONT COM-PORT-OPTION
+        [[maybe_unused]] const ssize_t sent = ::write(client, dont, sizeof dont);
+        char sink[256];
+        while (::read(client, sink, sizeof sink) > 0) {
+        }
+        ::close(client);
+    });
+    const std::string refused =
+        openFailure("rfc2217://127.0.0.1:" + std::to_string(ntohs(local.sin_port)));
+    EXPECT_NE(refused.find("refuses the COM Port Control Option"), std::string::npos) << refused;
+    server.join();
+    ::close(listener);
+}
+
+}  // namespace
+}  // namespace qm5::test
