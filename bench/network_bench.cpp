@@ -62,7 +62,7 @@ qm5::bench::Summary pressToWire(Setup& setup, int presses) {
 qm5::bench::GapStats hold(Setup& setup, const char* control, int interval, int frames) {
     QEventLoop holding;
     setup.wire->reset(static_cast<std::size_t>(frames) + 1,
-                     [&holding] { QMetaObject::invokeMethod(&holding, &QEventLoop::quit); });
+                      [&holding] { QMetaObject::invokeMethod(&holding, &QEventLoop::quit); });
     QTimer::singleShot((frames + 10) * interval + 5000, &holding, &QEventLoop::quit);
     QWidget* held = setup.panel.window.control(control);
     QTest::mousePress(held, Qt::LeftButton);
