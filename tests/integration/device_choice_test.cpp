@@ -39,7 +39,8 @@ TEST(QtDeviceMemoryTest, aDamagedFileRemembersNothing) {
     const QString path = folder.filePath(QStringLiteral("qm5-control.ini"));
     QFile damaged(path);
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write(QByteArray("\xff\xfe[devices\x00\nCOM1", 18) + QByteArray(5000, '\x01'));
+    constexpr char kGarbage[] = "\xff\xfe[devices\0\nCOM1";
+    damaged.write(QByteArray(kGarbage, sizeof kGarbage - 1) + QByteArray(5000, '\x01'));
     damaged.close();
     EXPECT_EQ(QtDeviceMemory(path).recall(1), std::nullopt);
 }
