@@ -29,5 +29,7 @@ inline constexpr std::string_view kCom1Option = "Option1";
 inline constexpr std::string_view kCom2Option = "Option2";
 inline constexpr std::string_view kViewToggle = "Command34";
 inline constexpr std::string_view kEndButton = "Command16";
+/// "POWER ON", which has the focus at start.
+inline constexpr std::string_view kPowerOn = "Command17";
 
 }  // namespace qm5::layout

@@ -138,7 +138,7 @@ FormWindow::FormWindow() {
             control(spec.name)->lower();
     }
     orderTabs();
-    control("Command17")->setFocus();
+    control(layout::kPowerOn)->setFocus();
 }
 
 QWidget* FormWindow::create(const ControlSpec& spec, QWidget* parent) {

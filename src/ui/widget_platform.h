@@ -7,8 +7,9 @@ namespace qm5 {
 
 class FormWindow;
 
-/// The controls, the window and the warning box of Form1 on Qt widgets. The window's Height is
-/// its client height plus the design frame, whatever the window manager draws around it.
+/// The controls, the window, the warning box and the device dialog of the panel on Qt widgets. The
+/// window's Height is its client height plus the design frame, whatever the window manager draws
+/// around it.
 class WidgetPlatform final : public Controls,
                              public Window,
                              public MessageBox,
