@@ -105,9 +105,13 @@ void Form1::chooseDevice(int port) {
                            " until the program ends, but cannot be remembered: " + *failure + ".");
         }
         if (port != currentPort()) return;
+        // Selecting an option raises its click, which switches to the port.
         const std::string_view option = port == 1 ? layout::kCom1Option : layout::kCom2Option;
-        if (!platform_.controls.value(option)) platform_.controls.setValue(option, true);
-        choosePort(port);
+        if (platform_.controls.value(option)) {
+            choosePort(port);
+        } else {
+            selectOption(option);
+        }
     });
 }
 

@@ -30,7 +30,7 @@ void Exchange::sendOrShow(const TrafficText& text, Mode mode) {
     }
     platform_.controls.setCaption(layout::kRxdLine, text.monitor());
     // The status tables read no more than the first four characters of a reply.
-    constexpr std::size_t kDecodedChars = 8;
+    constexpr std::size_t kDecodedChars = 4;
     const std::string reply = monitorText(text.reply().substr(0, kDecodedChars));
     if (const auto status = decodeStatus(state_.sendText.chars(), reply)) {
         platform_.controls.setCaption(layout::kStatusLine, *status);
