@@ -47,7 +47,7 @@ int main(int argc, char* argv[]) {
     qm5::PtyPair line;
     ::setenv("QM5_COM1", line.path().c_str(), 1);
     QtPanel panel;
-    panel.form.load();
+    panel.handlers.load();
     panel.window.show();
     qm5::bench::FrameClock wire(line.farEnd());
 

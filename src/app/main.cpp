@@ -83,7 +83,7 @@ int main(int argc, char* argv[]) {
     qm5::installFontSubstitutes();
 
     qm5::QtPanel panel(std::get<qm5::PortDevices::PerPort>(std::move(commandLine)));
-    panel.form.load();
+    panel.handlers.load();
     panel.window.show();
     return QApplication::exec();
 }

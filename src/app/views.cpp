@@ -6,7 +6,6 @@
 #include "core/control_events.h"
 #include "core/layout_names.h"
 #include "core/timer.h"
-#include "link/serial_control.h"
 
 namespace qm5 {
 
@@ -28,7 +27,7 @@ void Views::onKeyDown(std::int16_t keyCode, std::int16_t shift) {
 }
 
 void Views::onViewToggle() {
-    platform_.selectorTimer.setEnabled(false);
+    platform_.portSelectorTimer.setEnabled(false);
     if (platform_.window.height() < kToggleThreshold) {
         platform_.window.setHeight(kDataHeight);
         platform_.controls.setCaption(layout::kViewToggle, kHideData);
@@ -36,30 +35,7 @@ void Views::onViewToggle() {
         platform_.window.setHeight(kNormalHeight);
         platform_.controls.setCaption(layout::kViewToggle, kShowData);
     }
-    platform_.selectorTimer.setEnabled(true);
-}
-
-void Views::onComButton() {
-    platform_.controls.setVisible(layout::kPortSelector, true);
-    platform_.selectorTimer.setEnabled(true);
-}
-
-void Views::onSelectorTimeout() {
-    hidePortSelector();
-    platform_.selectorTimer.setEnabled(false);
-}
-
-void Views::hidePortSelector() {
-    platform_.controls.setVisible(layout::kPortSelector, false);
-}
-
-void Views::onEnd() {
-    // The program ends whether or not the port closes cleanly.
-    try {
-        serial_.setOpen(false);
-    } catch (const SerialError&) {
-    }
-    platform_.window.end();
+    platform_.portSelectorTimer.setEnabled(true);
 }
 
 }  // namespace qm5

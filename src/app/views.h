@@ -7,10 +7,8 @@
 
 namespace qm5 {
 
-class SerialControl;
-
-/// The window's heights (normal, data, maintenance view), the view toggle, the port selector's
-/// showing and hiding, and the end.
+/// The window's heights: normal, data and maintenance view, changed by Ctrl+H and the view
+/// toggle.
 class Views {
   public:
     static constexpr float kNormalHeight = 5200;
@@ -20,21 +18,14 @@ class Views {
     static constexpr float kToggleThreshold = 6000;
     static constexpr std::int16_t kKeyH = 72;
 
-    Views(FormPlatform& platform, SerialControl& serial) : platform_(platform), serial_(serial) {}
+    explicit Views(PanelPlatform& platform) : platform_(platform) {}
 
     /// Ctrl+H alone opens the maintenance view; every key goes on to the focused control.
     void onKeyDown(std::int16_t keyCode, std::int16_t shift);
     void onViewToggle();
-    /// "COM": shows the port selector until the selector timer hides it.
-    void onComButton();
-    void onSelectorTimeout();
-    void hidePortSelector();
-    /// "END".
-    void onEnd();
 
   private:
-    FormPlatform& platform_;
-    SerialControl& serial_;
+    PanelPlatform& platform_;
 };
 
 }  // namespace qm5

@@ -10,13 +10,14 @@
 /// |---------------------------------------------|------------------|
 /// | repeat timer (held buttons)                 | `Timer1`         |
 /// | reply timeout                               | `Timer2`         |
-/// | selector timer (hides the port selector)    | `Timer3`         |
+/// | port selector timer                         | `Timer3`         |
 /// | monitor-clearing timer                      | `Timer4`         |
 /// | serial control                              | `MSComm1`        |
-/// | `Exchange::sendOrShow`                      | `Hyouji`         |
-/// | `Exchange::onSerialEvent`                   | `MSComm1_OnComm` |
-/// | `Form1::load`                               | `Form_Load`      |
-/// | `Form1::keyDown`                            | `Form_KeyDown`   |
+/// | `Exchange::sendText`, `showReceived`        | `Hyouji`         |
+/// | `Exchange::onLineEvent`                     | `MSComm1_OnComm` |
+/// | the control panel (`ControlPanel`)          | `Form1`          |
+/// | `ControlPanel::load`                        | `Form_Load`      |
+/// | `ControlPanel::keyDown`                     | `Form_KeyDown`   |
 /// | the controls below                          | as written       |
 namespace qm5::layout {
 

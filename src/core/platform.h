@@ -55,10 +55,10 @@ class DevicePicker {
 };
 
 /// The window's timers and widgets, as the handlers reach them.
-struct FormPlatform {
+struct PanelPlatform {
     Timer& repeatTimer;
     Timer& replyTimeout;
-    Timer& selectorTimer;
+    Timer& portSelectorTimer;
     Timer& monitorClearing;
     Controls& controls;
     Window& window;

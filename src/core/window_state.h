@@ -7,7 +7,7 @@
 
 namespace qm5 {
 
-/// The variables that all of Form1's handlers share, zero when the window is created.
+/// The variables that all of ControlPanel's handlers share, zero when the window is created.
 struct WindowState {
     /// Row of the tick table that the repeat timer resends; 0 while no button is held.
     std::uint8_t repeatCode = 0;

@@ -15,19 +15,19 @@ void Exchange::send(std::string_view code) {
     // Characters still kept from before (a late reply, noise) must not be read as the answer to
     // this frame; the RXD line shows them all the same.
     state_.receiveText.markReplyStart();
-    sendOrShow(state_.sendText, Mode::Send);
+    sendText(state_.sendText);
 }
 
-void Exchange::sendOrShow(const TrafficText& text, Mode mode) {
-    if (mode == Mode::Send) {
-        // Written before anything is shown: a failed write leaves the monitor as it was.
-        serial_.write(text.chars());
-        platform_.controls.setCaption(layout::kTxdLine, text.monitor());
-        platform_.replyTimeout.setEnabled(true);
-        state_.replyPending = 1;
-        platform_.monitorClearing.setEnabled(true);
-        return;
-    }
+void Exchange::sendText(const TrafficText& text) {
+    // Written before anything is shown: a failed write leaves the monitor as it was.
+    serial_.write(text.chars());
+    platform_.controls.setCaption(layout::kTxdLine, text.monitor());
+    platform_.replyTimeout.setEnabled(true);
+    state_.replyPending = 1;
+    platform_.monitorClearing.setEnabled(true);
+}
+
+void Exchange::showReceived(const TrafficText& text) {
     platform_.controls.setCaption(layout::kRxdLine, text.monitor());
     // The status tables read no more than the first four characters of a reply.
     constexpr std::size_t kDecodedChars = 4;
@@ -37,11 +37,11 @@ void Exchange::sendOrShow(const TrafficText& text, Mode mode) {
     }
 }
 
-void Exchange::onSerialEvent() {
-    if (serial_.lastEvent() != SerialControl::kReceiveEvent) return;
+void Exchange::onLineEvent(LineEvent event) {
+    if (event != LineEvent::Received) return;
     state_.receiveText.append(serial_.readAll());
     state_.replyPending = 0;
-    sendOrShow(state_.receiveText, Mode::Receive);
+    showReceived(state_.receiveText);
 }
 
 void Exchange::onReplyTimeout() {

@@ -1,10 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "link/serial_control.h"
 
+#include "link/open_failure.h"
+
 namespace qm5 {
 
+SerialControl::~SerialControl() = default;
+
+template <typename Step>
+auto SerialControl::named(Step&& step) -> decltype(step()) {
+    try {
+        return step();
+    } catch (const DeviceFailure& failure) {
+        throw SerialError(deviceName() + ": " + failure.reason);
+    }
+}
+
 void SerialControl::setPortNumber(std::int16_t port) {
-    if (deviceOpen()) {
+    if (isOpen()) {
         throw SerialError("The port number cannot change while " + deviceName() + " is open.");
     }
     if (port < 1) throw SerialError("There is no port number " + std::to_string(port) + ".");
@@ -13,38 +26,48 @@ void SerialControl::setPortNumber(std::int16_t port) {
 
 void SerialControl::setLineSettings(std::string_view text) {
     const LineSettings parsed = parseLineSettings(text);
-    if (deviceOpen()) applySettings(parsed);
+    if (isOpen()) named([&] { device_->apply(parsed); });
     settings_ = parsed;
     settingsText_ = text;
 }
 
 void SerialControl::setOpen(bool open) {
-    if (open == deviceOpen()) return;
-    if (open) {
-        openDevice(devicePath(), settings_);
-    } else {
-        closeDevice();
+    if (open == isOpen()) return;
+    if (!open) {
+        device_->close();
+        return;
+    }
+    try {
+        device_.reset();
+        device_ = factory_.makeDevice(portNumber_, devicePath(), *this);
+        device_->open(settings_);
+    } catch (const DeviceFailure& failure) {
+        device_.reset();
+        throw SerialError(describeOpenFailure(deviceName(), portNumber_, failure.reason));
+    } catch (const SerialError&) {
+        device_.reset();
+        throw;
     }
 }
 
 void SerialControl::write(std::string_view chars) {
-    if (!deviceOpen()) {
+    if (!isOpen()) {
         throw SerialError(deviceName() + " is not open: choose a port with \"COM\".");
     }
-    writeDevice(chars);
+    named([&] { device_->write(chars); });
 }
 
 std::string SerialControl::readAll() {
-    return deviceOpen() ? readDevice() : std::string();
+    return isOpen() ? device_->readAll() : std::string();
 }
 
-void SerialControl::raiseEvent(std::int16_t event) {
-    lastEvent_ = event;
-    if (onEvent_) onEvent_();
+void SerialControl::onLineEvent(LineEvent event) {
+    if (listener_ != nullptr) listener_->onLineEvent(event);
 }
 
-void SerialControl::raiseDeviceLost(const SerialError& error) {
-    if (onDeviceLost_) onDeviceLost_(error);
+void SerialControl::onDeviceLost(std::string_view reason) {
+    if (listener_ != nullptr)
+        listener_->onDeviceLost(SerialError(deviceName() + ": " + std::string(reason)));
 }
 
 std::string SerialControl::deviceName() const {

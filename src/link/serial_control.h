@@ -2,27 +2,40 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "core/serial_error.h"
+#include "link/device.h"
 #include "link/line_settings.h"
 #include "link/port_devices.h"
 
 namespace qm5 {
 
-/// The serial control of the window. This class keeps the control's contract
-/// (port number only while closed, writes only while open, the receive event); a subclass drives
-/// the device. Every failure is thrown as SerialError with an operator-facing description.
-class SerialControl {
+/// Where the serial control reports the line, on the window's thread.
+class SerialListener {
   public:
-    /// lastEvent() of a reception.
-    static constexpr std::int16_t kReceiveEvent = 2;
+    virtual ~SerialListener() = default;
+    virtual void onLineEvent(LineEvent event) = 0;
+    /// Raised once when the open device goes away (unplugged, far end closed), after the port
+    /// has been closed.
+    virtual void onDeviceLost(const SerialError& error) = 0;
+};
 
-    /// Opens the device that `devices` names for the port number at each open.
-    explicit SerialControl(const PortDevices& devices) : devices_(devices) {}
-    virtual ~SerialControl() = default;
+/// The serial control of the window: the port number (changed only while closed), the line
+/// settings, open and close, writes (only while open) and the line's events. At each open the
+/// device factory gives the device that the port's device text names. Every failure is thrown
+/// as SerialError with an operator-facing description.
+class SerialControl final : private DeviceEvents {
+  public:
+    SerialControl(const PortDevices& devices, DeviceFactory& factory)
+        : devices_(devices), factory_(factory) {}
+    ~SerialControl() override;
+    SerialControl(const SerialControl&) = delete;
+    SerialControl& operator=(const SerialControl&) = delete;
+
+    void setListener(SerialListener& listener) { listener_ = &listener; }
 
     std::int16_t portNumber() const { return portNumber_; }
     void setPortNumber(std::int16_t port);
@@ -30,48 +43,33 @@ class SerialControl {
     const std::string& lineSettings() const { return settingsText_; }
     void setLineSettings(std::string_view text);
 
-    bool isOpen() const { return deviceOpen(); }
+    bool isOpen() const { return device_ && device_->isOpen(); }
     void setOpen(bool open);
 
     /// Queues the frame for sending, unchanged, without waiting for it to leave.
     void write(std::string_view chars);
     /// Everything received and not yet read, one character per byte.
     std::string readAll();
-    std::int16_t lastEvent() const { return lastEvent_; }
 
-    /// Raised on the window's thread when characters have arrived.
-    void setOnEvent(std::function<void()> handler) { onEvent_ = std::move(handler); }
-    /// Raised once when the open device goes away (unplugged, far end closed), after the port
-    /// has been closed.
-    void setOnDeviceLost(std::function<void(const SerialError&)> handler) {
-        onDeviceLost_ = std::move(handler);
-    }
-
-  protected:
-    virtual bool deviceOpen() const = 0;
-    virtual void openDevice(const std::string& path, const LineSettings& settings) = 0;
-    virtual void closeDevice() = 0;
-    virtual void applySettings(const LineSettings& settings) = 0;
-    virtual void writeDevice(std::string_view chars) = 0;
-    virtual std::string readDevice() = 0;
-
-    /// For subclasses: an event of the line, kReceiveEvent when characters have arrived.
-    void raiseEvent(std::int16_t event);
-    /// For subclasses: the device went away and has been closed.
-    void raiseDeviceLost(const SerialError& error);
     /// The device behind the port number now.
     std::string devicePath() const { return devices_.deviceFor(portNumber_); }
     /// "COM1 (/dev/ttyS0)": how descriptions name the device.
     std::string deviceName() const;
 
   private:
+    void onLineEvent(LineEvent event) override;
+    void onDeviceLost(std::string_view reason) override;
+    /// Runs a device step; a DeviceFailure becomes a SerialError naming the device.
+    template <typename Step>
+    auto named(Step&& step) -> decltype(step());
+
     const PortDevices& devices_;
+    DeviceFactory& factory_;
+    SerialListener* listener_ = nullptr;
     std::int16_t portNumber_ = 1;
     std::string settingsText_ = "9600,N,8,1";
     LineSettings settings_;
-    std::int16_t lastEvent_ = 0;
-    std::function<void()> onEvent_;
-    std::function<void(const SerialError&)> onDeviceLost_;
+    std::unique_ptr<Device> device_;
 };
 
 }  // namespace qm5

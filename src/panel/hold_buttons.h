@@ -42,7 +42,7 @@ class HoldButtons {
     static constexpr int kFastestArrowRepeatMs = 5;
     static constexpr std::uint8_t kFastestArrowMode = 3;
 
-    HoldButtons(FormPlatform& platform, WindowState& state, FrameSender& sender)
+    HoldButtons(PanelPlatform& platform, WindowState& state, FrameSender& sender)
         : platform_(platform), state_(state), sender_(sender) {}
 
     void press(const HoldButton& button);
@@ -53,7 +53,7 @@ class HoldButtons {
     void pressWithFixedTiming(const HoldButton& button, const HoldTiming& timing);
     void pressArrow(const HoldButton& button);
 
-    FormPlatform& platform_;
+    PanelPlatform& platform_;
     WindowState& state_;
     FrameSender& sender_;
 };

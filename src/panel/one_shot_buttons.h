@@ -31,13 +31,13 @@ std::span<const OneShotButton> oneShotButtons();
 /// Runs the click of a one-shot button.
 class OneShotButtons {
   public:
-    OneShotButtons(FormPlatform& platform, WindowState& state, FrameSender& sender)
+    OneShotButtons(PanelPlatform& platform, WindowState& state, FrameSender& sender)
         : platform_(platform), state_(state), sender_(sender) {}
 
     void click(const OneShotButton& button);
 
   private:
-    FormPlatform& platform_;
+    PanelPlatform& platform_;
     WindowState& state_;
     FrameSender& sender_;
 };

@@ -28,16 +28,16 @@ constexpr Colour kOrange = rgb(0xFFC080);
 constexpr Colour kLavender = rgb(0xC0C0FF);
 constexpr Colour kWhite = rgb(0xFFFFFF);
 
-constexpr FormSpec kForm{"DRAV   QM5  CONTROL  Ver.1.10 ",
-                         9510,
-                         6615,
-                         45,
-                         330,
-                         0xC0C0C0,
-                         0x000000,
-                         kWindowFont,
-                         2,
-                         0x8080FF};
+constexpr WindowSpec kForm{"DRAV   QM5  CONTROL  Ver.1.10 ",
+                           9510,
+                           6615,
+                           45,
+                           330,
+                           0xC0C0C0,
+                           0x000000,
+                           kWindowFont,
+                           2,
+                           0x8080FF};
 
 // name, kind, container, caption, {left, top, width, height}, back, fore, font, tab, flags
 // clang-format off
@@ -170,7 +170,7 @@ const std::array kControls{
 
 }  // namespace
 
-const FormSpec& formSpec() {
+const WindowSpec& windowSpec() {
     return kForm;
 }
 

@@ -70,7 +70,7 @@ struct ControlSpec {
 };
 
 /// The window itself, in twips.
-struct FormSpec {
+struct WindowSpec {
     std::string_view caption;
     int clientWidth;
     int clientHeight;
@@ -84,7 +84,7 @@ struct FormSpec {
     std::uint32_t lineColour;
 };
 
-const FormSpec& formSpec();
+const WindowSpec& windowSpec();
 
 /// Every control of the window in the order it is built: containers before what they hold.
 std::span<const ControlSpec> controlTable();

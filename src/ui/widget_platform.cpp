@@ -11,20 +11,20 @@
 #include "core/layout_names.h"
 #include "ui/control_table.h"
 #include "ui/device_dialog.h"
-#include "ui/form_window.h"
+#include "ui/panel_window.h"
 #include "ui/qt_text.h"
 
 namespace qm5 {
 
 namespace {
 
-const FormSpec& form() {
-    return formSpec();
+const WindowSpec& form() {
+    return windowSpec();
 }
 
 }  // namespace
 
-WidgetPlatform::WidgetPlatform(FormWindow& window)
+WidgetPlatform::WidgetPlatform(PanelWindow& window)
     : window_(window), clientHeight_(static_cast<float>(form().clientHeight)) {
     resize();
 }

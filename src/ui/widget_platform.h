@@ -5,7 +5,7 @@
 
 namespace qm5 {
 
-class FormWindow;
+class PanelWindow;
 
 /// The controls, the window, the warning box and the device dialog of the panel on Qt widgets. The
 /// window's Height is its client height plus the design frame, whatever the window manager draws
@@ -17,7 +17,7 @@ class WidgetPlatform final : public Controls,
   public:
     static constexpr const char* kApplicationTitle = "QM5 Control";
 
-    explicit WidgetPlatform(FormWindow& window);
+    explicit WidgetPlatform(PanelWindow& window);
 
     void setCaption(std::string_view control, std::string_view text) override;
     void setVisible(std::string_view control, bool visible) override;
@@ -39,7 +39,7 @@ class WidgetPlatform final : public Controls,
   private:
     void resize();
 
-    FormWindow& window_;
+    PanelWindow& window_;
     float clientHeight_;
 };
 

@@ -27,7 +27,7 @@ class PanelProjectorTest : public ::testing::Test {
         projector = std::make_unique<ProjectorProcess>(options);
         const std::string device = through ? through(projector->path()) : projector->path();
         panel = std::make_unique<QtPanel>(PortDevices::PerPort{device, std::nullopt});
-        panel->form.load();
+        panel->handlers.load();
         panel->window.show();
         QTest::keyClick(&panel->window, Qt::Key_H, Qt::ControlModifier);
     }

@@ -109,7 +109,7 @@ struct DeviceChoiceTest : ::testing::Test {
 
     void start(PortDevices::PerPort commandLine = {}) {
         panel = std::make_unique<QtPanel>(std::move(commandLine));
-        panel->form.load();
+        panel->handlers.load();
         panel->window.show();
     }
     /// Opens the device menu from `control` by the keyboard (Shift+F10, or the menu key), and

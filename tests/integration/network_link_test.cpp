@@ -18,7 +18,7 @@
 
 #include "app/qt_panel.h"
 #include "core/monitor_text.h"
-#include "link/qt_network_device.h"
+#include "link/network_device.h"
 #include "pty/pty_pair.h"
 #include "support/ser2net_process.h"
 #include "support/warning_catcher.h"
@@ -33,7 +33,7 @@ constexpr int kWaitMs = 5000;
 struct NetworkLinkTest : ::testing::Test {
     NetworkLinkTest() {
         panel = std::make_unique<QtPanel>(PortDevices::PerPort{ser2net.address(), std::nullopt});
-        panel->form.load();
+        panel->handlers.load();
         panel->window.show();
     }
 
@@ -95,11 +95,17 @@ TEST_F(NetworkLinkTest, aServerThatGoesAwayIsReportedOnceAndChoosingThePortAgain
     EXPECT_EQ(warnings.seen().size(), 2U);
 }
 
+struct NoEvents final : DeviceEvents {
+    void onLineEvent(LineEvent /*event*/) override {}
+    void onDeviceLost(std::string_view /*reason*/) override {}
+};
+
 /// Opens a network device alone, as the serial control would, and returns why it failed.
 std::string openFailure(const std::string& device,
-                        QtNetworkDevice::HostLookup lookup = QtNetworkDevice::lookUpHost) {
+                        NetworkDevice::HostLookup lookup = NetworkDevice::lookUpHost) {
     auto address = std::get<NetworkAddress>(parseDevice(device));
-    QtNetworkDevice network(address, {[] {}, [](const std::string&) {}}, std::move(lookup));
+    NoEvents events;
+    NetworkDevice network(address, events, std::move(lookup));
     try {
         network.open(LineSettings{19200, Parity::None, 8, StopBits::One});
     } catch (const DeviceFailure& failure) {

@@ -26,7 +26,7 @@ struct SerialLinkTest : ::testing::Test {
         ::setenv("QM5_COM1", com1->path().c_str(), 1);
         ::setenv("QM5_COM2", com2->path().c_str(), 1);
         panel = std::make_unique<QtPanel>();
-        panel->form.load();
+        panel->handlers.load();
         panel->window.show();
     }
     ~SerialLinkTest() override {
@@ -69,7 +69,7 @@ TEST_F(SerialLinkTest, sendsEachFrameIntactAndShowsWhatComesBack) {
 }
 
 TEST_F(SerialLinkTest, aSecondCopyCannotOpenAPortInUse) {
-    QtSerialControl second(panel->devices);
+    SerialControl second(panel->devices, panel->deviceKinds);
     try {
         second.setOpen(true);
         FAIL() << "opened a port in use";
@@ -154,7 +154,7 @@ TEST_F(SerialLinkTest, showsNoiseAndBytesAbove127AsUnprintable) {
 struct StartupFaultTest : ::testing::Test {
     void start() {
         panel = std::make_unique<QtPanel>();
-        panel->form.load();
+        panel->handlers.load();
     }
     void chooseCom1() {
         QTest::mouseClick(panel->window.control("Command33"), Qt::LeftButton);
@@ -190,7 +190,8 @@ TEST_F(StartupFaultTest, aCom1HeldByAnotherCopyIsReportedAndCanBeChosenOnceFree)
     ::setenv("QM5_COM1", com1.path().c_str(), 1);
     FakeDeviceMemory nothingRemembered;
     const PortDevices devices(nothingRemembered);
-    auto other = std::make_unique<QtSerialControl>(devices);
+    SystemDevices systemDevices;
+    auto other = std::make_unique<SerialControl>(devices, systemDevices);
     other->setOpen(true);
     start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 1; }, kWaitMs));
@@ -208,7 +209,7 @@ using EndTest = SerialLinkTest;
 
 TEST_F(EndTest, closesThePort) {
     click("Command16");
-    EXPECT_TRUE(panel->form.ended());
+    EXPECT_TRUE(panel->handlers.ended());
     EXPECT_TRUE(com1->farEndClosed());
 }
 

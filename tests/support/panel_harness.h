@@ -1,28 +1,29 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/form1.h"
-#include "support/fake_form.h"
+#include "app/control_panel.h"
+#include "support/fake_window.h"
 #include "support/virtual_devices.h"
 
 namespace qm5::test {
 
-/// Form1 on the virtual clock, the in-memory port and the fake window, loaded and ready.
+/// ControlPanel on the virtual clock, the in-memory port and the fake window, loaded and ready.
 struct PanelHarness : VirtualDevices {
     /// For a test that sets the port up before start-up runs.
     struct NotLoaded {};
 
-    PanelHarness() { form.load(); }
+    PanelHarness() { handlers.load(); }
     explicit PanelHarness(NotLoaded) {}
 
     static constexpr const char* kTxd = "Label11";
     static constexpr const char* kRxd = "Label12";
     static constexpr const char* kStatus = "Label25";
 
-    FakeForm window;
-    FormPlatform platform{repeatTimer, replyTimeout, selectorTimer, monitorClearing,
-                          window,      window,       window,        window};
-    Form1 form{platform, port, devices};
+    FakeWindow window;
+    PanelPlatform platform{repeatTimer,     replyTimeout, portSelectorTimer,
+                           monitorClearing, window,       window,
+                           window,          window};
+    ControlPanel handlers{platform, serial, devices};
 
     std::string txd() const { return window.caption(kTxd); }
     std::string rxd() const { return window.caption(kRxd); }
@@ -30,13 +31,13 @@ struct PanelHarness : VirtualDevices {
     /// The operator picks a port in the selector: the option is selected, then clicked.
     void choosePort(std::string_view option) {
         window.setValue(option, true);
-        form.click(option);
+        handlers.click(option);
     }
     /// A press held for `milliseconds`, then released.
     void hold(std::string_view control, std::int64_t milliseconds) {
-        form.mouseDown(control);
+        handlers.mouseDown(control);
         clock.advance(milliseconds);
-        form.mouseUp(control);
+        handlers.mouseUp(control);
     }
 };
 

@@ -30,12 +30,12 @@ TEST_P(ArrowTimingTest, repeatsAtTheIntervalTheLastSettingLeft) {
         panel.clock.advance(5000);
         const std::size_t before = panel.port.frames().size();
 
-        panel.form.mouseDown(arrow);
+        panel.handlers.mouseDown(arrow);
         EXPECT_EQ(panel.replyTimeout.interval(), row.replyTimeout) << arrow;
         EXPECT_EQ(panel.monitorClearing.interval(), row.monitorClearing) << arrow;
         EXPECT_EQ(panel.repeatTimer.interval(), row.period) << arrow;
         panel.clock.advance(4 * row.period);
-        panel.form.mouseUp(arrow);
+        panel.handlers.mouseUp(arrow);
 
         const auto& writes = panel.port.writes();
         ASSERT_EQ(writes.size() - before, 5U) << arrow;
@@ -44,7 +44,7 @@ TEST_P(ArrowTimingTest, repeatsAtTheIntervalTheLastSettingLeft) {
 }
 
 void click(PanelHarness& panel, const char* control) {
-    panel.form.click(control);
+    panel.handlers.click(control);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SelectTimingTest, isFixedInEveryMode) {
     PanelHarness panel;
     panel.hold("Command48", 10);  // mode 3, 5 ms
-    panel.form.mouseDown("Command6");
+    panel.handlers.mouseDown("Command6");
     EXPECT_EQ(panel.repeatTimer.interval(), 500);
     EXPECT_EQ(panel.replyTimeout.interval(), 200);
     EXPECT_EQ(panel.monitorClearing.interval(), 245);
@@ -89,12 +89,12 @@ TEST(SelectTimingTest, isFixedInEveryMode) {
 
 TEST(ArrowFailureTest, keepsTheIntervalsItSetBeforeTheFailedSend) {
     PanelHarness panel;
-    panel.form.click("Command10");  // ZOOM: mode 2
+    panel.handlers.click("Command10");  // ZOOM: mode 2
     panel.port.failWrites(true);
-    panel.form.mouseDown("Command5");
+    panel.handlers.mouseDown("Command5");
     EXPECT_EQ(panel.replyTimeout.interval(), 50);
     EXPECT_EQ(panel.monitorClearing.interval(), 75);
-    EXPECT_EQ(panel.form.state().repeatCode, 3);
+    EXPECT_EQ(panel.handlers.state().repeatCode, 3);
     EXPECT_FALSE(panel.repeatTimer.enabled());
 }
 

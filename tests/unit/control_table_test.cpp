@@ -44,11 +44,11 @@ TEST(ControlTableTest, holdsEveryControlOfTheWindowOnceByKind) {
 }
 
 TEST(ControlTableTest, fitsTheClientAreaAtEveryHeight) {
-    const FormSpec& form = formSpec();
+    const WindowSpec& handlers = windowSpec();
     for (const ControlSpec& spec : controlTable()) {
         if (spec.kind == ControlKind::Timer || spec.kind == ControlKind::SerialControl) continue;
         if (spec.kind == ControlKind::Line) {
-            EXPECT_LE(std::max(spec.geometry.left, spec.geometry.width), form.clientWidth);
+            EXPECT_LE(std::max(spec.geometry.left, spec.geometry.width), handlers.clientWidth);
             continue;
         }
         const TwipRect rect = inWindow(spec);

@@ -11,9 +11,9 @@ constexpr const char* kAck = "\x06";
 
 struct ExchangeTest : ::testing::Test {
     PanelHarness panel;
-    const WindowState& state = panel.form.state();
+    const WindowState& state = panel.handlers.state();
 
-    void powerOn() { panel.form.click("Command17"); }
+    void powerOn() { panel.handlers.click("Command17"); }
 };
 
 TEST_F(ExchangeTest, sendsShowsMarksAMissingReplyAndBlanks) {
@@ -72,7 +72,7 @@ TEST_F(ExchangeTest, keepsAReplyAfterTheClearingUntilTheNextSendIsCleared) {
 }
 
 TEST_F(ExchangeTest, collectsAReplyThatArrivesInPieces) {
-    panel.form.click("Command44");  // STATUS
+    panel.handlers.click("Command44");  // STATUS
     panel.port.receive("0");
     EXPECT_EQ(panel.rxd(), " 0 ");
     EXPECT_EQ(panel.status(), "");
@@ -86,8 +86,8 @@ TEST_F(ExchangeTest, collectsAReplyThatArrivesInPieces) {
 
 TEST_F(ExchangeTest, ignoresEventsOtherThanAReception) {
     powerOn();
-    panel.port.raiseOtherEvent(1);     // transmit
-    panel.port.raiseOtherEvent(1004);  // framing error
+    panel.port.raiseEvent(LineEvent::Sent);
+    panel.port.raiseEvent(LineEvent::FramingError);
     EXPECT_EQ(state.replyPending, 1);
     EXPECT_EQ(panel.rxd(), "");
 }
@@ -102,7 +102,7 @@ TEST_F(ExchangeTest, showsBothRepliesWhenASecondSendCameBeforeTheTimeout) {
     panel.clock.advanceTo(100);
     panel.port.receive(kAck);
     panel.clock.advanceTo(300);
-    panel.form.click("Command18");
+    panel.handlers.click("Command18");
     panel.clock.advanceTo(400);
     panel.port.receive(kAck);
     EXPECT_EQ(panel.rxd(), " ACK ACK ");
@@ -111,7 +111,7 @@ TEST_F(ExchangeTest, showsBothRepliesWhenASecondSendCameBeforeTheTimeout) {
 TEST_F(ExchangeTest, holdsTheMonitorForAFullIntervalAfterTheLatestSend) {
     powerOn();
     panel.clock.advanceTo(900);
-    panel.form.click("Command18");
+    panel.handlers.click("Command18");
     panel.clock.advanceTo(1899);
     EXPECT_EQ(panel.txd(), " C 0 2 CR ");
     EXPECT_EQ(panel.rxd(), " X X X X");

@@ -8,12 +8,12 @@ namespace {
 
 struct FailureTest : ::testing::Test {
     PanelHarness panel;
-    const WindowState& state = panel.form.state();
+    const WindowState& state = panel.handlers.state();
 };
 
 TEST_F(FailureTest, aFailedSendStopsItsHandlerAndIsReportedOnce) {
     panel.port.failWrites(true);
-    panel.form.click("Command17");
+    panel.handlers.click("Command17");
     EXPECT_EQ(state.sendText.chars(), "C00\r");
     EXPECT_EQ(panel.txd(), "");
     EXPECT_EQ(state.replyPending, 0);
@@ -21,19 +21,19 @@ TEST_F(FailureTest, aFailedSendStopsItsHandlerAndIsReportedOnce) {
     EXPECT_FALSE(panel.monitorClearing.enabled());
     EXPECT_EQ(panel.window.warnings(),
               (std::vector<std::string>{"COM1 (/dev/ttyS0): write failed"}));
-    EXPECT_FALSE(panel.form.ended());
+    EXPECT_FALSE(panel.handlers.ended());
 }
 
 TEST_F(FailureTest, aSelectorWhoseSendFailsKeepsTheArrowsTiming) {
     panel.port.failWrites(true);
-    panel.form.click("Command10");  // ZOOM
+    panel.handlers.click("Command10");  // ZOOM
     EXPECT_EQ(panel.repeatTimer.interval(), 200);
     EXPECT_EQ(state.adjustMode, 0);
 }
 
 TEST_F(FailureTest, aPressWhoseSendFailsStartsNoRepeat) {
     panel.port.failWrites(true);
-    panel.form.mouseDown("Command1");
+    panel.handlers.mouseDown("Command1");
     EXPECT_EQ(state.repeatCode, 1);
     EXPECT_FALSE(panel.repeatTimer.enabled());
     EXPECT_EQ(panel.replyTimeout.interval(), 500);
@@ -42,14 +42,14 @@ TEST_F(FailureTest, aPressWhoseSendFailsStartsNoRepeat) {
 }
 
 TEST_F(FailureTest, aRepeatWhoseSendsFailStopsAfterOneWarning) {
-    panel.form.mouseDown("Command1");  // VOL +, every 250 ms
+    panel.handlers.mouseDown("Command1");  // VOL +, every 250 ms
     panel.clock.advance(260);
     panel.port.failWrites(true);
     panel.clock.advance(5000);
     EXPECT_FALSE(panel.repeatTimer.enabled());
     EXPECT_EQ(panel.port.frames().size(), 2U);
     EXPECT_EQ(panel.window.warnings().size(), 1U);
-    panel.form.mouseUp("Command1");
+    panel.handlers.mouseUp("Command1");
     EXPECT_EQ(state.repeatCode, 0);
 }
 
@@ -58,31 +58,31 @@ TEST_F(FailureTest, showsNoSecondBoxWhileOneIsOpen) {
     int failuresWhileOpen = 0;
     panel.window.whileWarningOpen = [&] {
         if (failuresWhileOpen++ > 0) return;
-        panel.form.click("Command18");
-        panel.form.mouseDown("Command2");
+        panel.handlers.click("Command18");
+        panel.handlers.mouseDown("Command2");
     };
-    panel.form.click("Command17");
+    panel.handlers.click("Command17");
     EXPECT_EQ(panel.window.warnings().size(), 1U);
     panel.window.whileWarningOpen = nullptr;
-    panel.form.click("Command17");
+    panel.handlers.click("Command17");
     EXPECT_EQ(panel.window.warnings().size(), 2U);
 }
 
 TEST_F(FailureTest, aDeviceThatGoesAwayIsClosedAndReportedAndCanBeReopened) {
-    panel.form.mouseDown("Command15");  // Zoom +, every 50 ms
+    panel.handlers.mouseDown("Command15");  // Zoom +, every 50 ms
     panel.clock.advance(120);
     panel.port.loseDevice();
-    EXPECT_FALSE(panel.port.isOpen());
+    EXPECT_FALSE(panel.serial.isOpen());
     EXPECT_FALSE(panel.repeatTimer.enabled());
     EXPECT_EQ(panel.window.warnings().size(), 1U);
     panel.clock.advance(1000);
     EXPECT_EQ(panel.window.warnings().size(), 1U);
-    panel.form.mouseUp("Command15");
+    panel.handlers.mouseUp("Command15");
 
-    panel.form.click("Command33");
+    panel.handlers.click("Command33");
     panel.choosePort("Option1");
     EXPECT_EQ(panel.port.openPort(), 1);
-    panel.form.click("Command17");
+    panel.handlers.click("Command17");
     EXPECT_EQ(panel.port.frames().back(), "C00\r");
 }
 

@@ -24,8 +24,8 @@ class HoldButtonTest : public ::testing::TestWithParam<Hold> {};
 TEST_P(HoldButtonTest, repeatsItsFrameEveryIntervalUntilReleased) {
     const Hold& row = GetParam();
     PanelHarness panel;
-    panel.form.mouseDown(row.control);
-    EXPECT_EQ(panel.form.state().repeatCode, row.repeatCode);
+    panel.handlers.mouseDown(row.control);
+    EXPECT_EQ(panel.handlers.state().repeatCode, row.repeatCode);
     EXPECT_EQ(panel.repeatTimer.interval(), row.repeatTimer);
     EXPECT_EQ(panel.replyTimeout.interval(), row.replyTimeout);
     EXPECT_EQ(panel.monitorClearing.interval(), row.monitorClearing);
@@ -36,7 +36,7 @@ TEST_P(HoldButtonTest, repeatsItsFrameEveryIntervalUntilReleased) {
     panel.clock.advance(1);  // the first repeat, one full interval after the press
     EXPECT_EQ(panel.port.frames().size(), 2U);
     panel.clock.advance(2 * row.repeatTimer + 1);
-    panel.form.mouseUp(row.control);
+    panel.handlers.mouseUp(row.control);
 
     const auto& writes = panel.port.writes();
     ASSERT_EQ(writes.size(), 4U);  // a hold of a little over 3 intervals
@@ -44,7 +44,7 @@ TEST_P(HoldButtonTest, repeatsItsFrameEveryIntervalUntilReleased) {
         EXPECT_EQ(writes[i].chars, row.frame);
         EXPECT_EQ(writes[i].at, static_cast<std::int64_t>(i) * row.repeatTimer);
     }
-    EXPECT_EQ(panel.form.state().repeatCode, 0);
+    EXPECT_EQ(panel.handlers.state().repeatCode, 0);
     panel.clock.advance(10 * row.repeatTimer);
     EXPECT_EQ(writes.size(), 4U);
 }
@@ -70,23 +70,23 @@ struct ReleaseTest : ::testing::Test {
 };
 
 TEST_F(ReleaseTest, blanksTheMonitorAtOnceAndRestoresTheNormalTimeouts) {
-    panel.form.mouseDown("Command15");
+    panel.handlers.mouseDown("Command15");
     panel.clock.advance(10);
     panel.port.receive("\x06");
     EXPECT_EQ(panel.rxd(), " ACK ");
-    panel.form.mouseUp("Command15");
+    panel.handlers.mouseUp("Command15");
     EXPECT_EQ(panel.txd(), "");
     EXPECT_EQ(panel.rxd(), "");
-    EXPECT_TRUE(panel.form.state().receiveText.empty());
+    EXPECT_TRUE(panel.handlers.state().receiveText.empty());
     EXPECT_FALSE(panel.repeatTimer.enabled());
     EXPECT_FALSE(panel.replyTimeout.enabled());
     EXPECT_TRUE(panel.monitorClearing.enabled());
     EXPECT_EQ(panel.replyTimeout.interval(), 500);
     EXPECT_EQ(panel.monitorClearing.interval(), 1000);
     EXPECT_EQ(panel.repeatTimer.interval(), 50);
-    EXPECT_EQ(panel.form.state().adjustMode, 0);
+    EXPECT_EQ(panel.handlers.state().adjustMode, 0);
 
-    panel.form.click("Command17");
+    panel.handlers.click("Command17");
     panel.clock.advance(499);
     EXPECT_EQ(panel.rxd(), "");
     panel.clock.advance(1);
@@ -99,11 +99,11 @@ TEST_F(ReleaseTest, ofDZoomLeavesTheArrowsTheirFastestTiming) {
         fresh.hold(dzoom, 300);
         EXPECT_EQ(fresh.repeatTimer.interval(), 5);
         EXPECT_FALSE(fresh.repeatTimer.enabled());
-        EXPECT_EQ(fresh.form.state().adjustMode, 3);
+        EXPECT_EQ(fresh.handlers.state().adjustMode, 3);
         // A later hold button takes its own interval and leaves the mode.
-        fresh.form.mouseDown("Command1");
+        fresh.handlers.mouseDown("Command1");
         EXPECT_EQ(fresh.repeatTimer.interval(), 250);
-        EXPECT_EQ(fresh.form.state().adjustMode, 3);
+        EXPECT_EQ(fresh.handlers.state().adjustMode, 3);
     }
 }
 
@@ -112,25 +112,25 @@ TEST_F(ReleaseTest, ofSelectSendsNothingMore) {
     panel.clock.advance(5000);
     const std::vector<std::string> expected(3, "C3F\r");
     EXPECT_EQ(panel.port.frames(), expected);
-    EXPECT_EQ(panel.form.state().repeatCode, 0);
+    EXPECT_EQ(panel.handlers.state().repeatCode, 0);
 }
 
 TEST(SecondPressTest, sendsOneMoreFrameAtOnceAndTheFirstReleaseStops) {
     PanelHarness panel;
-    panel.form.mouseDown("Command1");
+    panel.handlers.mouseDown("Command1");
     panel.clock.advance(100);
-    panel.form.mouseDown("Command1");
+    panel.handlers.mouseDown("Command1");
     EXPECT_EQ(panel.port.frames().size(), 2U);
     panel.clock.advance(250);
     EXPECT_EQ(panel.port.writes().back().at, 350);
-    panel.form.mouseUp("Command1");
+    panel.handlers.mouseUp("Command1");
     panel.clock.advance(1000);
     EXPECT_EQ(panel.port.frames().size(), 3U);
 }
 
 TEST(NoReplyTest, aHoldKeepsSendingAndMarksEachMissingReply) {
     PanelHarness panel;
-    panel.form.mouseDown("Command1");
+    panel.handlers.mouseDown("Command1");
     panel.clock.advance(200);
     EXPECT_EQ(panel.rxd(), " X X X X");
     panel.clock.advance(50);

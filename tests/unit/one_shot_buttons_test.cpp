@@ -24,18 +24,18 @@ TEST_P(OneShotButtonTest, sendsItsFrameOncePerClickAndSetsTheArrowsTiming) {
     PanelHarness panel;
     panel.repeatTimer.setEnabled(true);  // a selector changes the interval, never whether it runs
 
-    panel.form.click(row.control);
+    panel.handlers.click(row.control);
     EXPECT_EQ(panel.port.frames(), (std::vector<std::string>{row.frame}));
-    EXPECT_EQ(panel.form.state().sendText.chars(), row.frame);
+    EXPECT_EQ(panel.handlers.state().sendText.chars(), row.frame);
     EXPECT_EQ(panel.repeatTimer.interval(), row.repeatTimer);
     EXPECT_TRUE(panel.repeatTimer.enabled());
-    EXPECT_EQ(panel.form.state().adjustMode, row.adjustMode);
+    EXPECT_EQ(panel.handlers.state().adjustMode, row.adjustMode);
     EXPECT_EQ(panel.replyTimeout.interval(), 500);
     EXPECT_EQ(panel.monitorClearing.interval(), 1000);
     EXPECT_TRUE(panel.replyTimeout.enabled());
     EXPECT_TRUE(panel.monitorClearing.enabled());
 
-    panel.form.click(row.control);
+    panel.handlers.click(row.control);
     EXPECT_EQ(panel.port.frames(), (std::vector<std::string>{row.frame, row.frame}));
 }
 
@@ -64,15 +64,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SelectorTest, theLastSelectorClickedSetsBothValues) {
     PanelHarness panel;
-    panel.form.click("Command11");  // FOCUS
-    panel.form.click("Command10");  // ZOOM
+    panel.handlers.click("Command11");  // FOCUS
+    panel.handlers.click("Command10");  // ZOOM
     EXPECT_EQ(panel.repeatTimer.interval(), 50);
-    EXPECT_EQ(panel.form.state().adjustMode, 2);
+    EXPECT_EQ(panel.handlers.state().adjustMode, 2);
 
-    panel.form.click("Command23");  // MENU ON
-    panel.form.click("Command24");  // MENU OFF
+    panel.handlers.click("Command23");  // MENU ON
+    panel.handlers.click("Command24");  // MENU OFF
     EXPECT_EQ(panel.repeatTimer.interval(), 200);
-    EXPECT_EQ(panel.form.state().adjustMode, 1);
+    EXPECT_EQ(panel.handlers.state().adjustMode, 1);
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ struct ChooseDeviceTest : ::testing::Test {
 
 TEST_F(ChooseDeviceTest, reopensTheCurrentPortOnTheNewDeviceAtOnce) {
     panel.window.pickedDevice = "/dev/ttyUSB0";
-    panel.form.chooseDevice(1);
+    panel.handlers.chooseDevice(1);
     EXPECT_EQ(panel.window.deviceQuestions,
               (std::vector<std::pair<int, std::string>>{{1, "/dev/ttyS0"}}));
     EXPECT_EQ(panel.port.openPort(), 1);
@@ -68,7 +68,7 @@ TEST_F(ChooseDeviceTest, reopensTheCurrentPortOnTheNewDeviceAtOnce) {
 
 TEST_F(ChooseDeviceTest, leavesTheOpenPortAloneWhenTheOtherPortChanges) {
     panel.window.pickedDevice = "/dev/ttyUSB1";
-    panel.form.chooseDevice(2);
+    panel.handlers.chooseDevice(2);
     EXPECT_EQ(panel.port.opens().size(), 2U);
     EXPECT_EQ(panel.devices.deviceFor(2), "/dev/ttyUSB1");
     panel.choosePort("Option2");
@@ -76,7 +76,7 @@ TEST_F(ChooseDeviceTest, leavesTheOpenPortAloneWhenTheOtherPortChanges) {
 }
 
 TEST_F(ChooseDeviceTest, cancelChangesNothing) {
-    panel.form.chooseDevice(1);
+    panel.handlers.chooseDevice(1);
     EXPECT_EQ(panel.port.opens().size(), 2U);
     EXPECT_TRUE(panel.memory.devices.empty());
     EXPECT_EQ(panel.devices.deviceFor(1), "/dev/ttyS0");
@@ -85,26 +85,26 @@ TEST_F(ChooseDeviceTest, cancelChangesNothing) {
 TEST_F(ChooseDeviceTest, aMissingDeviceIsReportedAndAnotherCanBeChosen) {
     panel.port.setMissing(1, true);
     panel.window.pickedDevice = "/no/such/device";
-    panel.form.chooseDevice(1);
+    panel.handlers.chooseDevice(1);
     EXPECT_EQ(panel.window.warnings(),
               (std::vector<std::string>{"COM1 (/no/such/device): no such device"}));
-    EXPECT_FALSE(panel.port.isOpen());
+    EXPECT_FALSE(panel.serial.isOpen());
 
     panel.port.setMissing(1, false);
     panel.window.pickedDevice = "/dev/ttyUSB0";
-    panel.form.chooseDevice(1);
+    panel.handlers.chooseDevice(1);
     EXPECT_EQ(panel.port.openPath(), "/dev/ttyUSB0");
-    EXPECT_TRUE(panel.port.isOpen());
+    EXPECT_TRUE(panel.serial.isOpen());
 }
 
 TEST_F(ChooseDeviceTest, aChoiceThatCannotBeRememberedIsUsedAndSaidOnce) {
     panel.memory.failure = "the settings file cannot be written";
     panel.window.pickedDevice = "/dev/ttyUSB0";
-    panel.form.chooseDevice(1);
+    panel.handlers.chooseDevice(1);
     ASSERT_EQ(panel.window.warnings().size(), 1U);
     EXPECT_NE(panel.window.warnings()[0].find("cannot be remembered"), std::string::npos);
     EXPECT_EQ(panel.port.openPath(), "/dev/ttyUSB0");
-    EXPECT_TRUE(panel.port.isOpen());
+    EXPECT_TRUE(panel.serial.isOpen());
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ struct PortSelectorTest : ::testing::Test {
     PanelHarness panel;
 
     bool selectorShown() const { return panel.window.visible("Frame8"); }
-    void showSelector() { panel.form.click("Command33"); }
+    void showSelector() { panel.handlers.click("Command33"); }
 };
 
 TEST_F(PortSelectorTest, hidesItselfFiveSecondsAfterCom) {
@@ -20,7 +20,7 @@ TEST_F(PortSelectorTest, hidesItselfFiveSecondsAfterCom) {
     EXPECT_TRUE(selectorShown());
     panel.clock.advanceTo(5000);
     EXPECT_FALSE(selectorShown());
-    EXPECT_FALSE(panel.selectorTimer.enabled());
+    EXPECT_FALSE(panel.portSelectorTimer.enabled());
 }
 
 TEST_F(PortSelectorTest, switchesToAPresentPortAtOnce) {
@@ -28,7 +28,7 @@ TEST_F(PortSelectorTest, switchesToAPresentPortAtOnce) {
     panel.clock.advanceTo(2000);
     panel.choosePort("Option2");
     EXPECT_EQ(panel.port.openPort(), 2);
-    EXPECT_EQ(panel.port.portNumber(), 2);
+    EXPECT_EQ(panel.serial.portNumber(), 2);
     EXPECT_FALSE(selectorShown());
     EXPECT_TRUE(panel.window.value("Option2"));
     EXPECT_FALSE(panel.window.value("Option1"));
@@ -43,14 +43,14 @@ TEST_F(PortSelectorTest, reportsAMissingPortAndLeavesThePortClosedForTheOther) {
     panel.choosePort("Option2");
     EXPECT_EQ(panel.window.warnings(),
               (std::vector<std::string>{"COM2 (/dev/ttyS1): no such device"}));
-    EXPECT_FALSE(panel.port.isOpen());
-    EXPECT_EQ(panel.port.portNumber(), 1);
+    EXPECT_FALSE(panel.serial.isOpen());
+    EXPECT_EQ(panel.serial.portNumber(), 1);
     EXPECT_TRUE(panel.window.value("Option2"));
     EXPECT_TRUE(selectorShown());
     panel.clock.advanceTo(5000);
     EXPECT_FALSE(selectorShown());
 
-    panel.form.click("Command17");
+    panel.handlers.click("Command17");
     EXPECT_TRUE(panel.port.frames().empty());
     EXPECT_EQ(panel.window.warnings().size(), 2U);
 }
@@ -67,7 +67,7 @@ TEST_F(PortSelectorTest, opensAPortAgainAfterAFailedSwitch) {
     panel.choosePort("Option2");
     panel.choosePort("Option2");
     EXPECT_EQ(panel.port.openPort(), 2);
-    panel.form.click("Command17");
+    panel.handlers.click("Command17");
     EXPECT_EQ(panel.port.frames(), (std::vector<std::string>{"C00\r"}));
 }
 
@@ -76,8 +76,8 @@ TEST_F(PortSelectorTest, reportsABusyPortAfterClosingTheOneInUse) {
     panel.port.setBusy(1, true);
     panel.choosePort("Option1");
     EXPECT_EQ(panel.window.warnings(), (std::vector<std::string>{"COM1 (/dev/ttyS0): in use"}));
-    EXPECT_FALSE(panel.port.isOpen());
-    EXPECT_EQ(panel.port.portNumber(), 2);
+    EXPECT_FALSE(panel.serial.isOpen());
+    EXPECT_EQ(panel.serial.portNumber(), 2);
 }
 
 TEST_F(PortSelectorTest, reportsTheLastFailureWhenThePortWouldNotClose) {

@@ -9,7 +9,7 @@ namespace {
 TEST(StartupTest, centresForTheDesignHeightThenCutsTheWindowDown) {
     PanelHarness panel{PanelHarness::NotLoaded{}};
     panel.window.setScreen(15360, 11520);  // 1024 x 768 pixels
-    panel.form.load();
+    panel.handlers.load();
     EXPECT_FLOAT_EQ(panel.window.left(), 2880);
     EXPECT_FLOAT_EQ(panel.window.top(), 2265);
     EXPECT_FLOAT_EQ(panel.window.height(), 5200);
@@ -18,7 +18,7 @@ TEST(StartupTest, centresForTheDesignHeightThenCutsTheWindowDown) {
 TEST(StartupTest, placesTheWindowPartlyOffASmallScreenWithoutClamping) {
     PanelHarness panel{PanelHarness::NotLoaded{}};
     panel.window.setScreen(6000, 4000);
-    panel.form.load();
+    panel.handlers.load();
     EXPECT_FLOAT_EQ(panel.window.left(), -1800);
     EXPECT_FLOAT_EQ(panel.window.top(), -1495);
 }
@@ -27,27 +27,27 @@ TEST(StartupTest, opensCom1TwiceAndSendsNothing) {
     PanelHarness panel;
     EXPECT_EQ(panel.port.opens(), (std::vector<int>{1, 1}));
     EXPECT_EQ(panel.port.openPort(), 1);
-    EXPECT_EQ(panel.port.lineSettings(), "19200,N,8,1");
+    EXPECT_EQ(panel.serial.lineSettings(), "19200,N,8,1");
     EXPECT_EQ(panel.port.openedWith(), (LineSettings{19200, Parity::None, 8, StopBits::One}));
     EXPECT_TRUE(panel.window.value("Option1"));
     EXPECT_FALSE(panel.window.value("Option2"));
     EXPECT_FALSE(panel.window.visible("Frame8"));
     EXPECT_FALSE(panel.window.visible("Command34"));
 
-    const WindowState& state = panel.form.state();
+    const WindowState& state = panel.handlers.state();
     EXPECT_EQ(state.repeatCode, 0);
     EXPECT_EQ(state.replyPending, 0);
     EXPECT_EQ(state.adjustMode, 0);
     EXPECT_TRUE(state.sendText.empty());
     EXPECT_TRUE(state.receiveText.empty());
 
-    for (const Timer* timer :
-         {&panel.repeatTimer, &panel.replyTimeout, &panel.selectorTimer, &panel.monitorClearing}) {
+    for (const Timer* timer : {&panel.repeatTimer, &panel.replyTimeout, &panel.portSelectorTimer,
+                               &panel.monitorClearing}) {
         EXPECT_FALSE(timer->enabled());
     }
     EXPECT_EQ(panel.repeatTimer.interval(), 200);
     EXPECT_EQ(panel.replyTimeout.interval(), 500);
-    EXPECT_EQ(panel.selectorTimer.interval(), 5000);
+    EXPECT_EQ(panel.portSelectorTimer.interval(), 5000);
     EXPECT_EQ(panel.monitorClearing.interval(), 1000);
 
     panel.clock.advance(60'000);
@@ -60,11 +60,11 @@ TEST(StartupTest, showsTheWindowWithThePortClosedWhenCom1CannotBeOpened) {
         PanelHarness panel{PanelHarness::NotLoaded{}};
         panel.port.setMissing(1, missing);
         panel.port.setBusy(1, !missing);
-        panel.form.load();
+        panel.handlers.load();
 
-        EXPECT_FALSE(panel.port.isOpen());
+        EXPECT_FALSE(panel.serial.isOpen());
         EXPECT_EQ(panel.window.warnings().size(), 1U);
-        EXPECT_FALSE(panel.form.ended());
+        EXPECT_FALSE(panel.handlers.ended());
         EXPECT_FLOAT_EQ(panel.window.height(), 5200);
         // Start-up stopped at the failed opening: no option was chosen.
         EXPECT_FALSE(panel.window.value("Option1"));
@@ -72,7 +72,7 @@ TEST(StartupTest, showsTheWindowWithThePortClosedWhenCom1CannotBeOpened) {
         // The operator can still choose the port once it is there.
         panel.port.setMissing(1, false);
         panel.port.setBusy(1, false);
-        panel.form.click("Command33");
+        panel.handlers.click("Command33");
         panel.choosePort("Option1");
         EXPECT_EQ(panel.port.openPort(), 1);
         EXPECT_FALSE(panel.window.visible("Frame8"));

@@ -10,7 +10,7 @@ struct StatusRepliesTest : ::testing::Test {
     PanelHarness panel;
 
     std::string ask(const char* query, const std::string& reply) {
-        panel.form.click(query);
+        panel.handlers.click(query);
         panel.port.receive(reply);
         return panel.status();
     }
@@ -40,20 +40,20 @@ TEST_F(StatusRepliesTest, showsTheLampHoursAsTheyArrive) {
 
 TEST_F(StatusRepliesTest, decodesNothingAfterACommandFrame) {
     EXPECT_EQ(ask("Command44", "80\r"), " Stand by");
-    panel.form.click("Command17");
+    panel.handlers.click("Command17");
     panel.port.receive("00\r");
     EXPECT_EQ(panel.status(), " Stand by");
 }
 
 TEST_F(StatusRepliesTest, decodesALateReplyAgainstTheLastQuery) {
-    panel.form.click("Command45");
+    panel.handlers.click("Command45");
     panel.clock.advance(1200);
     panel.port.receive("1\r");
     EXPECT_EQ(panel.status(), " Input 2");
 }
 
 TEST_F(StatusRepliesTest, aReplyAfterTheTimeoutIsNotReadAsTheAnswerToTheNextQuery) {
-    panel.form.click("Command44");  // STATUS
+    panel.handlers.click("Command44");  // STATUS
     panel.clock.advance(700);
     panel.port.receive("00\r");
     EXPECT_EQ(panel.status(), " Power ON");  // late, but still decoded against STATUS

@@ -15,10 +15,10 @@ struct ViewsTest : ::testing::Test {
     PanelHarness panel;
 
     void key(int code, int shift) {
-        panel.form.keyDown(static_cast<std::int16_t>(code), static_cast<std::int16_t>(shift));
+        panel.handlers.keyDown(static_cast<std::int16_t>(code), static_cast<std::int16_t>(shift));
     }
     void ctrlH() { key(kH, kCtrl); }
-    void toggle() { panel.form.click("Command34"); }
+    void toggle() { panel.handlers.click("Command34"); }
     /// Height, toggle caption and whether the toggle shows.
     std::tuple<float, std::string, bool> view() const {
         return {panel.window.height(), panel.window.caption("Command34"),
@@ -70,7 +70,7 @@ TEST_F(ViewsTest, countsAWindowOfExactly6000AsTall) {
 }
 
 TEST_F(ViewsTest, theToggleRestartsTheSelectorsAutoHide) {
-    panel.form.click("Command33");
+    panel.handlers.click("Command33");
     panel.clock.advanceTo(3000);
     ctrlH();
     toggle();
@@ -78,18 +78,18 @@ TEST_F(ViewsTest, theToggleRestartsTheSelectorsAutoHide) {
     EXPECT_TRUE(panel.window.visible("Frame8"));
     panel.clock.advanceTo(8000);
     EXPECT_FALSE(panel.window.visible("Frame8"));
-    EXPECT_FALSE(panel.selectorTimer.enabled());
+    EXPECT_FALSE(panel.portSelectorTimer.enabled());
 }
 
 TEST_F(ViewsTest, endClosesThePortAndNothingRunsAfterIt) {
-    panel.form.click("Command17");
-    panel.form.click("Command16");
-    EXPECT_FALSE(panel.port.isOpen());
+    panel.handlers.click("Command17");
+    panel.handlers.click("Command16");
+    EXPECT_FALSE(panel.serial.isOpen());
     EXPECT_TRUE(panel.window.ended());
-    EXPECT_TRUE(panel.form.ended());
+    EXPECT_TRUE(panel.handlers.ended());
 
     panel.clock.advance(2000);
-    panel.form.click("Command18");
+    panel.handlers.click("Command18");
     EXPECT_EQ(panel.txd(), " C 0 0 CR ");
     EXPECT_EQ(panel.rxd(), "");
     EXPECT_EQ(panel.port.frames().size(), 1U);
@@ -97,7 +97,7 @@ TEST_F(ViewsTest, endClosesThePortAndNothingRunsAfterIt) {
 
 TEST_F(ViewsTest, endEndsTheProgramEvenWhenThePortWillNotClose) {
     panel.port.failClose(true);
-    panel.form.click("Command16");
+    panel.handlers.click("Command16");
     EXPECT_TRUE(panel.window.ended());
     EXPECT_TRUE(panel.window.warnings().empty());
 }

@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "widgets/form_window_fixture.h"
+#include "widgets/panel_window_fixture.h"
 
 namespace qm5::test {
 namespace {
@@ -37,7 +37,7 @@ int strayPixels(const QImage& actual, const QImage& expected) {
     return stray;
 }
 
-struct ViewImageTest : FormWindowTest {
+struct ViewImageTest : PanelWindowTest {
     void expectLooksLike(const char* view) {
         const QString path = QStringLiteral(QM5_REFERENCE_DIR "/%1.png").arg(view);
         const QImage actual = window.grab().toImage().convertToFormat(QImage::Format_RGB32);

@@ -6,17 +6,20 @@
 #include <QTcpSocket>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 
+#include "link/device.h"
 #include "link/device_address.h"
-#include "link/qt_device.h"
 #include "link/telnet_codec.h"
 
 namespace qm5 {
 
 /// A serial device server on the network: RFC 2217, which sets the line and checks the server's
 /// answers, or a raw TCP socket. Opening is bounded by kOpenLimit, with a busy cursor.
-class QtNetworkDevice final : public QtDevice {
+class NetworkDevice final : public QObject, public Device {
+    Q_OBJECT
+
   public:
     static constexpr std::chrono::milliseconds kOpenLimit{3000};
 
@@ -24,7 +27,7 @@ class QtNetworkDevice final : public QtDevice {
     using HostLookup =
         std::function<QList<QHostAddress>(const QString& host, std::chrono::milliseconds limit)>;
 
-    QtNetworkDevice(NetworkAddress address, Events events, HostLookup lookup = lookUpHost);
+    NetworkDevice(NetworkAddress address, DeviceEvents& events, HostLookup lookup = lookUpHost);
 
     void open(const LineSettings& settings) override;
     void close() override;
@@ -44,11 +47,13 @@ class QtNetworkDevice final : public QtDevice {
     void agreeOnLine(const LineSettings& settings, Clock::time_point deadline);
     /// Takes what has arrived: data to the unread, protocol answered.
     void take();
+    void onReadyRead();
     void onDisconnected();
+    void reportLost();
     DeviceFailure failure(const std::string& what) const;
 
     NetworkAddress address_;
-    Events events_;
+    DeviceEvents& events_;
     HostLookup lookup_;
     QTcpSocket socket_;
     std::optional<TelnetCodec> telnet_;

@@ -12,9 +12,9 @@ namespace qm5::test {
 
 /// The window and its controls as plain values. Controls start as the layout has them; naming a
 /// control the layout does not have fails the test.
-class FakeForm final : public Controls, public Window, public MessageBox, public DevicePicker {
+class FakeWindow final : public Controls, public Window, public MessageBox, public DevicePicker {
   public:
-    FakeForm();
+    FakeWindow();
 
     void setCaption(std::string_view control, std::string_view text) override;
     void setVisible(std::string_view control, bool visible) override;

@@ -3,14 +3,16 @@
 
 #include <QSerialPort>
 
-#include "link/qt_device.h"
+#include "link/device.h"
 
 namespace qm5 {
 
 /// A serial port on this machine, opened by path with exclusive access.
-class QtSerialPortDevice final : public QtDevice {
+class SerialPortDevice final : public QObject, public Device {
+    Q_OBJECT
+
   public:
-    QtSerialPortDevice(const std::string& path, Events events);
+    SerialPortDevice(const std::string& path, DeviceEvents& events);
 
     void open(const LineSettings& settings) override;
     void close() override { port_.close(); }
@@ -20,11 +22,13 @@ class QtSerialPortDevice final : public QtDevice {
     std::string readAll() override { return port_.readAll().toStdString(); }
 
   private:
+    void onReadyRead();
     void onError(QSerialPort::SerialPortError error);
+    void reportLost();
     std::string explainOpenFailure() const;
 
     std::string path_;
-    Events events_;
+    DeviceEvents& events_;
     QSerialPort port_;
     bool writing_ = false;
 };

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "app/port_selector.h"
 #include "app/views.h"
 #include "core/control_events.h"
 #include "core/platform.h"
@@ -13,27 +14,27 @@
 #include "core/window_state.h"
 #include "link/exchange.h"
 #include "link/port_switch.h"
+#include "link/serial_control.h"
 #include "panel/hold_buttons.h"
 #include "panel/one_shot_buttons.h"
 
 namespace qm5 {
 
 class PortDevices;
-class SerialControl;
-class SerialError;
 
-/// The panel's window: its state and every handler, reached through the platform interfaces.
+/// The control panel: the window state and every handler, reached through the platform
+/// interfaces.
 ///
 /// Events come in by control name; a control without a handler for an event ignores it, so the
 /// widgets can forward every click and every mouse press alike. A serial failure stops the
 /// handler where it happened and is reported in one warning box; the program keeps running.
-class Form1 final : public ControlEvents {
+class ControlPanel final : public ControlEvents, private SerialListener {
   public:
     static constexpr std::string_view kLineSettings = "19200,N,8,1";
 
-    Form1(FormPlatform& platform, SerialControl& serial, PortDevices& devices);
-    Form1(const Form1&) = delete;
-    Form1& operator=(const Form1&) = delete;
+    ControlPanel(PanelPlatform& platform, SerialControl& serial, PortDevices& devices);
+    ControlPanel(const ControlPanel&) = delete;
+    ControlPanel& operator=(const ControlPanel&) = delete;
 
     /// Start-up: places the window, clears the state and opens COM1.
     void load();
@@ -50,6 +51,10 @@ class Form1 final : public ControlEvents {
 
   private:
     void bindClicks();
+    void onLineEvent(LineEvent event) override;
+    void onDeviceLost(const SerialError& error) override;
+    /// "END".
+    void end();
     void choosePort(int port);
     /// The port the selector shows as chosen; before any is chosen, the serial control's.
     int currentPort() const;
@@ -58,7 +63,7 @@ class Form1 final : public ControlEvents {
     void dispatch(const std::function<void()>& handler);
     void reportFailure(const SerialError& error);
 
-    FormPlatform& platform_;
+    PanelPlatform& platform_;
     SerialControl& serial_;
     PortDevices& devices_;
     WindowState state_;
@@ -68,6 +73,7 @@ class Form1 final : public ControlEvents {
     OneShotButtons oneShots_;
     HoldButtons holds_;
     Views views_;
+    PortSelector portSelector_;
     bool ended_ = false;
 
     std::unordered_map<std::string_view, std::function<void()>> clickHandlers_;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "link/qt_network_device.h"
+#include "link/network_device.h"
 
 #include <QCursor>
 #include <QEventLoop>
@@ -58,18 +58,20 @@ const char* settingName(Setting setting) {
 
 }  // namespace
 
-QtNetworkDevice::QtNetworkDevice(NetworkAddress address, Events events, HostLookup lookup)
-    : address_(std::move(address)), events_(std::move(events)), lookup_(std::move(lookup)) {
-    QObject::connect(&socket_, &QTcpSocket::readyRead, &socket_, [this] {
-        if (!open_) return;  // the open reads for itself
-        take();
-        if (!unread_.empty()) events_.received();
-    });
-    QObject::connect(&socket_, &QTcpSocket::disconnected, &socket_, [this] { onDisconnected(); });
+NetworkDevice::NetworkDevice(NetworkAddress address, DeviceEvents& events, HostLookup lookup)
+    : address_(std::move(address)), events_(events), lookup_(std::move(lookup)) {
+    connect(&socket_, &QTcpSocket::readyRead, this, &NetworkDevice::onReadyRead);
+    connect(&socket_, &QTcpSocket::disconnected, this, &NetworkDevice::onDisconnected);
 }
 
-QList<QHostAddress> QtNetworkDevice::lookUpHost(const QString& host,
-                                                std::chrono::milliseconds limit) {
+void NetworkDevice::onReadyRead() {
+    if (!open_) return;  // the open reads for itself
+    take();
+    if (!unread_.empty()) events_.onLineEvent(LineEvent::Received);
+}
+
+QList<QHostAddress> NetworkDevice::lookUpHost(const QString& host,
+                                              std::chrono::milliseconds limit) {
     QList<QHostAddress> found;
     QEventLoop wait;
     QTimer::singleShot(limit, &wait, &QEventLoop::quit);
@@ -81,13 +83,13 @@ QList<QHostAddress> QtNetworkDevice::lookUpHost(const QString& host,
     return found;
 }
 
-DeviceFailure QtNetworkDevice::failure(const std::string& what) const {
+DeviceFailure NetworkDevice::failure(const std::string& what) const {
     const std::string host =
         address_.host.find(':') != std::string::npos ? "[" + address_.host + "]" : address_.host;
     return DeviceFailure{host + ":" + std::to_string(address_.port) + " " + what};
 }
 
-void QtNetworkDevice::open(const LineSettings& settings) {
+void NetworkDevice::open(const LineSettings& settings) {
     const BusyCursor busy;
     const Clock::time_point deadline = Clock::now() + kOpenLimit;
     unread_.clear();
@@ -105,7 +107,7 @@ void QtNetworkDevice::open(const LineSettings& settings) {
     open_ = true;
 }
 
-void QtNetworkDevice::connectTo(Clock::time_point deadline) {
+void NetworkDevice::connectTo(Clock::time_point deadline) {
     const QString host = QString::fromStdString(address_.host);
     QHostAddress literal(host);
     const QList<QHostAddress> addresses =
@@ -125,7 +127,7 @@ void QtNetworkDevice::connectTo(Clock::time_point deadline) {
     throw failure("cannot be reached (" + socket_.errorString().toStdString() + ").");
 }
 
-void QtNetworkDevice::agreeOnLine(const LineSettings& settings, Clock::time_point deadline) {
+void NetworkDevice::agreeOnLine(const LineSettings& settings, Clock::time_point deadline) {
     telnet_.emplace(settings);
     const std::string opening = telnet_->opening();
     socket_.write(opening.data(), static_cast<qint64>(opening.size()));
@@ -159,7 +161,7 @@ void QtNetworkDevice::agreeOnLine(const LineSettings& settings, Clock::time_poin
     }
 }
 
-void QtNetworkDevice::take() {
+void NetworkDevice::take() {
     const QByteArray bytes = socket_.readAll();
     if (!telnet_) {
         unread_.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
@@ -173,13 +175,13 @@ void QtNetworkDevice::take() {
     }
 }
 
-void QtNetworkDevice::close() {
+void NetworkDevice::close() {
     open_ = false;
     telnet_.reset();
     socket_.abort();
 }
 
-void QtNetworkDevice::write(std::string_view chars) {
+void NetworkDevice::write(std::string_view chars) {
     const std::string wire = telnet_ ? TelnetCodec::escape(chars) : std::string(chars);
     const qint64 written = socket_.write(wire.data(), static_cast<qint64>(wire.size()));
     socket_.flush();
@@ -188,19 +190,21 @@ void QtNetworkDevice::write(std::string_view chars) {
     throw DeviceFailure{failure("lost the connection.").reason, true};
 }
 
-std::string QtNetworkDevice::readAll() {
+std::string NetworkDevice::readAll() {
     take();
     return std::exchange(unread_, {});
 }
 
-void QtNetworkDevice::onDisconnected() {
+void NetworkDevice::onDisconnected() {
     if (!open_) return;
     open_ = false;
     telnet_.reset();
     // Reported from the event loop, not from inside the socket's own notification.
-    QMetaObject::invokeMethod(
-        &socket_, [this] { events_.lost(failure("closed the connection.").reason); },
-        Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &NetworkDevice::reportLost, Qt::QueuedConnection);
+}
+
+void NetworkDevice::reportLost() {
+    events_.onDeviceLost(failure("closed the connection.").reason);
 }
 
 }  // namespace qm5

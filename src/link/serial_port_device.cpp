@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "link/qt_serial_port_device.h"
+#include "link/serial_port_device.h"
 
 #include <QFileInfo>
 
@@ -41,14 +41,17 @@ constexpr const char* kGone = "the device has gone away (unplugged, or closed at
 
 }  // namespace
 
-QtSerialPortDevice::QtSerialPortDevice(const std::string& path, Events events)
-    : path_(path), events_(std::move(events)) {
-    QObject::connect(&port_, &QSerialPort::readyRead, &port_, [this] { events_.received(); });
-    QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
-                     [this](QSerialPort::SerialPortError error) { onError(error); });
+SerialPortDevice::SerialPortDevice(const std::string& path, DeviceEvents& events)
+    : path_(path), events_(events) {
+    connect(&port_, &QSerialPort::readyRead, this, &SerialPortDevice::onReadyRead);
+    connect(&port_, &QSerialPort::errorOccurred, this, &SerialPortDevice::onError);
 }
 
-void QtSerialPortDevice::open(const LineSettings& settings) {
+void SerialPortDevice::onReadyRead() {
+    events_.onLineEvent(LineEvent::Received);
+}
+
+void SerialPortDevice::open(const LineSettings& settings) {
     // By path: pseudo-terminals and adapters are not always listed as serial ports.
     port_.setPortName(QString::fromStdString(path_));
     if (!port_.open(QIODevice::ReadWrite)) throw DeviceFailure{explainOpenFailure()};
@@ -62,7 +65,7 @@ void QtSerialPortDevice::open(const LineSettings& settings) {
     port_.clear(QSerialPort::Input);
 }
 
-void QtSerialPortDevice::apply(const LineSettings& settings) {
+void SerialPortDevice::apply(const LineSettings& settings) {
     const bool applied = port_.setBaudRate(settings.baudRate) &&
                          port_.setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits)) &&
                          port_.setParity(toQt(settings.parity)) &&
@@ -74,7 +77,7 @@ void QtSerialPortDevice::apply(const LineSettings& settings) {
     }
 }
 
-void QtSerialPortDevice::write(std::string_view chars) {
+void SerialPortDevice::write(std::string_view chars) {
     const auto size = static_cast<qint64>(chars.size());
     port_.clearError();
     writing_ = true;
@@ -89,18 +92,21 @@ void QtSerialPortDevice::write(std::string_view chars) {
     throw DeviceFailure{gone ? kGone : "the frame could not be sent.", gone};
 }
 
-void QtSerialPortDevice::onError(QSerialPort::SerialPortError error) {
+void SerialPortDevice::onError(QSerialPort::SerialPortError error) {
     // A failed write is reported by write itself.
     if (writing_ || !port_.isOpen()) return;
     // Qt reports a vanished device as a stream of read errors until the port is closed.
     if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError) return;
     port_.close();
     // Reported from the event loop, not from inside the port's own notification.
-    QMetaObject::invokeMethod(
-        &port_, [lost = events_.lost] { lost(kGone); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &SerialPortDevice::reportLost, Qt::QueuedConnection);
 }
 
-std::string QtSerialPortDevice::explainOpenFailure() const {
+void SerialPortDevice::reportLost() {
+    events_.onDeviceLost(kGone);
+}
+
+std::string SerialPortDevice::explainOpenFailure() const {
     const QFileInfo file(QString::fromStdString(path_));
     const QSerialPort::SerialPortError error = port_.error();
     OpenFailure failure = OpenFailure::Other;

@@ -14,11 +14,11 @@ struct ControlSpec;
 
 /// The panel's window as Qt widgets, built from the control table, reporting clicks, mouse
 /// presses and keys.
-class FormWindow final : public QWidget {
+class PanelWindow final : public QWidget {
     Q_OBJECT
 
   public:
-    FormWindow();
+    PanelWindow();
 
     /// Starts reporting the widgets' events to `events`.
     void bind(ControlEvents& events);

@@ -6,23 +6,25 @@
 #include <string>
 #include <vector>
 
-#include "link/serial_control.h"
+#include "link/device.h"
 
 namespace qm5::test {
 
 class VirtualClock;
 
-/// A serial control without a device: records what is written and opened, and lets a test
-/// deliver receptions and failures.
-class MemorySerialControl final : public SerialControl {
+/// Devices in memory behind the serial control: records what is written and opened, and lets a
+/// test deliver receptions and failures to the device open now.
+class MemoryLine final : public DeviceFactory {
   public:
     struct Write {
         std::int64_t at;
         std::string chars;
     };
 
-    MemorySerialControl(const VirtualClock& clock, const PortDevices& devices)
-        : SerialControl(devices), clock_(clock) {}
+    explicit MemoryLine(const VirtualClock& clock) : clock_(clock) {}
+
+    std::unique_ptr<Device> makeDevice(int port, const std::string& device,
+                                       DeviceEvents& events) override;
 
     // What a test sets up.
     void setMissing(int port, bool missing) { mark(missing_, port, missing); }
@@ -32,7 +34,7 @@ class MemorySerialControl final : public SerialControl {
 
     // What a test makes happen.
     void receive(std::string chars);
-    void raiseOtherEvent(std::int16_t event) { raiseEvent(event); }
+    void raiseEvent(LineEvent event);
     void loseDevice();
 
     // What a test reads back.
@@ -44,15 +46,9 @@ class MemorySerialControl final : public SerialControl {
     /// The device of the latest open.
     const std::string& openPath() const { return openPath_; }
 
-  protected:
-    bool deviceOpen() const override { return open_; }
-    void openDevice(const std::string& path, const LineSettings& settings) override;
-    void closeDevice() override;
-    void applySettings(const LineSettings& settings) override { openedWith_ = settings; }
-    void writeDevice(std::string_view chars) override;
-    std::string readDevice() override;
-
   private:
+    class MemoryDevice;
+
     static void mark(std::set<int>& ports, int port, bool on) {
         if (on) {
             ports.insert(port);
@@ -73,6 +69,7 @@ class MemorySerialControl final : public SerialControl {
     std::string unread_;
     std::vector<Write> writes_;
     std::vector<int> opens_;
+    DeviceEvents* events_ = nullptr;
 };
 
 }  // namespace qm5::test

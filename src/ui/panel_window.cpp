@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/form_window.h"
+#include "ui/panel_window.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -85,17 +85,17 @@ bool opensContextMenu(const QEvent* event) {
 
 /// Screen readers meet the panel as a window named by its caption, not as a bare area.
 QAccessibleInterface* windowAccessibility(const QString& className, QObject* object) {
-    auto* window = qobject_cast<FormWindow*>(object);
-    if (className != QLatin1String("qm5::FormWindow") || window == nullptr) return nullptr;
+    auto* window = qobject_cast<PanelWindow*>(object);
+    if (className != QLatin1String("qm5::PanelWindow") || window == nullptr) return nullptr;
     return new QAccessibleWidget(window, QAccessible::Window, window->windowTitle());
 }
 
 }  // namespace
 
-FormWindow::FormWindow() {
+PanelWindow::PanelWindow() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         dpi_ = screen->logicalDotsPerInchY();
-    const FormSpec& form = formSpec();
+    const WindowSpec& form = windowSpec();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(toQString(form.caption));
     // A fixed single border: no maximise button, and the size is the views' alone.
@@ -141,7 +141,7 @@ FormWindow::FormWindow() {
     control(layout::kPowerOn)->setFocus();
 }
 
-QWidget* FormWindow::create(const ControlSpec& spec, QWidget* parent) {
+QWidget* PanelWindow::create(const ControlSpec& spec, QWidget* parent) {
     const TwipRect& g = spec.geometry;
     QWidget* widget = nullptr;
     switch (spec.kind) {
@@ -182,7 +182,7 @@ QWidget* FormWindow::create(const ControlSpec& spec, QWidget* parent) {
             break;
         }
         case ControlKind::Line: {
-            const FormSpec& form = formSpec();
+            const WindowSpec& form = windowSpec();
             widget = new QWidget(parent);
             QPalette palette = widget->palette();
             palette.setColor(QPalette::Window, QColor::fromRgb(form.lineColour));
@@ -206,7 +206,7 @@ QWidget* FormWindow::create(const ControlSpec& spec, QWidget* parent) {
     return widget;
 }
 
-void FormWindow::orderTabs() {
+void PanelWindow::orderTabs() {
     std::vector<const ControlSpec*> focusable;
     for (const ControlSpec& spec : controlTable()) {
         if (spec.kind == ControlKind::Button || spec.kind == ControlKind::Option)
@@ -218,7 +218,7 @@ void FormWindow::orderTabs() {
     }
 }
 
-void FormWindow::bind(ControlEvents& events) {
+void PanelWindow::bind(ControlEvents& events) {
     events_ = &events;
     for (QWidget* widget : std::as_const(controls_)) {
         const std::string name = widget->objectName().toStdString();
@@ -240,7 +240,7 @@ void FormWindow::bind(ControlEvents& events) {
     }
 }
 
-void FormWindow::showDeviceMenu(QWidget* control, const QPoint& at) {
+void PanelWindow::showDeviceMenu(QWidget* control, const QPoint& at) {
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("DeviceMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
@@ -254,11 +254,11 @@ void FormWindow::showDeviceMenu(QWidget* control, const QPoint& at) {
     menu->popup(control->mapToGlobal(at));
 }
 
-QWidget* FormWindow::control(std::string_view name) const {
+QWidget* PanelWindow::control(std::string_view name) const {
     return controls_.value(toQString(name));
 }
 
-void FormWindow::setCaption(std::string_view name, std::string_view text) {
+void PanelWindow::setCaption(std::string_view name, std::string_view text) {
     QWidget* widget = control(name);
     // A screen reader reads a text line's own text, and any other control by its group and
     // caption.
@@ -273,11 +273,11 @@ void FormWindow::setCaption(std::string_view name, std::string_view text) {
     widget->setAccessibleName(QString::fromStdString(qm5::accessibleName(name, text)));
 }
 
-int FormWindow::pixels(double twips) const {
+int PanelWindow::pixels(double twips) const {
     return qRound(twips * dpi_ / 1440.0);
 }
 
-bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+bool PanelWindow::eventFilter(QObject* watched, QEvent* event) {
     if (events_ == nullptr) return false;
     switch (event->type()) {
         case QEvent::MouseButtonPress:

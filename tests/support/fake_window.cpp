@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "support/fake_form.h"
+#include "support/fake_window.h"
 
 #include <stdexcept>
 
@@ -7,8 +7,8 @@
 
 namespace qm5::test {
 
-FakeForm::FakeForm() {
-    const FormSpec& form = formSpec();
+FakeWindow::FakeWindow() {
+    const WindowSpec& form = windowSpec();
     width_ = static_cast<float>(form.clientWidth + 2 * form.frameSide);
     height_ = static_cast<float>(form.clientHeight + form.frameTop + form.frameSide);
     for (const ControlSpec& spec : controlTable()) {
@@ -19,26 +19,26 @@ FakeForm::FakeForm() {
     }
 }
 
-std::string FakeForm::known(std::string_view control) {
+std::string FakeWindow::known(std::string_view control) {
     if (findControl(control) == nullptr) {
         throw std::logic_error("no control named " + std::string(control));
     }
     return std::string(control);
 }
 
-void FakeForm::setCaption(std::string_view control, std::string_view text) {
+void FakeWindow::setCaption(std::string_view control, std::string_view text) {
     captions_[known(control)] = std::string(text);
 }
 
-void FakeForm::setVisible(std::string_view control, bool visible) {
+void FakeWindow::setVisible(std::string_view control, bool visible) {
     visible_[known(control)] = visible;
 }
 
-bool FakeForm::value(std::string_view option) const {
+bool FakeWindow::value(std::string_view option) const {
     return values_.at(known(option));
 }
 
-void FakeForm::setValue(std::string_view option, bool selected) {
+void FakeWindow::setValue(std::string_view option, bool selected) {
     // The two options of the port selector form one group.
     if (selected) {
         for (auto& [name, value] : values_) value = false;
@@ -46,21 +46,21 @@ void FakeForm::setValue(std::string_view option, bool selected) {
     values_.at(known(option)) = selected;
 }
 
-void FakeForm::warning(std::string_view text) {
+void FakeWindow::warning(std::string_view text) {
     warnings_.emplace_back(text);
     if (whileWarningOpen) whileWarningOpen();
 }
 
-std::optional<std::string> FakeForm::pickDevice(int port, std::string_view current) {
+std::optional<std::string> FakeWindow::pickDevice(int port, std::string_view current) {
     deviceQuestions.emplace_back(port, current);
     return pickedDevice;
 }
 
-std::string FakeForm::caption(std::string_view control) const {
+std::string FakeWindow::caption(std::string_view control) const {
     return captions_.at(known(control));
 }
 
-bool FakeForm::visible(std::string_view control) const {
+bool FakeWindow::visible(std::string_view control) const {
     return visible_.at(known(control));
 }
 

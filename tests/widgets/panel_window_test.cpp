@@ -11,12 +11,12 @@
 #include "ui/caption_label.h"
 #include "ui/control_table.h"
 #include "ui/qt_text.h"
-#include "widgets/form_window_fixture.h"
+#include "widgets/panel_window_fixture.h"
 
 namespace qm5::test {
 namespace {
 
-TEST_F(FormWindowTest, startsWithItsCaptionAtTheNormalHeightWithPowerOnFocused) {
+TEST_F(PanelWindowTest, startsWithItsCaptionAtTheNormalHeightWithPowerOnFocused) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("DRAV   QM5  CONTROL  Ver.1.10 "));
     EXPECT_EQ(window.width(), window.pixels(9510));
     EXPECT_EQ(clientHeightPixels(), window.pixels(4825));
@@ -26,7 +26,7 @@ TEST_F(FormWindowTest, startsWithItsCaptionAtTheNormalHeightWithPowerOnFocused) 
     EXPECT_EQ(window.windowIcon().availableSizes().size(), 4);
 }
 
-TEST_F(FormWindowTest, placesEveryControlFromTheTable) {
+TEST_F(PanelWindowTest, placesEveryControlFromTheTable) {
     for (const ControlSpec& spec : controlTable()) {
         if (spec.kind == ControlKind::Timer || spec.kind == ControlKind::SerialControl) continue;
         QWidget* widget = control(spec.name);
@@ -48,7 +48,7 @@ TEST_F(FormWindowTest, placesEveryControlFromTheTable) {
 }
 
 // Run at scale factor 1 and 2 (see the test list).
-TEST_F(FormWindowTest, showsEveryCaptionWhole) {
+TEST_F(PanelWindowTest, showsEveryCaptionWhole) {
     for (const ControlSpec& spec : controlTable()) {
         QWidget* widget = control(spec.name);
         if (spec.caption.empty() || widget == nullptr) continue;
@@ -65,7 +65,7 @@ TEST_F(FormWindowTest, showsEveryCaptionWhole) {
     }
 }
 
-TEST_F(FormWindowTest, holdButtonRepeatsForAnyMouseButtonUntilReleased) {
+TEST_F(PanelWindowTest, holdButtonRepeatsForAnyMouseButtonUntilReleased) {
     QWidget* volumeUp = control("Command1");
     QTest::mousePress(volumeUp, Qt::RightButton);
     clock.advance(260);
@@ -76,7 +76,7 @@ TEST_F(FormWindowTest, holdButtonRepeatsForAnyMouseButtonUntilReleased) {
     EXPECT_EQ(port.frames().size(), 2U);
 }
 
-TEST_F(FormWindowTest, aWarningBoxOverAHeldButtonReleasesIt) {
+TEST_F(PanelWindowTest, aWarningBoxOverAHeldButtonReleasesIt) {
     QTest::mousePress(control("Command15"), Qt::LeftButton);  // Zoom +
     EXPECT_EQ(replyTimeout.interval(), 25);
     QEvent blocked(QEvent::WindowBlocked);
@@ -84,11 +84,11 @@ TEST_F(FormWindowTest, aWarningBoxOverAHeldButtonReleasesIt) {
     EXPECT_FALSE(repeatTimer.enabled());
     EXPECT_EQ(replyTimeout.interval(), 500);
     EXPECT_EQ(monitorClearing.interval(), 1000);
-    EXPECT_EQ(form.state().repeatCode, 0);
+    EXPECT_EQ(handlers.state().repeatCode, 0);
 }
 
 /// Space, Return and keypad Enter each press the focused button once, as a click would.
-struct ActivationKeyTest : FormWindowTest, ::testing::WithParamInterface<Qt::Key> {
+struct ActivationKeyTest : PanelWindowTest, ::testing::WithParamInterface<Qt::Key> {
     void press(std::string_view name) {
         control(name)->setFocus();
         QTest::keyClick(control(name), GetParam(),
@@ -116,7 +116,7 @@ TEST_P(ActivationKeyTest, pressesTheFocusedOneShotOptionAndViewToggleButNoHoldBu
 INSTANTIATE_TEST_SUITE_P(Keys, ActivationKeyTest,
                          ::testing::Values(Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter));
 
-TEST_F(FormWindowTest, keepsItsPlaceWhenItsHeightChanges) {
+TEST_F(PanelWindowTest, keepsItsPlaceWhenItsHeightChanges) {
     window.move(window.x() + 37, window.y() + 23);
     const QPoint placed = window.pos();
     QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
@@ -126,7 +126,7 @@ TEST_F(FormWindowTest, keepsItsPlaceWhenItsHeightChanges) {
     EXPECT_EQ(clientHeightPixels(), window.pixels(4825));
 }
 
-TEST_F(FormWindowTest, ctrlHOpensTheMaintenanceViewWhateverHasTheFocus) {
+TEST_F(PanelWindowTest, ctrlHOpensTheMaintenanceViewWhateverHasTheFocus) {
     QTest::keyClick(control("Command18"), Qt::Key_H, Qt::ControlModifier);
     EXPECT_EQ(clientHeightPixels(), window.pixels(6625));
     EXPECT_TRUE(control("Command34")->isVisible());
@@ -134,7 +134,7 @@ TEST_F(FormWindowTest, ctrlHOpensTheMaintenanceViewWhateverHasTheFocus) {
     EXPECT_TRUE(port.frames().empty());
 }
 
-TEST_F(FormWindowTest, isAFixedWindowThatScreenReadersKnowByItsCaption) {
+TEST_F(PanelWindowTest, isAFixedWindowThatScreenReadersKnowByItsCaption) {
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
@@ -144,7 +144,7 @@ TEST_F(FormWindowTest, isAFixedWindowThatScreenReadersKnowByItsCaption) {
     EXPECT_EQ(accessible->text(QAccessible::Name), window.windowTitle());
 }
 
-TEST_F(FormWindowTest, theFocusGoesBackToComWhenThePortSelectorHidesItself) {
+TEST_F(PanelWindowTest, theFocusGoesBackToComWhenThePortSelectorHidesItself) {
     QTest::mouseClick(control("Command33"), Qt::LeftButton);
     control("Option2")->setFocus();
     clock.advance(5000);
@@ -152,7 +152,7 @@ TEST_F(FormWindowTest, theFocusGoesBackToComWhenThePortSelectorHidesItself) {
     EXPECT_EQ(window.focusWidget(), control("Command33"));
 }
 
-TEST_F(FormWindowTest, givesScreenReadersANameForEveryControlAndTheLinesText) {
+TEST_F(PanelWindowTest, givesScreenReadersANameForEveryControlAndTheLinesText) {
     EXPECT_EQ(control("Command17")->accessibleName(), QStringLiteral("POWER ON"));
     EXPECT_EQ(control("Command1")->accessibleName(), QStringLiteral("VOL +"));
     EXPECT_EQ(control("Option1")->accessibleName(), QStringLiteral("COM1"));
@@ -164,7 +164,7 @@ TEST_F(FormWindowTest, givesScreenReadersANameForEveryControlAndTheLinesText) {
     EXPECT_EQ(control("Command34")->accessibleName(), QStringLiteral("CLOSE"));
 }
 
-TEST_F(FormWindowTest, reachesTheViewToggleBelowTheNormalViewWithTabAndSpace) {
+TEST_F(PanelWindowTest, reachesTheViewToggleBelowTheNormalViewWithTabAndSpace) {
     QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
     QTest::mouseClick(control("Command34"), Qt::LeftButton);  // CLOSE: normal view, toggle shown
     ASSERT_EQ(clientHeightPixels(), window.pixels(4825));
@@ -177,7 +177,7 @@ TEST_F(FormWindowTest, reachesTheViewToggleBelowTheNormalViewWithTabAndSpace) {
     EXPECT_EQ(clientHeightPixels(), window.pixels(6270));
 }
 
-TEST_F(FormWindowTest, showsOnlyTheHeadOfAFloodingReception) {
+TEST_F(PanelWindowTest, showsOnlyTheHeadOfAFloodingReception) {
     port.receive(std::string(30'000, 'A'));
     const QString shown = qobject_cast<QLabel*>(control("Label12"))->text();
     EXPECT_GT(shown.size(), 100);

@@ -5,29 +5,29 @@
 
 #include <string_view>
 
-#include "app/form1.h"
+#include "app/control_panel.h"
 #include "support/virtual_devices.h"
-#include "ui/form_window.h"
+#include "ui/panel_window.h"
 #include "ui/widget_platform.h"
 
 namespace qm5::test {
 
 /// The real window on the offscreen platform, with the virtual clock and the in-memory port.
-struct FormWindowTest : ::testing::Test, VirtualDevices {
-    FormWindowTest() {
-        window.bind(form);
-        form.load();
+struct PanelWindowTest : ::testing::Test, VirtualDevices {
+    PanelWindowTest() {
+        window.bind(handlers);
+        handlers.load();
         window.show();
     }
 
     QWidget* control(std::string_view name) const { return window.control(name); }
     int clientHeightPixels() const { return window.height(); }
 
-    FormWindow window;
+    PanelWindow window;
     WidgetPlatform widgets{window};
-    FormPlatform platform{repeatTimer, replyTimeout, selectorTimer, monitorClearing,
-                          widgets,     widgets,      widgets,       widgets};
-    Form1 form{platform, port, devices};
+    PanelPlatform platform{repeatTimer, replyTimeout, portSelectorTimer, monitorClearing,
+                           widgets,     widgets,      widgets,           widgets};
+    ControlPanel handlers{platform, serial, devices};
 };
 
 }  // namespace qm5::test

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/form1.h"
+#include "app/control_panel.h"
 
 #include "core/intervals.h"
 #include "core/layout_names.h"
@@ -9,7 +9,7 @@
 
 namespace qm5 {
 
-Form1::Form1(FormPlatform& platform, SerialControl& serial, PortDevices& devices)
+ControlPanel::ControlPanel(PanelPlatform& platform, SerialControl& serial, PortDevices& devices)
     : platform_(platform),
       serial_(serial),
       devices_(devices),
@@ -18,11 +18,12 @@ Form1::Form1(FormPlatform& platform, SerialControl& serial, PortDevices& devices
       portSwitch_(serial, warnings_),
       oneShots_(platform, state_, exchange_),
       holds_(platform, state_, exchange_),
-      views_(platform, serial) {
+      views_(platform),
+      portSelector_(platform) {
     // Design-time settings: every timer stopped, with its starting interval.
     platform_.repeatTimer.setInterval(kRepeatAtStartMs);
     platform_.replyTimeout.setInterval(kReplyTimeoutMs);
-    platform_.selectorTimer.setInterval(kSelectorAutoHideMs);
+    platform_.portSelectorTimer.setInterval(kSelectorAutoHideMs);
     platform_.monitorClearing.setInterval(kMonitorClearingMs);
     bindClicks();
     for (const HoldButton& button : holdButtons()) holdButtons_.emplace(button.control, &button);
@@ -30,30 +31,33 @@ Form1::Form1(FormPlatform& platform, SerialControl& serial, PortDevices& devices
     platform_.repeatTimer.setTickHandler([this] { dispatch([this] { holds_.onRepeatTick(); }); });
     platform_.replyTimeout.setTickHandler(
         [this] { dispatch([this] { exchange_.onReplyTimeout(); }); });
-    platform_.selectorTimer.setTickHandler(
-        [this] { dispatch([this] { views_.onSelectorTimeout(); }); });
+    platform_.portSelectorTimer.setTickHandler(
+        [this] { dispatch([this] { portSelector_.onTimeout(); }); });
     platform_.monitorClearing.setTickHandler(
         [this] { dispatch([this] { exchange_.onMonitorClearing(); }); });
-    serial_.setOnEvent([this] { dispatch([this] { exchange_.onSerialEvent(); }); });
-    serial_.setOnDeviceLost(
-        [this](const SerialError& error) { dispatch([this, &error] { reportFailure(error); }); });
+    serial_.setListener(*this);
 }
 
-void Form1::bindClicks() {
+void ControlPanel::onLineEvent(LineEvent event) {
+    dispatch([this, event] { exchange_.onLineEvent(event); });
+}
+
+void ControlPanel::onDeviceLost(const SerialError& error) {
+    dispatch([this, &error] { reportFailure(error); });
+}
+
+void ControlPanel::bindClicks() {
     for (const OneShotButton& button : oneShotButtons()) {
         clickHandlers_.emplace(button.control, [this, &button] { oneShots_.click(button); });
     }
-    clickHandlers_.emplace(layout::kEndButton, [this] {
-        views_.onEnd();
-        ended_ = true;
-    });
-    clickHandlers_.emplace(layout::kComButton, [this] { views_.onComButton(); });
+    clickHandlers_.emplace(layout::kEndButton, [this] { end(); });
+    clickHandlers_.emplace(layout::kComButton, [this] { portSelector_.onComButton(); });
     clickHandlers_.emplace(layout::kViewToggle, [this] { views_.onViewToggle(); });
     clickHandlers_.emplace(layout::kCom1Option, [this] { choosePort(1); });
     clickHandlers_.emplace(layout::kCom2Option, [this] { choosePort(2); });
 }
 
-void Form1::load() {
+void ControlPanel::load() {
     dispatch([this] {
         Window& window = platform_.window;
         // Centred for the full design height, then cut down: the top edge stays put.
@@ -70,33 +74,43 @@ void Form1::load() {
     });
 }
 
-void Form1::keyDown(std::int16_t keyCode, std::int16_t shift) {
+void ControlPanel::keyDown(std::int16_t keyCode, std::int16_t shift) {
     dispatch([&] { views_.onKeyDown(keyCode, shift); });
 }
 
-void Form1::click(std::string_view control) {
+void ControlPanel::click(std::string_view control) {
     if (const auto handler = clickHandlers_.find(control); handler != clickHandlers_.end()) {
         dispatch(handler->second);
     }
 }
 
-void Form1::mouseDown(std::string_view control) {
+void ControlPanel::mouseDown(std::string_view control) {
     if (const auto button = holdButtons_.find(control); button != holdButtons_.end()) {
         dispatch([&] { holds_.press(*button->second); });
     }
 }
 
-void Form1::mouseUp(std::string_view control) {
+void ControlPanel::mouseUp(std::string_view control) {
     if (const auto button = holdButtons_.find(control); button != holdButtons_.end()) {
         dispatch([&] { holds_.release(*button->second); });
     }
 }
 
-void Form1::choosePort(int port) {
-    if (portSwitch_.switchTo(port)) views_.hidePortSelector();
+void ControlPanel::choosePort(int port) {
+    if (portSwitch_.switchTo(port)) portSelector_.hide();
 }
 
-void Form1::chooseDevice(int port) {
+void ControlPanel::end() {
+    // The program ends whether or not the port closes cleanly.
+    try {
+        serial_.setOpen(false);
+    } catch (const SerialError&) {
+    }
+    platform_.window.end();
+    ended_ = true;
+}
+
+void ControlPanel::chooseDevice(int port) {
     dispatch([this, port] {
         const auto device = platform_.devicePicker.pickDevice(port, devices_.deviceFor(port));
         if (!device) return;
@@ -115,19 +129,19 @@ void Form1::chooseDevice(int port) {
     });
 }
 
-int Form1::currentPort() const {
+int ControlPanel::currentPort() const {
     if (platform_.controls.value(layout::kCom1Option)) return 1;
     if (platform_.controls.value(layout::kCom2Option)) return 2;
     return serial_.portNumber();
 }
 
-void Form1::selectOption(std::string_view option) {
+void ControlPanel::selectOption(std::string_view option) {
     if (platform_.controls.value(option)) return;
     platform_.controls.setValue(option, true);
     clickHandlers_.at(option)();
 }
 
-void Form1::dispatch(const std::function<void()>& handler) {
+void ControlPanel::dispatch(const std::function<void()>& handler) {
     if (ended_) return;
     try {
         handler();
@@ -136,7 +150,7 @@ void Form1::dispatch(const std::function<void()>& handler) {
     }
 }
 
-void Form1::reportFailure(const SerialError& error) {
+void ControlPanel::reportFailure(const SerialError& error) {
     // A held button whose sends fail must not keep failing.
     platform_.repeatTimer.setEnabled(false);
     warnings_.show(error.what());
