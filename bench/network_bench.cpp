@@ -18,10 +18,13 @@
 #include "frame_clock.h"
 #include "pty/pty_pair.h"
 #include "stats.h"
+#include "support/controls.h"
 #include "support/ser2net_process.h"
 #include "ui/fonts.h"
 
 namespace {
+
+namespace control = qm5::test::control;
 
 using qm5::bench::Clock;
 
@@ -42,7 +45,7 @@ struct Setup {
 /// Milliseconds from each click of "ON" to its frame at the far end.
 qm5::bench::Summary pressToWire(Setup& setup, int presses) {
     std::vector<double> latencies;
-    QWidget* on = setup.panel.window.control("Command17");
+    QWidget* on = setup.panel.window.control(control::kPowerOn);
     for (int i = 0; i < presses; ++i) {
         setup.wire->reset(1, [] {});
         const Clock::time_point pressed = Clock::now();
@@ -59,7 +62,7 @@ qm5::bench::Summary pressToWire(Setup& setup, int presses) {
     return qm5::bench::summarize(latencies);
 }
 
-qm5::bench::GapStats hold(Setup& setup, const char* control, int interval, int frames) {
+qm5::bench::GapStats hold(Setup& setup, std::string_view control, int interval, int frames) {
     QEventLoop holding;
     setup.wire->reset(static_cast<std::size_t>(frames) + 1,
                       [&holding] { QMetaObject::invokeMethod(&holding, &QEventLoop::quit); });
@@ -104,9 +107,9 @@ int main(int argc, char* argv[]) {
     std::printf("repeat through ser2net, %d frames a hold\n", frames);
     std::printf("%-9s %-8s %9s %9s %9s %9s %8s\n", "interval", "button", "mean", "median", "p95",
                 "p95 |dev|", "mean err");
-    for (const auto& [control, name, interval] :
-         {std::tuple{"Command1", "VOL +", 250}, std::tuple{"Command15", "Zoom +", 50}}) {
-        const qm5::bench::GapStats stats = hold(setup, control, interval, frames);
+    for (const auto& [button, name, interval] : {std::tuple{control::kVolumePlus, "VOL +", 250},
+                                                 std::tuple{control::kZoomPlus, "Zoom +", 50}}) {
+        const qm5::bench::GapStats stats = hold(setup, button, interval, frames);
         std::printf("%6d ms %-8s %6.3f ms %6.3f ms %6.3f ms %6.3f ms %+7.2f%%\n", interval, name,
                     stats.mean, stats.median, stats.p95, stats.p95Deviation,
                     100.0 * (stats.mean - interval) / interval);

@@ -14,9 +14,12 @@
 #include "app/qt_panel.h"
 #include "frame_clock.h"
 #include "pty/pty_pair.h"
+#include "support/controls.h"
 #include "ui/fonts.h"
 
 namespace {
+
+namespace control = qm5::test::control;
 
 using qm5::QtPanel;
 
@@ -24,14 +27,14 @@ struct Case {
     int interval;
     const char* what;
     std::function<void(QtPanel&)> prepare;
-    const char* held;
+    std::string_view held;
 };
 
-void click(QtPanel& panel, const char* control) {
+void click(QtPanel& panel, std::string_view control) {
     QTest::mouseClick(panel.window.control(control), Qt::LeftButton);
 }
 
-void pressAndRelease(QtPanel& panel, const char* control) {
+void pressAndRelease(QtPanel& panel, std::string_view control) {
     QTest::mousePress(panel.window.control(control), Qt::LeftButton);
     QTest::mouseRelease(panel.window.control(control), Qt::LeftButton);
 }
@@ -52,12 +55,15 @@ int main(int argc, char* argv[]) {
     qm5::bench::FrameClock wire(line.farEnd());
 
     const Case cases[] = {
-        {5, "arrow after D.Zoom", [](QtPanel& p) { pressAndRelease(p, "Command48"); }, "Command5"},
-        {50, "Zoom +", [](QtPanel&) {}, "Command15"},
-        {100, "arrow after FOCUS", [](QtPanel& p) { click(p, "Command11"); }, "Command5"},
-        {200, "arrow after A-IMAGE", [](QtPanel& p) { click(p, "Command13"); }, "Command5"},
-        {250, "VOL +", [](QtPanel&) {}, "Command1"},
-        {500, "SELECT", [](QtPanel&) {}, "Command6"},
+        {5, "arrow after D.Zoom", [](QtPanel& p) { pressAndRelease(p, control::kDigitalZoomPlus); },
+         control::kArrowUp},
+        {50, "Zoom +", [](QtPanel&) {}, control::kZoomPlus},
+        {100, "arrow after FOCUS", [](QtPanel& p) { click(p, control::kFocusSelector); },
+         control::kArrowUp},
+        {200, "arrow after A-IMAGE", [](QtPanel& p) { click(p, control::kAImage); },
+         control::kArrowUp},
+        {250, "VOL +", [](QtPanel&) {}, control::kVolumePlus},
+        {500, "SELECT", [](QtPanel&) {}, control::kSelect},
     };
 
     std::printf("%d frames a hold, offscreen panel, frames timed at the far end of a pty\n",

@@ -15,9 +15,12 @@
 
 #include "app/qt_panel.h"
 #include "process.h"
+#include "support/controls.h"
 #include "ui/fonts.h"
 
 namespace {
+
+namespace control = qm5::test::control;
 
 using Clock = std::chrono::steady_clock;
 
@@ -54,12 +57,12 @@ int main(int argc, char* argv[]) {
     panel.handlers.load();
     panel.window.show();
     // Releasing D.Zoom leaves the arrows their fastest repeat.
-    QWidget* dzoom = panel.window.control("Command48");
+    QWidget* dzoom = panel.window.control(control::kDigitalZoomPlus);
     QTest::mousePress(dzoom, Qt::LeftButton);
     QTest::mouseRelease(dzoom, Qt::LeftButton);
     run(1500);
 
-    QWidget* arrow = panel.window.control("Command5");
+    QWidget* arrow = panel.window.control(control::kArrowUp);
     const Clock::time_point pressed = Clock::now();
     QTest::mousePress(arrow, Qt::LeftButton);
     run(5000);

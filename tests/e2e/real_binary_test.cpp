@@ -13,12 +13,12 @@
 
 #include "close_request.h"
 #include "projector_process.h"
+#include "support/controls.h"
+#include "support/wait.h"
 #include "ui/control_table.h"
 
 namespace qm5::test {
 namespace {
-
-constexpr int kWaitMs = 5000;
 
 QString xdotool(const QStringList& arguments) {
     QProcess process;
@@ -97,15 +97,15 @@ class RealBinaryTest : public ::testing::Test {
 
 TEST_F(RealBinaryTest, aClickSendsItsFrame) {
     ASSERT_NO_FATAL_FAILURE(start({}));
-    click("Command17");
+    click(control::kPowerOn);
     EXPECT_TRUE(logged("C00\\r"));
-    click("Command32");
+    click(control::kScreenFull);
     EXPECT_TRUE(logged("C10\\r"));
 }
 
 TEST_F(RealBinaryTest, aHangUpDuringAHoldGivesOneWarningAndTheProgramGoesOn) {
     ASSERT_NO_FATAL_FAILURE(start({"--hang-up-after", "3"}));
-    pointAt("Command15");  // Zoom +, repeating every 50 ms
+    pointAt(control::kZoomPlus);  // Zoom +, repeating every 50 ms
     xdotool({QStringLiteral("mousedown"), QStringLiteral("1")});
     ASSERT_TRUE(logged("hang up"));
     EXPECT_TRUE(QTest::qWaitFor(
@@ -121,9 +121,9 @@ TEST_F(RealBinaryTest, aHangUpDuringAHoldGivesOneWarningAndTheProgramGoesOn) {
 
 TEST_F(RealBinaryTest, endClosesThePortAndEndsTheProgram) {
     ASSERT_NO_FATAL_FAILURE(start({}));
-    click("Command17");
+    click(control::kPowerOn);
     ASSERT_TRUE(logged("C00\\r"));
-    click("Command16");
+    click(control::kEndButton);
     EXPECT_TRUE(panel.waitForFinished(kWaitMs));
     EXPECT_EQ(panel.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(panel.exitCode(), 0) << panel.readAllStandardError().toStdString();
@@ -132,7 +132,7 @@ TEST_F(RealBinaryTest, endClosesThePortAndEndsTheProgram) {
 
 TEST_F(RealBinaryTest, theCloseBoxEndsTheProgramAndReleasesThePort) {
     ASSERT_NO_FATAL_FAILURE(start({}));
-    click("Command17");
+    click(control::kPowerOn);
     ASSERT_TRUE(logged("C00\\r"));
     sendCloseRequest(window.toULong());
     EXPECT_TRUE(panel.waitForFinished(kWaitMs));
@@ -145,7 +145,7 @@ TEST_F(RealBinaryTest, aDeviceOnTheCommandLineComesBeforeTheEnvironment) {
     extraEnvironment.insert(QStringLiteral("QM5_COM1"), QStringLiteral("/dev/qm5-not-this-one"));
     ASSERT_NO_FATAL_FAILURE(
         start({}, {QStringLiteral("--com1=") + QString::fromStdString(projector->path())}));
-    click("Command17");
+    click(control::kPowerOn);
     EXPECT_TRUE(logged("C00\\r"));
 }
 
@@ -158,7 +158,7 @@ TEST_F(RealBinaryTest, aDeviceChosenInTheProgramIsUsedAtOnceAndAtTheNextStart) {
     xdotool({QStringLiteral("key"), QStringLiteral("Return")});
     ASSERT_TRUE(QTest::qWaitFor([&] { return windowsNamed(box).isEmpty(); }, kWaitMs));
 
-    click("Command33");  // COM, which takes the focus
+    click(control::kComButton);  // COM, which takes the focus
     xdotool(
         {QStringLiteral("key"), QStringLiteral("--window"), window, QStringLiteral("shift+F10")});
     xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("100"),
@@ -169,13 +169,13 @@ TEST_F(RealBinaryTest, aDeviceChosenInTheProgramIsUsedAtOnceAndAtTheNextStart) {
     xdotool({QStringLiteral("type"), QString::fromStdString(projector->path())});
     xdotool({QStringLiteral("key"), QStringLiteral("Return")});
     ASSERT_TRUE(logged("line opened"));
-    click("Command17");
+    click(control::kPowerOn);
     ASSERT_TRUE(logged("C00\\r"));
-    click("Command16");  // END
+    click(control::kEndButton);  // END
     ASSERT_TRUE(panel.waitForFinished(kWaitMs));
 
     ASSERT_NO_FATAL_FAILURE(start({}, {QStringLiteral("-style"), QStringLiteral("Fusion")}));
-    click("Command17");
+    click(control::kPowerOn);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
             const std::string log = projector->log();

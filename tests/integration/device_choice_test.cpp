@@ -14,15 +14,14 @@
 
 #include <memory>
 
-#include "app/qt_panel.h"
 #include "pty/pty_pair.h"
+#include "support/controls.h"
+#include "support/real_panel.h"
 #include "support/warning_catcher.h"
 #include "ui/device_dialog.h"
 
 namespace qm5::test {
 namespace {
-
-constexpr int kWaitMs = 3000;
 
 TEST(QtDeviceMemoryTest, remembersADeviceForTheNextRunAndForgetsNothingElse) {
     const QTemporaryDir folder;
@@ -108,13 +107,12 @@ struct DeviceChoiceTest : ::testing::Test {
     ~DeviceChoiceTest() override { ::setenv("XDG_CONFIG_HOME", savedConfiguration.constData(), 1); }
 
     void start(PortDevices::PerPort commandLine = {}) {
-        panel = std::make_unique<QtPanel>(std::move(commandLine));
-        panel->handlers.load();
-        panel->window.show();
+        panel = std::make_unique<RealPanel>(std::move(commandLine));
     }
     /// Opens the device menu from `control` by the keyboard (Shift+F10, or the menu key), and
     /// takes the entry for `port`.
-    void chooseDeviceFor(int port, const char* control = "Command33", bool menuKey = false) {
+    void chooseDeviceFor(int port, std::string_view control = control::kComButton,
+                         bool menuKey = false) {
         QWidget* widget = panel->window.control(control);
         widget->setFocus();
         if (menuKey) {
@@ -131,14 +129,14 @@ struct DeviceChoiceTest : ::testing::Test {
         menu->close();
         QTest::qWait(20);
     }
-    void powerOn() { QTest::mouseClick(panel->window.control("Command17"), Qt::LeftButton); }
+    void powerOn() { panel->click(control::kPowerOn); }
 
     const QByteArray savedConfiguration = qgetenv("XDG_CONFIG_HOME");
     QTemporaryDir configuration;
     PtyPair given;
     PtyPair adapter;
     WarningCatcher warnings;
-    std::unique_ptr<QtPanel> panel;
+    std::unique_ptr<RealPanel> panel;
 };
 
 TEST_F(DeviceChoiceTest, okAppliesAtOnceAndTheNextStartUsesIt) {
@@ -165,7 +163,7 @@ TEST_F(DeviceChoiceTest, okAppliesAtOnceAndTheNextStartUsesIt) {
 TEST_F(DeviceChoiceTest, cancelLeavesAllAsItWas) {
     start({given.path(), std::nullopt});
     DeviceDialogAnswer answer(std::nullopt);
-    chooseDeviceFor(1, "Option1", true);
+    chooseDeviceFor(1, control::kCom1Option, true);
     ASSERT_TRUE(answer.answered);
     powerOn();
     EXPECT_EQ(given.read(4), "C00\r");
@@ -175,16 +173,17 @@ TEST_F(DeviceChoiceTest, cancelLeavesAllAsItWas) {
 
 TEST_F(DeviceChoiceTest, theOtherPortIsOnlyRememberedUntilItIsChosen) {
     start({given.path(), std::nullopt});
-    panel->window.control("Command33")->setFocus();
-    QTest::keyClick(panel->window.control("Command33"), Qt::Key_Space);  // shows the options
+    panel->window.control(control::kComButton)->setFocus();
+    QTest::keyClick(panel->window.control(control::kComButton),
+                    Qt::Key_Space);  // shows the options
     DeviceDialogAnswer answer(QString::fromStdString(adapter.path()));
-    chooseDeviceFor(2, "Option2");
+    chooseDeviceFor(2, control::kCom2Option);
     ASSERT_TRUE(answer.answered);
     EXPECT_EQ(answer.title, QStringLiteral("COM2 device"));
     powerOn();
     EXPECT_EQ(given.read(4), "C00\r");
 
-    QTest::mouseClick(panel->window.control("Option2"), Qt::LeftButton);
+    panel->click(control::kCom2Option);
     powerOn();
     EXPECT_EQ(adapter.read(4), "C00\r");
 }

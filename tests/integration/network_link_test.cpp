@@ -16,36 +16,28 @@
 #include <memory>
 #include <thread>
 
-#include "app/qt_panel.h"
 #include "core/monitor_text.h"
 #include "link/network_device.h"
 #include "pty/pty_pair.h"
+#include "support/controls.h"
+#include "support/real_panel.h"
 #include "support/ser2net_process.h"
 #include "support/warning_catcher.h"
 
 namespace qm5::test {
 namespace {
 
-constexpr int kWaitMs = 5000;
-
 /// The real panel, offscreen, with COM1 on ser2net in front of a pseudo-terminal set up at
 /// 9600 baud; the test holds the far end.
 struct NetworkLinkTest : ::testing::Test {
     NetworkLinkTest() {
-        panel = std::make_unique<QtPanel>(PortDevices::PerPort{ser2net.address(), std::nullopt});
-        panel->handlers.load();
-        panel->window.show();
-    }
-
-    QString rxd() const { return qobject_cast<QLabel*>(panel->window.control("Label12"))->text(); }
-    void click(const char* control) {
-        QTest::mouseClick(panel->window.control(control), Qt::LeftButton);
+        panel = std::make_unique<RealPanel>(PortDevices::PerPort{ser2net.address(), std::nullopt});
     }
 
     PtyPair line;
     Ser2netProcess ser2net{line.path(), "9600n81"};
     WarningCatcher warnings;
-    std::unique_ptr<QtPanel> panel;
+    std::unique_ptr<RealPanel> panel;
 };
 
 TEST_F(NetworkLinkTest, setsTheLineSendsFramesAndShowsRepliesAsALocalLineDoes) {
@@ -55,19 +47,22 @@ TEST_F(NetworkLinkTest, setsTheLineSendsFramesAndShowsRepliesAsALocalLineDoes) {
     EXPECT_EQ(settings.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
     EXPECT_EQ(settings.c_cflag & (PARENB | CSTOPB | CRTSCTS), 0U);
 
-    click("Command17");
+    panel->click(control::kPowerOn);
     EXPECT_EQ(line.read(4), "C00\r");
     const std::string reply = std::string("\x06\xff", 2) + "0\r";
     line.write(reply);
     const QString expected = QString::fromStdString(monitorText(reply));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return rxd() == expected; }, kWaitMs)) << rxd().toStdString();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return panel->text(control::kRxdLine) == expected; }, kWaitMs))
+        << panel->text(control::kRxdLine).toStdString();
     EXPECT_TRUE(warnings.seen().empty());
 }
 
 TEST_F(NetworkLinkTest, aHeldButtonRepeatsAtItsInterval) {
-    QTest::mousePress(panel->window.control("Command15"), Qt::LeftButton);  // Zoom +, every 50 ms
+    QTest::mousePress(panel->window.control(control::kZoomPlus),
+                      Qt::LeftButton);  // Zoom +, every 50 ms
     QTest::qWait(1000);
-    QTest::mouseRelease(panel->window.control("Command15"), Qt::LeftButton);
+    QTest::mouseRelease(panel->window.control(control::kZoomPlus), Qt::LeftButton);
     const std::string sent = line.read(4, 500) + line.readAvailable();
     const std::size_t frames = sent.size() / 4;
     std::string expected;
@@ -83,14 +78,14 @@ TEST_F(NetworkLinkTest, aServerThatGoesAwayIsReportedOnceAndChoosingThePortAgain
     EXPECT_NE(warnings.seen()[0].text.find("closed the connection"), std::string::npos)
         << warnings.seen()[0].text;
     EXPECT_FALSE(panel->serial.isOpen());
-    click("Command17");  // the operator tries anyway
+    panel->click(control::kPowerOn);  // the operator tries anyway
     ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 2; }, kWaitMs));
 
     ser2net.start();
-    click("Command33");
-    click("Option1");
+    panel->click(control::kComButton);
+    panel->click(control::kCom1Option);
     ASSERT_TRUE(panel->serial.isOpen());
-    click("Command17");
+    panel->click(control::kPowerOn);
     EXPECT_EQ(line.read(4), "C00\r");
     EXPECT_EQ(warnings.seen().size(), 2U);
 }

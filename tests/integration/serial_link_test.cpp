@@ -9,15 +9,14 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/qt_panel.h"
 #include "pty/pty_pair.h"
+#include "support/controls.h"
 #include "support/fake_device_memory.h"
+#include "support/real_panel.h"
 #include "support/warning_catcher.h"
 
 namespace qm5::test {
 namespace {
-
-constexpr int kWaitMs = 3000;
 
 /// The real panel, offscreen, with pseudo-terminals as COM1 and COM2 whose far ends the test
 /// holds.
@@ -25,21 +24,13 @@ struct SerialLinkTest : ::testing::Test {
     SerialLinkTest() {
         ::setenv("QM5_COM1", com1->path().c_str(), 1);
         ::setenv("QM5_COM2", com2->path().c_str(), 1);
-        panel = std::make_unique<QtPanel>();
-        panel->handlers.load();
-        panel->window.show();
+        panel = std::make_unique<RealPanel>();
     }
     ~SerialLinkTest() override {
         ::unsetenv("QM5_COM1");
         ::unsetenv("QM5_COM2");
     }
 
-    void click(const char* control) {
-        QTest::mouseClick(panel->window.control(control), Qt::LeftButton);
-    }
-    QString text(const char* label) const {
-        return qobject_cast<QLabel*>(panel->window.control(label))->text();
-    }
     bool waitForWarnings(std::size_t count) {
         return QTest::qWaitFor([&] { return warnings.seen().size() >= count; }, kWaitMs);
     }
@@ -47,7 +38,7 @@ struct SerialLinkTest : ::testing::Test {
     std::unique_ptr<PtyPair> com1 = std::make_unique<PtyPair>();
     std::unique_ptr<PtyPair> com2 = std::make_unique<PtyPair>();
     WarningCatcher warnings;
-    std::unique_ptr<QtPanel> panel;
+    std::unique_ptr<RealPanel> panel;
 };
 
 TEST_F(SerialLinkTest, opensCom1At19200N81) {
@@ -59,13 +50,14 @@ TEST_F(SerialLinkTest, opensCom1At19200N81) {
 }
 
 TEST_F(SerialLinkTest, sendsEachFrameIntactAndShowsWhatComesBack) {
-    click("Command17");
-    click("Command44");
+    panel->click(control::kPowerOn);
+    panel->click(control::kStatusQuery);
     EXPECT_EQ(com1->read(8), "C00\rCR0\r");
 
     com1->write(std::string("\x06") + "00\r");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return text("Label12") == " ACK 0 0 CR "; }, kWaitMs))
-        << text("Label12").toStdString();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return panel->text(control::kRxdLine) == " ACK 0 0 CR "; }, kWaitMs))
+        << panel->text(control::kRxdLine).toStdString();
 }
 
 TEST_F(SerialLinkTest, aSecondCopyCannotOpenAPortInUse) {
@@ -79,19 +71,19 @@ TEST_F(SerialLinkTest, aSecondCopyCannotOpenAPortInUse) {
 }
 
 TEST_F(SerialLinkTest, switchingToCom2MovesTheTraffic) {
-    click("Command33");
-    click("Option2");
+    panel->click(control::kComButton);
+    panel->click(control::kCom2Option);
     EXPECT_TRUE(com1->farEndClosed());
-    click("Command18");
+    panel->click(control::kPowerOff);
     EXPECT_EQ(com2->read(4), "C02\r");
-    EXPECT_TRUE(panel->window.control("Frame8")->isHidden());
+    EXPECT_TRUE(panel->window.control(control::kPortSelector)->isHidden());
 }
 
 TEST_F(SerialLinkTest, aMissingCom2IsReportedInAWarningBoxAndTheProgramGoesOn) {
     const std::string gone = com2->path();
     com2.reset();
-    click("Command33");
-    click("Option2");
+    panel->click(control::kComButton);
+    panel->click(control::kCom2Option);
     ASSERT_TRUE(waitForWarnings(1));
     const WarningCatcher::Seen& box = warnings.seen()[0];
     EXPECT_NE(box.text.find("(" + gone + "): no such device"), std::string::npos) << box.text;
@@ -100,13 +92,13 @@ TEST_F(SerialLinkTest, aMissingCom2IsReportedInAWarningBoxAndTheProgramGoesOn) {
     EXPECT_EQ(box.buttons, QMessageBox::Ok);
     EXPECT_FALSE(panel->serial.isOpen());
 
-    click("Option1");
-    click("Command17");
+    panel->click(control::kCom1Option);
+    panel->click(control::kPowerOn);
     EXPECT_EQ(com1->read(4), "C00\r");
 }
 
 TEST_F(SerialLinkTest, aFarEndThatHangsUpDuringAHoldIsReportedOnceAndCanBeReplaced) {
-    QTest::mousePress(panel->window.control("Command15"), Qt::LeftButton);  // Zoom +, 50 ms
+    QTest::mousePress(panel->window.control(control::kZoomPlus), Qt::LeftButton);  // Zoom +, 50 ms
     std::string sent;
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return (sent += com1->readAvailable()).size() >= 8; }, kWaitMs));
@@ -119,33 +111,34 @@ TEST_F(SerialLinkTest, aFarEndThatHangsUpDuringAHoldIsReportedOnceAndCanBeReplac
         << warnings.seen()[0].text;
     EXPECT_FALSE(panel->serial.isOpen());
     EXPECT_FALSE(panel->repeatTimer.enabled());
-    QTest::mouseRelease(panel->window.control("Command15"), Qt::LeftButton);
+    QTest::mouseRelease(panel->window.control(control::kZoomPlus), Qt::LeftButton);
 
     // The adapter comes back under another name, and the operator names it.
     com1 = std::make_unique<PtyPair>();
     panel->devices.choose(1, com1->path());
-    click("Command33");
-    click("Option1");
-    click("Command17");
+    panel->click(control::kComButton);
+    panel->click(control::kCom1Option);
+    panel->click(control::kPowerOn);
     EXPECT_EQ(com1->read(4), "C00\r");
 }
 
 TEST_F(SerialLinkTest, showsNoiseAndBytesAbove127AsUnprintable) {
-    click("Command44");
+    panel->click(control::kStatusQuery);
     std::string noise = "\xff";
     for (int c = 0x80; c < 0x100; ++c) noise += static_cast<char>(c);
     com1->write(noise + "00\r");
     const QString expected =
         QStringLiteral(" ") + QStringLiteral("? ").repeated(129) + QStringLiteral("0 0 CR ");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return text("Label12") == expected; }, kWaitMs))
-        << text("Label12").toStdString();
-    EXPECT_EQ(text("Label25"), QString());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return text("Label12").isEmpty(); }, kWaitMs));
-
-    click("Command44");
-    com1->write("00\r");
     EXPECT_TRUE(
-        QTest::qWaitFor([&] { return text("Label25") == QStringLiteral(" Power ON"); }, kWaitMs));
+        QTest::qWaitFor([&] { return panel->text(control::kRxdLine) == expected; }, kWaitMs))
+        << panel->text(control::kRxdLine).toStdString();
+    EXPECT_EQ(panel->text(control::kStatusLine), QString());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel->text(control::kRxdLine).isEmpty(); }, kWaitMs));
+
+    panel->click(control::kStatusQuery);
+    com1->write("00\r");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return panel->text(control::kStatusLine) == QStringLiteral(" Power ON"); }, kWaitMs));
     EXPECT_TRUE(warnings.seen().empty());
 }
 
@@ -153,18 +146,17 @@ TEST_F(SerialLinkTest, showsNoiseAndBytesAbove127AsUnprintable) {
 /// port can be chosen once it is there.
 struct StartupFaultTest : ::testing::Test {
     void start() {
-        panel = std::make_unique<QtPanel>();
-        panel->handlers.load();
+        panel = std::make_unique<RealPanel>(PortDevices::PerPort{}, RealPanel::Start::LoadOnly);
     }
     void chooseCom1() {
-        QTest::mouseClick(panel->window.control("Command33"), Qt::LeftButton);
-        QTest::mouseClick(panel->window.control("Option1"), Qt::LeftButton);
+        panel->click(control::kComButton);
+        panel->click(control::kCom1Option);
     }
     ~StartupFaultTest() override { ::unsetenv("QM5_COM1"); }
 
     PtyPair com1;
     WarningCatcher warnings;
-    std::unique_ptr<QtPanel> panel;
+    std::unique_ptr<RealPanel> panel;
 };
 
 TEST_F(StartupFaultTest, aMissingCom1IsReportedAndCanBeChosenOnceItIsThere) {
@@ -181,7 +173,7 @@ TEST_F(StartupFaultTest, aMissingCom1IsReportedAndCanBeChosenOnceItIsThere) {
     ASSERT_TRUE(QFile::link(QString::fromStdString(com1.path()), adapter));
     chooseCom1();
     EXPECT_TRUE(panel->serial.isOpen());
-    QTest::mouseClick(panel->window.control("Command17"), Qt::LeftButton);
+    panel->click(control::kPowerOn);
     EXPECT_EQ(com1.read(4), "C00\r");
     EXPECT_EQ(warnings.seen().size(), 1U);
 }
@@ -200,7 +192,7 @@ TEST_F(StartupFaultTest, aCom1HeldByAnotherCopyIsReportedAndCanBeChosenOnceFree)
 
     other.reset();
     chooseCom1();
-    QTest::mouseClick(panel->window.control("Command17"), Qt::LeftButton);
+    panel->click(control::kPowerOn);
     EXPECT_EQ(com1.read(4), "C00\r");
 }
 
@@ -208,7 +200,7 @@ TEST_F(StartupFaultTest, aCom1HeldByAnotherCopyIsReportedAndCanBeChosenOnceFree)
 using EndTest = SerialLinkTest;
 
 TEST_F(EndTest, closesThePort) {
-    click("Command16");
+    panel->click(control::kEndButton);
     EXPECT_TRUE(panel->handlers.ended());
     EXPECT_TRUE(com1->farEndClosed());
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/control_panel.h"
+#include "support/controls.h"
 #include "support/fake_window.h"
 #include "support/virtual_devices.h"
 
@@ -15,19 +16,15 @@ struct PanelHarness : VirtualDevices {
     PanelHarness() { handlers.load(); }
     explicit PanelHarness(NotLoaded) {}
 
-    static constexpr const char* kTxd = "Label11";
-    static constexpr const char* kRxd = "Label12";
-    static constexpr const char* kStatus = "Label25";
-
     FakeWindow window;
     PanelPlatform platform{repeatTimer,     replyTimeout, portSelectorTimer,
                            monitorClearing, window,       window,
                            window,          window};
     ControlPanel handlers{platform, serial, devices};
 
-    std::string txd() const { return window.caption(kTxd); }
-    std::string rxd() const { return window.caption(kRxd); }
-    std::string status() const { return window.caption(kStatus); }
+    std::string txd() const { return window.caption(control::kTxdLine); }
+    std::string rxd() const { return window.caption(control::kRxdLine); }
+    std::string status() const { return window.caption(control::kStatusLine); }
     /// The operator picks a port in the selector: the option is selected, then clicked.
     void choosePort(std::string_view option) {
         window.setValue(option, true);

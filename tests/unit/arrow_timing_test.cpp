@@ -24,7 +24,8 @@ class ArrowTimingTest : public ::testing::TestWithParam<ArrowTiming> {};
 
 TEST_P(ArrowTimingTest, repeatsAtTheIntervalTheLastSettingLeft) {
     const ArrowTiming& row = GetParam();
-    for (const char* arrow : {"Command5", "Command7", "Command9", "Command8"}) {
+    for (const std::string_view arrow :
+         {control::kArrowUp, control::kArrowDown, control::kArrowLeft, control::kArrowRight}) {
         PanelHarness panel;
         row.act(panel);
         panel.clock.advance(5000);
@@ -43,7 +44,7 @@ TEST_P(ArrowTimingTest, repeatsAtTheIntervalTheLastSettingLeft) {
     }
 }
 
-void click(PanelHarness& panel, const char* control) {
+void click(PanelHarness& panel, std::string_view control) {
     panel.handlers.click(control);
 }
 
@@ -51,37 +52,42 @@ INSTANTIATE_TEST_SUITE_P(
     Settings, ArrowTimingTest,
     ::testing::Values(
         ArrowTiming{"nothing", [](PanelHarness&) {}, 200, 500, 1000},
-        ArrowTiming{"A-IMAGE", [](PanelHarness& p) { click(p, "Command13"); }, 200, 150, 190},
-        ArrowTiming{"MENU ON", [](PanelHarness& p) { click(p, "Command23"); }, 200, 150, 190},
-        ArrowTiming{"ZOOM", [](PanelHarness& p) { click(p, "Command10"); }, 50, 50, 75},
-        ArrowTiming{"Lens shift", [](PanelHarness& p) { click(p, "Command41"); }, 50, 50, 75},
-        ArrowTiming{"FOCUS", [](PanelHarness& p) { click(p, "Command11"); }, 100, 50, 75},
-        ArrowTiming{"D.Zoom +", [](PanelHarness& p) { p.hold("Command48", 10); }, 5, 5, 5},
-        ArrowTiming{"D.Zoom -", [](PanelHarness& p) { p.hold("Command49", 10); }, 5, 5, 5},
+        ArrowTiming{"A-IMAGE", [](PanelHarness& p) { click(p, control::kAImage); }, 200, 150, 190},
+        ArrowTiming{"MENU ON", [](PanelHarness& p) { click(p, control::kMenuOn); }, 200, 150, 190},
+        ArrowTiming{"ZOOM", [](PanelHarness& p) { click(p, control::kZoomSelector); }, 50, 50, 75},
+        ArrowTiming{"Lens shift", [](PanelHarness& p) { click(p, control::kLensShiftSelector); },
+                    50, 50, 75},
+        ArrowTiming{"FOCUS", [](PanelHarness& p) { click(p, control::kFocusSelector); }, 100, 50,
+                    75},
+        ArrowTiming{"D.Zoom +", [](PanelHarness& p) { p.hold(control::kDigitalZoomPlus, 10); }, 5,
+                    5, 5},
+        ArrowTiming{"D.Zoom -", [](PanelHarness& p) { p.hold(control::kDigitalZoomMinus, 10); }, 5,
+                    5, 5},
         ArrowTiming{"ZOOM then VOL +",
                     [](PanelHarness& p) {
-                        click(p, "Command10");
-                        p.hold("Command1", 10);
+                        click(p, control::kZoomSelector);
+                        p.hold(control::kVolumePlus, 10);
                     },
                     250, 50, 75},
-        ArrowTiming{"SELECT", [](PanelHarness& p) { p.hold("Command6", 10); }, 500, 500, 1000},
+        ArrowTiming{"SELECT", [](PanelHarness& p) { p.hold(control::kSelect, 10); }, 500, 500,
+                    1000},
         ArrowTiming{"FOCUS then SELECT",
                     [](PanelHarness& p) {
-                        click(p, "Command11");
-                        p.hold("Command6", 10);
+                        click(p, control::kFocusSelector);
+                        p.hold(control::kSelect, 10);
                     },
                     500, 50, 75},
         ArrowTiming{"MENU ON then OFF",
                     [](PanelHarness& p) {
-                        click(p, "Command23");
-                        click(p, "Command24");
+                        click(p, control::kMenuOn);
+                        click(p, control::kMenuOff);
                     },
                     200, 150, 190}));
 
 TEST(SelectTimingTest, isFixedInEveryMode) {
     PanelHarness panel;
-    panel.hold("Command48", 10);  // mode 3, 5 ms
-    panel.handlers.mouseDown("Command6");
+    panel.hold(control::kDigitalZoomPlus, 10);  // mode 3, 5 ms
+    panel.handlers.mouseDown(control::kSelect);
     EXPECT_EQ(panel.repeatTimer.interval(), 500);
     EXPECT_EQ(panel.replyTimeout.interval(), 200);
     EXPECT_EQ(panel.monitorClearing.interval(), 245);
@@ -89,9 +95,9 @@ TEST(SelectTimingTest, isFixedInEveryMode) {
 
 TEST(ArrowFailureTest, keepsTheIntervalsItSetBeforeTheFailedSend) {
     PanelHarness panel;
-    panel.handlers.click("Command10");  // ZOOM: mode 2
+    panel.handlers.click(control::kZoomSelector);  // ZOOM: mode 2
     panel.port.failWrites(true);
-    panel.handlers.mouseDown("Command5");
+    panel.handlers.mouseDown(control::kArrowUp);
     EXPECT_EQ(panel.replyTimeout.interval(), 50);
     EXPECT_EQ(panel.monitorClearing.interval(), 75);
     EXPECT_EQ(panel.handlers.state().repeatCode, 3);

@@ -7,10 +7,13 @@
 
 #include "panel/hold_buttons.h"
 #include "panel/one_shot_buttons.h"
+#include "support/controls.h"
 #include "ui/control_table.h"
 
 namespace qm5 {
 namespace {
+
+namespace control = test::control;
 
 TwipRect inWindow(const ControlSpec& spec) {
     TwipRect rect = spec.geometry;
@@ -63,11 +66,12 @@ TEST(ControlTableTest, givesEveryFocusableControlItsOwnTabIndex) {
         if (spec.kind != ControlKind::Button && spec.kind != ControlKind::Option) continue;
         EXPECT_TRUE(tabs.insert(spec.tabIndex).second) << spec.name;
     }
-    EXPECT_EQ(*tabs.begin(), findControl("Command17")->tabIndex);
+    EXPECT_EQ(*tabs.begin(), findControl(control::kPowerOn)->tabIndex);
 }
 
 TEST(ControlTableTest, bindsEveryButtonToExactlyOneBehaviour) {
-    std::map<std::string_view, int> bindings{{"Command16", 1}, {"Command33", 1}, {"Command34", 1}};
+    std::map<std::string_view, int> bindings{
+        {control::kEndButton, 1}, {control::kComButton, 1}, {control::kViewToggle, 1}};
     for (const OneShotButton& button : oneShotButtons()) ++bindings[button.control];
     for (const HoldButton& button : holdButtons()) ++bindings[button.control];
     int buttons = 0;

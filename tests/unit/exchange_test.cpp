@@ -13,7 +13,7 @@ struct ExchangeTest : ::testing::Test {
     PanelHarness panel;
     const WindowState& state = panel.handlers.state();
 
-    void powerOn() { panel.handlers.click("Command17"); }
+    void powerOn() { panel.handlers.click(control::kPowerOn); }
 };
 
 TEST_F(ExchangeTest, sendsShowsMarksAMissingReplyAndBlanks) {
@@ -72,7 +72,7 @@ TEST_F(ExchangeTest, keepsAReplyAfterTheClearingUntilTheNextSendIsCleared) {
 }
 
 TEST_F(ExchangeTest, collectsAReplyThatArrivesInPieces) {
-    panel.handlers.click("Command44");  // STATUS
+    panel.handlers.click(control::kStatusQuery);  // STATUS
     panel.port.receive("0");
     EXPECT_EQ(panel.rxd(), " 0 ");
     EXPECT_EQ(panel.status(), "");
@@ -102,7 +102,7 @@ TEST_F(ExchangeTest, showsBothRepliesWhenASecondSendCameBeforeTheTimeout) {
     panel.clock.advanceTo(100);
     panel.port.receive(kAck);
     panel.clock.advanceTo(300);
-    panel.handlers.click("Command18");
+    panel.handlers.click(control::kPowerOff);
     panel.clock.advanceTo(400);
     panel.port.receive(kAck);
     EXPECT_EQ(panel.rxd(), " ACK ACK ");
@@ -111,7 +111,7 @@ TEST_F(ExchangeTest, showsBothRepliesWhenASecondSendCameBeforeTheTimeout) {
 TEST_F(ExchangeTest, holdsTheMonitorForAFullIntervalAfterTheLatestSend) {
     powerOn();
     panel.clock.advanceTo(900);
-    panel.handlers.click("Command18");
+    panel.handlers.click(control::kPowerOff);
     panel.clock.advanceTo(1899);
     EXPECT_EQ(panel.txd(), " C 0 2 CR ");
     EXPECT_EQ(panel.rxd(), " X X X X");

@@ -13,7 +13,7 @@ struct FailureTest : ::testing::Test {
 
 TEST_F(FailureTest, aFailedSendStopsItsHandlerAndIsReportedOnce) {
     panel.port.failWrites(true);
-    panel.handlers.click("Command17");
+    panel.handlers.click(control::kPowerOn);
     EXPECT_EQ(state.sendText.chars(), "C00\r");
     EXPECT_EQ(panel.txd(), "");
     EXPECT_EQ(state.replyPending, 0);
@@ -26,14 +26,14 @@ TEST_F(FailureTest, aFailedSendStopsItsHandlerAndIsReportedOnce) {
 
 TEST_F(FailureTest, aSelectorWhoseSendFailsKeepsTheArrowsTiming) {
     panel.port.failWrites(true);
-    panel.handlers.click("Command10");  // ZOOM
+    panel.handlers.click(control::kZoomSelector);  // ZOOM
     EXPECT_EQ(panel.repeatTimer.interval(), 200);
     EXPECT_EQ(state.adjustMode, 0);
 }
 
 TEST_F(FailureTest, aPressWhoseSendFailsStartsNoRepeat) {
     panel.port.failWrites(true);
-    panel.handlers.mouseDown("Command1");
+    panel.handlers.mouseDown(control::kVolumePlus);
     EXPECT_EQ(state.repeatCode, 1);
     EXPECT_FALSE(panel.repeatTimer.enabled());
     EXPECT_EQ(panel.replyTimeout.interval(), 500);
@@ -42,14 +42,14 @@ TEST_F(FailureTest, aPressWhoseSendFailsStartsNoRepeat) {
 }
 
 TEST_F(FailureTest, aRepeatWhoseSendsFailStopsAfterOneWarning) {
-    panel.handlers.mouseDown("Command1");  // VOL +, every 250 ms
+    panel.handlers.mouseDown(control::kVolumePlus);  // VOL +, every 250 ms
     panel.clock.advance(260);
     panel.port.failWrites(true);
     panel.clock.advance(5000);
     EXPECT_FALSE(panel.repeatTimer.enabled());
     EXPECT_EQ(panel.port.frames().size(), 2U);
     EXPECT_EQ(panel.window.warnings().size(), 1U);
-    panel.handlers.mouseUp("Command1");
+    panel.handlers.mouseUp(control::kVolumePlus);
     EXPECT_EQ(state.repeatCode, 0);
 }
 
@@ -58,18 +58,18 @@ TEST_F(FailureTest, showsNoSecondBoxWhileOneIsOpen) {
     int failuresWhileOpen = 0;
     panel.window.whileWarningOpen = [&] {
         if (failuresWhileOpen++ > 0) return;
-        panel.handlers.click("Command18");
-        panel.handlers.mouseDown("Command2");
+        panel.handlers.click(control::kPowerOff);
+        panel.handlers.mouseDown(control::kVolumeMinus);
     };
-    panel.handlers.click("Command17");
+    panel.handlers.click(control::kPowerOn);
     EXPECT_EQ(panel.window.warnings().size(), 1U);
     panel.window.whileWarningOpen = nullptr;
-    panel.handlers.click("Command17");
+    panel.handlers.click(control::kPowerOn);
     EXPECT_EQ(panel.window.warnings().size(), 2U);
 }
 
 TEST_F(FailureTest, aDeviceThatGoesAwayIsClosedAndReportedAndCanBeReopened) {
-    panel.handlers.mouseDown("Command15");  // Zoom +, every 50 ms
+    panel.handlers.mouseDown(control::kZoomPlus);  // Zoom +, every 50 ms
     panel.clock.advance(120);
     panel.port.loseDevice();
     EXPECT_FALSE(panel.serial.isOpen());
@@ -77,12 +77,12 @@ TEST_F(FailureTest, aDeviceThatGoesAwayIsClosedAndReportedAndCanBeReopened) {
     EXPECT_EQ(panel.window.warnings().size(), 1U);
     panel.clock.advance(1000);
     EXPECT_EQ(panel.window.warnings().size(), 1U);
-    panel.handlers.mouseUp("Command15");
+    panel.handlers.mouseUp(control::kZoomPlus);
 
-    panel.handlers.click("Command33");
-    panel.choosePort("Option1");
+    panel.handlers.click(control::kComButton);
+    panel.choosePort(control::kCom1Option);
     EXPECT_EQ(panel.port.openPort(), 1);
-    panel.handlers.click("Command17");
+    panel.handlers.click(control::kPowerOn);
     EXPECT_EQ(panel.port.frames().back(), "C00\r");
 }
 

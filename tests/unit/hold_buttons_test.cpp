@@ -7,7 +7,7 @@ namespace qm5::test {
 namespace {
 
 struct Hold {
-    const char* control;
+    std::string_view control;
     const char* frame;
     int repeatCode;
     int repeatTimer;
@@ -51,30 +51,35 @@ TEST_P(HoldButtonTest, repeatsItsFrameEveryIntervalUntilReleased) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryButton, HoldButtonTest,
-    ::testing::Values(
-        Hold{"Command1", "C09\r", 1, 250, 200, 245}, Hold{"Command2", "C0A\r", 2, 250, 200, 245},
-        Hold{"Command15", "C47\r", 7, 50, 25, 25}, Hold{"Command35", "C46\r", 8, 50, 25, 25},
-        Hold{"Command36", "C4B\r", 9, 50, 25, 25}, Hold{"Command37", "C4A\r", 10, 50, 25, 25},
-        Hold{"Command48", "C30\r", 17, 250, 200, 245},
-        Hold{"Command49", "C31\r", 18, 250, 200, 245},
-        Hold{"Command50", "C8E\r", 19, 250, 200, 245},
-        Hold{"Command51", "C8F\r", 20, 250, 200, 245}, Hold{"Command59", "C5D\r", 21, 50, 25, 25},
-        Hold{"Command62", "C5E\r", 22, 50, 25, 25}, Hold{"Command6", "C3F\r", 13, 500, 200, 245},
-        // Arrows right after start: the starting intervals.
-        Hold{"Command5", "C3C\r", 3, 200, 500, 1000}, Hold{"Command7", "C3D\r", 4, 200, 500, 1000},
-        Hold{"Command9", "C3B\r", 5, 200, 500, 1000},
-        Hold{"Command8", "C3A\r", 6, 200, 500, 1000}));
+    ::testing::Values(Hold{control::kVolumePlus, "C09\r", 1, 250, 200, 245},
+                      Hold{control::kVolumeMinus, "C0A\r", 2, 250, 200, 245},
+                      Hold{control::kZoomPlus, "C47\r", 7, 50, 25, 25},
+                      Hold{control::kZoomMinus, "C46\r", 8, 50, 25, 25},
+                      Hold{control::kFocusPlus, "C4B\r", 9, 50, 25, 25},
+                      Hold{control::kFocusMinus, "C4A\r", 10, 50, 25, 25},
+                      Hold{control::kDigitalZoomPlus, "C30\r", 17, 250, 200, 245},
+                      Hold{control::kDigitalZoomMinus, "C31\r", 18, 250, 200, 245},
+                      Hold{control::kKeystonePlus, "C8E\r", 19, 250, 200, 245},
+                      Hold{control::kKeystoneMinus, "C8F\r", 20, 250, 200, 245},
+                      Hold{control::kLensShiftUp, "C5D\r", 21, 50, 25, 25},
+                      Hold{control::kLensShiftDown, "C5E\r", 22, 50, 25, 25},
+                      Hold{control::kSelect, "C3F\r", 13, 500, 200, 245},
+                      // Arrows right after start: the starting intervals.
+                      Hold{control::kArrowUp, "C3C\r", 3, 200, 500, 1000},
+                      Hold{control::kArrowDown, "C3D\r", 4, 200, 500, 1000},
+                      Hold{control::kArrowLeft, "C3B\r", 5, 200, 500, 1000},
+                      Hold{control::kArrowRight, "C3A\r", 6, 200, 500, 1000}));
 
 struct ReleaseTest : ::testing::Test {
     PanelHarness panel;
 };
 
 TEST_F(ReleaseTest, blanksTheMonitorAtOnceAndRestoresTheNormalTimeouts) {
-    panel.handlers.mouseDown("Command15");
+    panel.handlers.mouseDown(control::kZoomPlus);
     panel.clock.advance(10);
     panel.port.receive("\x06");
     EXPECT_EQ(panel.rxd(), " ACK ");
-    panel.handlers.mouseUp("Command15");
+    panel.handlers.mouseUp(control::kZoomPlus);
     EXPECT_EQ(panel.txd(), "");
     EXPECT_EQ(panel.rxd(), "");
     EXPECT_TRUE(panel.handlers.state().receiveText.empty());
@@ -86,7 +91,7 @@ TEST_F(ReleaseTest, blanksTheMonitorAtOnceAndRestoresTheNormalTimeouts) {
     EXPECT_EQ(panel.repeatTimer.interval(), 50);
     EXPECT_EQ(panel.handlers.state().adjustMode, 0);
 
-    panel.handlers.click("Command17");
+    panel.handlers.click(control::kPowerOn);
     panel.clock.advance(499);
     EXPECT_EQ(panel.rxd(), "");
     panel.clock.advance(1);
@@ -94,21 +99,21 @@ TEST_F(ReleaseTest, blanksTheMonitorAtOnceAndRestoresTheNormalTimeouts) {
 }
 
 TEST_F(ReleaseTest, ofDZoomLeavesTheArrowsTheirFastestTiming) {
-    for (const char* dzoom : {"Command48", "Command49"}) {
+    for (const std::string_view dzoom : {control::kDigitalZoomPlus, control::kDigitalZoomMinus}) {
         PanelHarness fresh;
         fresh.hold(dzoom, 300);
         EXPECT_EQ(fresh.repeatTimer.interval(), 5);
         EXPECT_FALSE(fresh.repeatTimer.enabled());
         EXPECT_EQ(fresh.handlers.state().adjustMode, 3);
         // A later hold button takes its own interval and leaves the mode.
-        fresh.handlers.mouseDown("Command1");
+        fresh.handlers.mouseDown(control::kVolumePlus);
         EXPECT_EQ(fresh.repeatTimer.interval(), 250);
         EXPECT_EQ(fresh.handlers.state().adjustMode, 3);
     }
 }
 
 TEST_F(ReleaseTest, ofSelectSendsNothingMore) {
-    panel.hold("Command6", 1100);
+    panel.hold(control::kSelect, 1100);
     panel.clock.advance(5000);
     const std::vector<std::string> expected(3, "C3F\r");
     EXPECT_EQ(panel.port.frames(), expected);
@@ -117,20 +122,20 @@ TEST_F(ReleaseTest, ofSelectSendsNothingMore) {
 
 TEST(SecondPressTest, sendsOneMoreFrameAtOnceAndTheFirstReleaseStops) {
     PanelHarness panel;
-    panel.handlers.mouseDown("Command1");
+    panel.handlers.mouseDown(control::kVolumePlus);
     panel.clock.advance(100);
-    panel.handlers.mouseDown("Command1");
+    panel.handlers.mouseDown(control::kVolumePlus);
     EXPECT_EQ(panel.port.frames().size(), 2U);
     panel.clock.advance(250);
     EXPECT_EQ(panel.port.writes().back().at, 350);
-    panel.handlers.mouseUp("Command1");
+    panel.handlers.mouseUp(control::kVolumePlus);
     panel.clock.advance(1000);
     EXPECT_EQ(panel.port.frames().size(), 3U);
 }
 
 TEST(NoReplyTest, aHoldKeepsSendingAndMarksEachMissingReply) {
     PanelHarness panel;
-    panel.handlers.mouseDown("Command1");
+    panel.handlers.mouseDown(control::kVolumePlus);
     panel.clock.advance(200);
     EXPECT_EQ(panel.rxd(), " X X X X");
     panel.clock.advance(50);

@@ -7,7 +7,7 @@ namespace qm5::test {
 namespace {
 
 struct OneShot {
-    const char* control;
+    std::string_view control;
     const char* frame;
     int repeatTimer;  // the repeat timer's interval after the click; 200 at start
     int adjustMode;
@@ -41,36 +41,49 @@ TEST_P(OneShotButtonTest, sendsItsFrameOncePerClickAndSetsTheArrowsTiming) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryButton, OneShotButtonTest,
-    ::testing::Values(OneShot{"Command17", "C00\r", 200, 0}, OneShot{"Command18", "C02\r", 200, 0},
-                      OneShot{"Command27", "C05\r", 200, 0}, OneShot{"Command28", "C06\r", 200, 0},
-                      OneShot{"Command29", "C07\r", 200, 0}, OneShot{"Command53", "C08\r", 200, 0},
-                      OneShot{"Command63", "C23\r", 200, 0}, OneShot{"Command64", "C24\r", 200, 0},
-                      OneShot{"Command65", "C25\r", 200, 0}, OneShot{"Command66", "C26\r", 200, 0},
-                      OneShot{"Command19", "C0B\r", 200, 0}, OneShot{"Command20", "C0C\r", 200, 0},
-                      OneShot{"Command21", "C0D\r", 200, 0}, OneShot{"Command22", "C0E\r", 200, 0},
-                      OneShot{"Command25", "C43\r", 200, 0}, OneShot{"Command26", "C44\r", 200, 0},
-                      OneShot{"Command23", "C1C\r", 200, 1}, OneShot{"Command24", "C1D\r", 200, 0},
-                      OneShot{"Command31", "C0F\r", 200, 0}, OneShot{"Command32", "C10\r", 200, 0},
-                      OneShot{"Command67", "C2C\r", 200, 0}, OneShot{"Command68", "C2D\r", 200, 0},
-                      OneShot{"Command69", "C28\r", 200, 0}, OneShot{"Command70", "C29\r", 200, 0},
-                      OneShot{"Command71", "C2A\r", 200, 0}, OneShot{"Command72", "C2B\r", 200, 0},
-                      OneShot{"Command73", "C27\r", 200, 0}, OneShot{"Command13", "C89\r", 200, 1},
-                      OneShot{"Command4", "C1F\r", 200, 0}, OneShot{"Command3", "C1E\r", 200, 0},
-                      OneShot{"Command10", "C80\r", 50, 2}, OneShot{"Command11", "C87\r", 100, 2},
-                      OneShot{"Command41", "C88\r", 50, 2}, OneShot{"Command52", "C01\r", 200, 0},
-                      OneShot{"Command44", "CR0\r", 200, 0}, OneShot{"Command45", "CR1\r", 200, 0},
-                      OneShot{"Command46", "CR3\r", 200, 0},
-                      OneShot{"Command47", "CR4\r", 200, 0}));
+    ::testing::Values(
+        OneShot{control::kPowerOn, "C00\r", 200, 0}, OneShot{control::kPowerOff, "C02\r", 200, 0},
+        OneShot{control::kInput1, "C05\r", 200, 0}, OneShot{control::kInput2Rgb, "C06\r", 200, 0},
+        OneShot{control::kInput2Video, "C07\r", 200, 0},
+        OneShot{control::kInput3Video, "C08\r", 200, 0},
+        OneShot{control::kInput2SVideo, "C23\r", 200, 0},
+        OneShot{control::kInput2YC, "C24\r", 200, 0},
+        OneShot{control::kInput2Component, "C25\r", 200, 0},
+        OneShot{control::kInput3Component, "C26\r", 200, 0},
+        OneShot{control::kAudioMuteOn, "C0B\r", 200, 0},
+        OneShot{control::kAudioMuteOff, "C0C\r", 200, 0},
+        OneShot{control::kVideoMuteOn, "C0D\r", 200, 0},
+        OneShot{control::kVideoMuteOff, "C0E\r", 200, 0},
+        OneShot{control::kFreezeOn, "C43\r", 200, 0}, OneShot{control::kFreezeOff, "C44\r", 200, 0},
+        OneShot{control::kMenuOn, "C1C\r", 200, 1}, OneShot{control::kMenuOff, "C1D\r", 200, 0},
+        OneShot{control::kScreenNormal, "C0F\r", 200, 0},
+        OneShot{control::kScreenFull, "C10\r", 200, 0},
+        OneShot{control::kScreenZoom, "C2C\r", 200, 0},
+        OneShot{control::kScreenWideZoom, "C2D\r", 200, 0},
+        OneShot{control::kOnStartOn, "C28\r", 200, 0},
+        OneShot{control::kOnStartOff, "C29\r", 200, 0},
+        OneShot{control::kPowerManagementOn, "C2A\r", 200, 0},
+        OneShot{control::kPowerManagementOff, "C2B\r", 200, 0},
+        OneShot{control::kImage, "C27\r", 200, 0}, OneShot{control::kAImage, "C89\r", 200, 1},
+        OneShot{control::kNormal, "C1F\r", 200, 0},
+        OneShot{control::kDisplayClear, "C1E\r", 200, 0},
+        OneShot{control::kZoomSelector, "C80\r", 50, 2},
+        OneShot{control::kFocusSelector, "C87\r", 100, 2},
+        OneShot{control::kLensShiftSelector, "C88\r", 50, 2},
+        OneShot{control::kC01, "C01\r", 200, 0}, OneShot{control::kStatusQuery, "CR0\r", 200, 0},
+        OneShot{control::kModeQuery, "CR1\r", 200, 0},
+        OneShot{control::kLampTimeQuery, "CR3\r", 200, 0},
+        OneShot{control::kSettingQuery, "CR4\r", 200, 0}));
 
 TEST(SelectorTest, theLastSelectorClickedSetsBothValues) {
     PanelHarness panel;
-    panel.handlers.click("Command11");  // FOCUS
-    panel.handlers.click("Command10");  // ZOOM
+    panel.handlers.click(control::kFocusSelector);  // FOCUS
+    panel.handlers.click(control::kZoomSelector);   // ZOOM
     EXPECT_EQ(panel.repeatTimer.interval(), 50);
     EXPECT_EQ(panel.handlers.state().adjustMode, 2);
 
-    panel.handlers.click("Command23");  // MENU ON
-    panel.handlers.click("Command24");  // MENU OFF
+    panel.handlers.click(control::kMenuOn);   // MENU ON
+    panel.handlers.click(control::kMenuOff);  // MENU OFF
     EXPECT_EQ(panel.repeatTimer.interval(), 200);
     EXPECT_EQ(panel.handlers.state().adjustMode, 1);
 }

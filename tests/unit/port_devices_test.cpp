@@ -71,7 +71,7 @@ TEST_F(ChooseDeviceTest, leavesTheOpenPortAloneWhenTheOtherPortChanges) {
     panel.handlers.chooseDevice(2);
     EXPECT_EQ(panel.port.opens().size(), 2U);
     EXPECT_EQ(panel.devices.deviceFor(2), "/dev/ttyUSB1");
-    panel.choosePort("Option2");
+    panel.choosePort(control::kCom2Option);
     EXPECT_EQ(panel.port.openPath(), "/dev/ttyUSB1");
 }
 

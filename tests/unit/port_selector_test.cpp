@@ -9,8 +9,8 @@ namespace {
 struct PortSelectorTest : ::testing::Test {
     PanelHarness panel;
 
-    bool selectorShown() const { return panel.window.visible("Frame8"); }
-    void showSelector() { panel.handlers.click("Command33"); }
+    bool selectorShown() const { return panel.window.visible(control::kPortSelector); }
+    void showSelector() { panel.handlers.click(control::kComButton); }
 };
 
 TEST_F(PortSelectorTest, hidesItselfFiveSecondsAfterCom) {
@@ -26,12 +26,12 @@ TEST_F(PortSelectorTest, hidesItselfFiveSecondsAfterCom) {
 TEST_F(PortSelectorTest, switchesToAPresentPortAtOnce) {
     showSelector();
     panel.clock.advanceTo(2000);
-    panel.choosePort("Option2");
+    panel.choosePort(control::kCom2Option);
     EXPECT_EQ(panel.port.openPort(), 2);
     EXPECT_EQ(panel.serial.portNumber(), 2);
     EXPECT_FALSE(selectorShown());
-    EXPECT_TRUE(panel.window.value("Option2"));
-    EXPECT_FALSE(panel.window.value("Option1"));
+    EXPECT_TRUE(panel.window.value(control::kCom2Option));
+    EXPECT_FALSE(panel.window.value(control::kCom1Option));
     panel.clock.advanceTo(5000);
     EXPECT_FALSE(selectorShown());
     EXPECT_TRUE(panel.window.warnings().empty());
@@ -40,41 +40,41 @@ TEST_F(PortSelectorTest, switchesToAPresentPortAtOnce) {
 TEST_F(PortSelectorTest, reportsAMissingPortAndLeavesThePortClosedForTheOther) {
     panel.port.setMissing(2, true);
     showSelector();
-    panel.choosePort("Option2");
+    panel.choosePort(control::kCom2Option);
     EXPECT_EQ(panel.window.warnings(),
               (std::vector<std::string>{"COM2 (/dev/ttyS1): no such device"}));
     EXPECT_FALSE(panel.serial.isOpen());
     EXPECT_EQ(panel.serial.portNumber(), 1);
-    EXPECT_TRUE(panel.window.value("Option2"));
+    EXPECT_TRUE(panel.window.value(control::kCom2Option));
     EXPECT_TRUE(selectorShown());
     panel.clock.advanceTo(5000);
     EXPECT_FALSE(selectorShown());
 
-    panel.handlers.click("Command17");
+    panel.handlers.click(control::kPowerOn);
     EXPECT_TRUE(panel.port.frames().empty());
     EXPECT_EQ(panel.window.warnings().size(), 2U);
 }
 
 TEST_F(PortSelectorTest, opensAPortAgainAfterAFailedSwitch) {
     panel.port.setMissing(2, true);
-    panel.choosePort("Option2");
-    panel.choosePort("Option1");
+    panel.choosePort(control::kCom2Option);
+    panel.choosePort(control::kCom1Option);
     EXPECT_EQ(panel.port.openPort(), 1);
     EXPECT_EQ(panel.window.warnings().size(), 1U);
 
     // Once the device is there, choosing it again opens it.
     panel.port.setMissing(2, false);
-    panel.choosePort("Option2");
-    panel.choosePort("Option2");
+    panel.choosePort(control::kCom2Option);
+    panel.choosePort(control::kCom2Option);
     EXPECT_EQ(panel.port.openPort(), 2);
-    panel.handlers.click("Command17");
+    panel.handlers.click(control::kPowerOn);
     EXPECT_EQ(panel.port.frames(), (std::vector<std::string>{"C00\r"}));
 }
 
 TEST_F(PortSelectorTest, reportsABusyPortAfterClosingTheOneInUse) {
-    panel.choosePort("Option2");
+    panel.choosePort(control::kCom2Option);
     panel.port.setBusy(1, true);
-    panel.choosePort("Option1");
+    panel.choosePort(control::kCom1Option);
     EXPECT_EQ(panel.window.warnings(), (std::vector<std::string>{"COM1 (/dev/ttyS0): in use"}));
     EXPECT_FALSE(panel.serial.isOpen());
     EXPECT_EQ(panel.serial.portNumber(), 2);
@@ -83,7 +83,7 @@ TEST_F(PortSelectorTest, reportsABusyPortAfterClosingTheOneInUse) {
 TEST_F(PortSelectorTest, reportsTheLastFailureWhenThePortWouldNotClose) {
     panel.port.failClose(true);
     showSelector();
-    panel.choosePort("Option2");
+    panel.choosePort(control::kCom2Option);
     // Closing failed, so renumbering the open port failed after it.
     EXPECT_EQ(panel.window.warnings(),
               (std::vector<std::string>{

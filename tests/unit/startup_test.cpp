@@ -29,10 +29,10 @@ TEST(StartupTest, opensCom1TwiceAndSendsNothing) {
     EXPECT_EQ(panel.port.openPort(), 1);
     EXPECT_EQ(panel.serial.lineSettings(), "19200,N,8,1");
     EXPECT_EQ(panel.port.openedWith(), (LineSettings{19200, Parity::None, 8, StopBits::One}));
-    EXPECT_TRUE(panel.window.value("Option1"));
-    EXPECT_FALSE(panel.window.value("Option2"));
-    EXPECT_FALSE(panel.window.visible("Frame8"));
-    EXPECT_FALSE(panel.window.visible("Command34"));
+    EXPECT_TRUE(panel.window.value(control::kCom1Option));
+    EXPECT_FALSE(panel.window.value(control::kCom2Option));
+    EXPECT_FALSE(panel.window.visible(control::kPortSelector));
+    EXPECT_FALSE(panel.window.visible(control::kViewToggle));
 
     const WindowState& state = panel.handlers.state();
     EXPECT_EQ(state.repeatCode, 0);
@@ -67,15 +67,15 @@ TEST(StartupTest, showsTheWindowWithThePortClosedWhenCom1CannotBeOpened) {
         EXPECT_FALSE(panel.handlers.ended());
         EXPECT_FLOAT_EQ(panel.window.height(), 5200);
         // Start-up stopped at the failed opening: no option was chosen.
-        EXPECT_FALSE(panel.window.value("Option1"));
+        EXPECT_FALSE(panel.window.value(control::kCom1Option));
 
         // The operator can still choose the port once it is there.
         panel.port.setMissing(1, false);
         panel.port.setBusy(1, false);
-        panel.handlers.click("Command33");
-        panel.choosePort("Option1");
+        panel.handlers.click(control::kComButton);
+        panel.choosePort(control::kCom1Option);
         EXPECT_EQ(panel.port.openPort(), 1);
-        EXPECT_FALSE(panel.window.visible("Frame8"));
+        EXPECT_FALSE(panel.window.visible(control::kPortSelector));
     }
 }
 

@@ -9,7 +9,7 @@ namespace {
 struct StatusRepliesTest : ::testing::Test {
     PanelHarness panel;
 
-    std::string ask(const char* query, const std::string& reply) {
+    std::string ask(std::string_view query, const std::string& reply) {
         panel.handlers.click(query);
         panel.port.receive(reply);
         return panel.status();
@@ -17,21 +17,21 @@ struct StatusRepliesTest : ::testing::Test {
 };
 
 TEST_F(StatusRepliesTest, theQueryDecidesNotTheReply) {
-    EXPECT_EQ(ask("Command47", "00\r"), " Top/Bottom , Left/Right reversal");
+    EXPECT_EQ(ask(control::kSettingQuery, "00\r"), " Top/Bottom , Left/Right reversal");
     EXPECT_EQ(panel.rxd(), " 0 0 CR ");
     panel.clock.advance(1000);
-    EXPECT_EQ(ask("Command44", "00\r"), " Power ON");
+    EXPECT_EQ(ask(control::kStatusQuery, "00\r"), " Power ON");
 }
 
 TEST_F(StatusRepliesTest, keepsTheStatusLineWhenNothingMatches) {
-    EXPECT_EQ(ask("Command44", "00\r"), " Power ON");
+    EXPECT_EQ(ask(control::kStatusQuery, "00\r"), " Power ON");
     panel.clock.advance(600);
-    EXPECT_EQ(ask("Command44", "84\r"), " Power ON");
-    EXPECT_EQ(ask("Command45", "3"), " Power ON");
+    EXPECT_EQ(ask(control::kStatusQuery, "84\r"), " Power ON");
+    EXPECT_EQ(ask(control::kModeQuery, "3"), " Power ON");
 }
 
 TEST_F(StatusRepliesTest, showsTheLampHoursAsTheyArrive) {
-    EXPECT_EQ(ask("Command46", "1"), " 1  Hour Use");
+    EXPECT_EQ(ask(control::kLampTimeQuery, "1"), " 1  Hour Use");
     panel.port.receive("2");
     EXPECT_EQ(panel.status(), " 1 2  Hour Use");
     panel.port.receive("34\r");
@@ -39,26 +39,26 @@ TEST_F(StatusRepliesTest, showsTheLampHoursAsTheyArrive) {
 }
 
 TEST_F(StatusRepliesTest, decodesNothingAfterACommandFrame) {
-    EXPECT_EQ(ask("Command44", "80\r"), " Stand by");
-    panel.handlers.click("Command17");
+    EXPECT_EQ(ask(control::kStatusQuery, "80\r"), " Stand by");
+    panel.handlers.click(control::kPowerOn);
     panel.port.receive("00\r");
     EXPECT_EQ(panel.status(), " Stand by");
 }
 
 TEST_F(StatusRepliesTest, decodesALateReplyAgainstTheLastQuery) {
-    panel.handlers.click("Command45");
+    panel.handlers.click(control::kModeQuery);
     panel.clock.advance(1200);
     panel.port.receive("1\r");
     EXPECT_EQ(panel.status(), " Input 2");
 }
 
 TEST_F(StatusRepliesTest, aReplyAfterTheTimeoutIsNotReadAsTheAnswerToTheNextQuery) {
-    panel.handlers.click("Command44");  // STATUS
+    panel.handlers.click(control::kStatusQuery);  // STATUS
     panel.clock.advance(700);
     panel.port.receive("00\r");
     EXPECT_EQ(panel.status(), " Power ON");  // late, but still decoded against STATUS
     panel.clock.advance(300);
-    EXPECT_EQ(ask("Command45", "1\r"), " Input 2");  // MODE
+    EXPECT_EQ(ask(control::kModeQuery, "1\r"), " Input 2");  // MODE
     EXPECT_EQ(panel.rxd(), " 0 0 CR 1 CR ");
 }
 

@@ -18,11 +18,11 @@ struct ViewsTest : ::testing::Test {
         panel.handlers.keyDown(static_cast<std::int16_t>(code), static_cast<std::int16_t>(shift));
     }
     void ctrlH() { key(kH, kCtrl); }
-    void toggle() { panel.handlers.click("Command34"); }
+    void toggle() { panel.handlers.click(control::kViewToggle); }
     /// Height, toggle caption and whether the toggle shows.
     std::tuple<float, std::string, bool> view() const {
-        return {panel.window.height(), panel.window.caption("Command34"),
-                panel.window.visible("Command34")};
+        return {panel.window.height(), panel.window.caption(control::kViewToggle),
+                panel.window.visible(control::kViewToggle)};
     }
 };
 
@@ -56,7 +56,7 @@ TEST_F(ViewsTest, opensOnlyForCtrlHAlone) {
     }
     key(71, kCtrl);  // Ctrl+G
     EXPECT_EQ(panel.window.height(), 5200);
-    EXPECT_FALSE(panel.window.visible("Command34"));
+    EXPECT_FALSE(panel.window.visible(control::kViewToggle));
 
     key(kH, kCtrl | 8);  // bits above Alt do not count
     EXPECT_EQ(panel.window.height(), 7000);
@@ -70,26 +70,26 @@ TEST_F(ViewsTest, countsAWindowOfExactly6000AsTall) {
 }
 
 TEST_F(ViewsTest, theToggleRestartsTheSelectorsAutoHide) {
-    panel.handlers.click("Command33");
+    panel.handlers.click(control::kComButton);
     panel.clock.advanceTo(3000);
     ctrlH();
     toggle();
     panel.clock.advanceTo(7999);
-    EXPECT_TRUE(panel.window.visible("Frame8"));
+    EXPECT_TRUE(panel.window.visible(control::kPortSelector));
     panel.clock.advanceTo(8000);
-    EXPECT_FALSE(panel.window.visible("Frame8"));
+    EXPECT_FALSE(panel.window.visible(control::kPortSelector));
     EXPECT_FALSE(panel.portSelectorTimer.enabled());
 }
 
 TEST_F(ViewsTest, endClosesThePortAndNothingRunsAfterIt) {
-    panel.handlers.click("Command17");
-    panel.handlers.click("Command16");
+    panel.handlers.click(control::kPowerOn);
+    panel.handlers.click(control::kEndButton);
     EXPECT_FALSE(panel.serial.isOpen());
     EXPECT_TRUE(panel.window.ended());
     EXPECT_TRUE(panel.handlers.ended());
 
     panel.clock.advance(2000);
-    panel.handlers.click("Command18");
+    panel.handlers.click(control::kPowerOff);
     EXPECT_EQ(panel.txd(), " C 0 0 CR ");
     EXPECT_EQ(panel.rxd(), "");
     EXPECT_EQ(panel.port.frames().size(), 1U);
@@ -97,7 +97,7 @@ TEST_F(ViewsTest, endClosesThePortAndNothingRunsAfterIt) {
 
 TEST_F(ViewsTest, endEndsTheProgramEvenWhenThePortWillNotClose) {
     panel.port.failClose(true);
-    panel.handlers.click("Command16");
+    panel.handlers.click(control::kEndButton);
     EXPECT_TRUE(panel.window.ended());
     EXPECT_TRUE(panel.window.warnings().empty());
 }

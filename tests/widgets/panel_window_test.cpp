@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "support/controls.h"
 #include "ui/caption_label.h"
 #include "ui/control_table.h"
 #include "ui/qt_text.h"
@@ -21,7 +22,7 @@ TEST_F(PanelWindowTest, startsWithItsCaptionAtTheNormalHeightWithPowerOnFocused)
     EXPECT_EQ(window.width(), window.pixels(9510));
     EXPECT_EQ(clientHeightPixels(), window.pixels(4825));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
-    EXPECT_EQ(window.focusWidget(), control("Command17"));
+    EXPECT_EQ(window.focusWidget(), control(control::kPowerOn));
     QCoreApplication::processEvents();
     EXPECT_EQ(window.windowIcon().availableSizes().size(), 4);
 }
@@ -66,18 +67,18 @@ TEST_F(PanelWindowTest, showsEveryCaptionWhole) {
 }
 
 TEST_F(PanelWindowTest, holdButtonRepeatsForAnyMouseButtonUntilReleased) {
-    QWidget* volumeUp = control("Command1");
+    QWidget* volumeUp = control(control::kVolumePlus);
     QTest::mousePress(volumeUp, Qt::RightButton);
     clock.advance(260);
     QTest::mouseRelease(volumeUp, Qt::RightButton, {}, QPoint(-50, -50));
     EXPECT_EQ(port.frames(), (std::vector<std::string>{"C09\r", "C09\r"}));
-    EXPECT_EQ(qobject_cast<QLabel*>(control("Label11"))->text(), QString());
+    EXPECT_EQ(qobject_cast<QLabel*>(control(control::kTxdLine))->text(), QString());
     clock.advance(1000);
     EXPECT_EQ(port.frames().size(), 2U);
 }
 
 TEST_F(PanelWindowTest, aWarningBoxOverAHeldButtonReleasesIt) {
-    QTest::mousePress(control("Command15"), Qt::LeftButton);  // Zoom +
+    QTest::mousePress(control(control::kZoomPlus), Qt::LeftButton);  // Zoom +
     EXPECT_EQ(replyTimeout.interval(), 25);
     QEvent blocked(QEvent::WindowBlocked);
     QCoreApplication::sendEvent(&window, &blocked);
@@ -97,19 +98,20 @@ struct ActivationKeyTest : PanelWindowTest, ::testing::WithParamInterface<Qt::Ke
 };
 
 TEST_P(ActivationKeyTest, pressesTheFocusedOneShotOptionAndViewToggleButNoHoldButton) {
-    press("Command17");  // POWER ON
+    press(control::kPowerOn);  // POWER ON
     EXPECT_EQ(port.frames(), (std::vector<std::string>{"C00\r"}));
-    EXPECT_EQ(qobject_cast<QLabel*>(control("Label11"))->text(), QStringLiteral(" C 0 0 CR "));
+    EXPECT_EQ(qobject_cast<QLabel*>(control(control::kTxdLine))->text(),
+              QStringLiteral(" C 0 0 CR "));
 
-    press("Command1");  // VOL +: a hold button sends only while the mouse holds it
+    press(control::kVolumePlus);  // VOL +: a hold button sends only while the mouse holds it
     EXPECT_EQ(port.frames().size(), 1U);
 
-    QTest::mouseClick(control("Command33"), Qt::LeftButton);  // COM
-    press("Option2");
+    QTest::mouseClick(control(control::kComButton), Qt::LeftButton);  // COM
+    press(control::kCom2Option);
     EXPECT_EQ(port.openPort(), 2);
 
     QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
-    press("Command34");  // CLOSE
+    press(control::kViewToggle);  // CLOSE
     EXPECT_EQ(clientHeightPixels(), window.pixels(4825));
 }
 
@@ -121,16 +123,17 @@ TEST_F(PanelWindowTest, keepsItsPlaceWhenItsHeightChanges) {
     const QPoint placed = window.pos();
     QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
     EXPECT_EQ(window.pos(), placed);
-    QTest::mouseClick(control("Command34"), Qt::LeftButton);
+    QTest::mouseClick(control(control::kViewToggle), Qt::LeftButton);
     EXPECT_EQ(window.pos(), placed);
     EXPECT_EQ(clientHeightPixels(), window.pixels(4825));
 }
 
 TEST_F(PanelWindowTest, ctrlHOpensTheMaintenanceViewWhateverHasTheFocus) {
-    QTest::keyClick(control("Command18"), Qt::Key_H, Qt::ControlModifier);
+    QTest::keyClick(control(control::kPowerOff), Qt::Key_H, Qt::ControlModifier);
     EXPECT_EQ(clientHeightPixels(), window.pixels(6625));
-    EXPECT_TRUE(control("Command34")->isVisible());
-    EXPECT_EQ(qobject_cast<QPushButton*>(control("Command34"))->text(), QStringLiteral("CLOSE"));
+    EXPECT_TRUE(control(control::kViewToggle)->isVisible());
+    EXPECT_EQ(qobject_cast<QPushButton*>(control(control::kViewToggle))->text(),
+              QStringLiteral("CLOSE"));
     EXPECT_TRUE(port.frames().empty());
 }
 
@@ -145,41 +148,42 @@ TEST_F(PanelWindowTest, isAFixedWindowThatScreenReadersKnowByItsCaption) {
 }
 
 TEST_F(PanelWindowTest, theFocusGoesBackToComWhenThePortSelectorHidesItself) {
-    QTest::mouseClick(control("Command33"), Qt::LeftButton);
-    control("Option2")->setFocus();
+    QTest::mouseClick(control(control::kComButton), Qt::LeftButton);
+    control(control::kCom2Option)->setFocus();
     clock.advance(5000);
-    EXPECT_FALSE(control("Frame8")->isVisible());
-    EXPECT_EQ(window.focusWidget(), control("Command33"));
+    EXPECT_FALSE(control(control::kPortSelector)->isVisible());
+    EXPECT_EQ(window.focusWidget(), control(control::kComButton));
 }
 
 TEST_F(PanelWindowTest, givesScreenReadersANameForEveryControlAndTheLinesText) {
-    EXPECT_EQ(control("Command17")->accessibleName(), QStringLiteral("POWER ON"));
-    EXPECT_EQ(control("Command1")->accessibleName(), QStringLiteral("VOL +"));
-    EXPECT_EQ(control("Option1")->accessibleName(), QStringLiteral("COM1"));
-    EXPECT_EQ(control("Label12")->accessibleDescription(), QStringLiteral("RXD"));
+    EXPECT_EQ(control(control::kPowerOn)->accessibleName(), QStringLiteral("POWER ON"));
+    EXPECT_EQ(control(control::kVolumePlus)->accessibleName(), QStringLiteral("VOL +"));
+    EXPECT_EQ(control(control::kCom1Option)->accessibleName(), QStringLiteral("COM1"));
+    EXPECT_EQ(control(control::kRxdLine)->accessibleDescription(), QStringLiteral("RXD"));
 
-    QTest::mouseClick(control("Command17"), Qt::LeftButton);
-    EXPECT_EQ(control("Label11")->accessibleName(), QStringLiteral(" C 0 0 CR "));
+    QTest::mouseClick(control(control::kPowerOn), Qt::LeftButton);
+    EXPECT_EQ(control(control::kTxdLine)->accessibleName(), QStringLiteral(" C 0 0 CR "));
     QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
-    EXPECT_EQ(control("Command34")->accessibleName(), QStringLiteral("CLOSE"));
+    EXPECT_EQ(control(control::kViewToggle)->accessibleName(), QStringLiteral("CLOSE"));
 }
 
 TEST_F(PanelWindowTest, reachesTheViewToggleBelowTheNormalViewWithTabAndSpace) {
     QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
-    QTest::mouseClick(control("Command34"), Qt::LeftButton);  // CLOSE: normal view, toggle shown
+    QTest::mouseClick(control(control::kViewToggle),
+                      Qt::LeftButton);  // CLOSE: normal view, toggle shown
     ASSERT_EQ(clientHeightPixels(), window.pixels(4825));
-    control("Command17")->setFocus();
-    for (int i = 0; i < 100 && window.focusWidget() != control("Command34"); ++i) {
+    control(control::kPowerOn)->setFocus();
+    for (int i = 0; i < 100 && window.focusWidget() != control(control::kViewToggle); ++i) {
         QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
     }
-    ASSERT_EQ(window.focusWidget(), control("Command34"));
-    QTest::keyClick(control("Command34"), Qt::Key_Space);
+    ASSERT_EQ(window.focusWidget(), control(control::kViewToggle));
+    QTest::keyClick(control(control::kViewToggle), Qt::Key_Space);
     EXPECT_EQ(clientHeightPixels(), window.pixels(6270));
 }
 
 TEST_F(PanelWindowTest, showsOnlyTheHeadOfAFloodingReception) {
     port.receive(std::string(30'000, 'A'));
-    const QString shown = qobject_cast<QLabel*>(control("Label12"))->text();
+    const QString shown = qobject_cast<QLabel*>(control(control::kRxdLine))->text();
     EXPECT_GT(shown.size(), 100);
     EXPECT_LT(shown.size(), 1000);
     EXPECT_TRUE(shown.startsWith(QStringLiteral(" A A A")));

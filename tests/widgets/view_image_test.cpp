@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "support/controls.h"
 #include "widgets/panel_window_fixture.h"
 
 namespace qm5::test {
@@ -62,10 +63,10 @@ TEST_F(ViewImageTest, normalDataAndMaintenanceViewsLookAsDrawn) {
     expectLooksLike("normal");
     QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
     expectLooksLike("maintenance");
-    QTest::mouseClick(control("Command34"), Qt::LeftButton);  // CLOSE: normal view
-    control("Command34")->setFocus();
-    QTest::keyClick(control("Command34"), Qt::Key_Space);  // data view
-    control("Command17")->setFocus();
+    QTest::mouseClick(control(control::kViewToggle), Qt::LeftButton);  // CLOSE: normal view
+    control(control::kViewToggle)->setFocus();
+    QTest::keyClick(control(control::kViewToggle), Qt::Key_Space);  // data view
+    control(control::kPowerOn)->setFocus();
     expectLooksLike("data");
 }
 

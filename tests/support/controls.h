@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string_view>
+
+#include "core/layout_names.h"
+
+/// The controls that tests address, by role, each beside its layout name and its caption.
+namespace qm5::test::control {
+
+using layout::kCom1Option;    // "COM1"
+using layout::kCom2Option;    // "COM2"
+using layout::kComButton;     // "COM"
+using layout::kEndButton;     // "END"
+using layout::kPortSelector;  // the frame of the two port options
+using layout::kPowerOn;       // "ON" under "POWER"
+using layout::kRxdLine;
+using layout::kStatusLine;
+using layout::kTxdLine;
+using layout::kViewToggle;  // "データを表示する"
+
+// One-shot buttons.
+inline constexpr std::string_view kPowerOff = "Command18";            // "OFF" under "POWER"
+inline constexpr std::string_view kInput1 = "Command27";              // "1"
+inline constexpr std::string_view kInput2Rgb = "Command28";           // "2-RGB"
+inline constexpr std::string_view kInput2Video = "Command29";         // "2-Video"
+inline constexpr std::string_view kInput3Video = "Command53";         // "3-Video"
+inline constexpr std::string_view kInput2SVideo = "Command63";        // "S-VIDEO"
+inline constexpr std::string_view kInput2YC = "Command64";            // "Y/C"
+inline constexpr std::string_view kInput2Component = "Command65";     // "COMPONENT", input 2
+inline constexpr std::string_view kInput3Component = "Command66";     // "COMPONENT", input 3
+inline constexpr std::string_view kAudioMuteOn = "Command19";         // "ON", "AUDIO MUTE"
+inline constexpr std::string_view kAudioMuteOff = "Command20";        // "OFF", "AUDIO MUTE"
+inline constexpr std::string_view kVideoMuteOn = "Command21";         // "ON", "VIDEO MUTE"
+inline constexpr std::string_view kVideoMuteOff = "Command22";        // "OFF", "VIDEO MUTE"
+inline constexpr std::string_view kFreezeOn = "Command25";            // "ON", "FREEZE"
+inline constexpr std::string_view kFreezeOff = "Command26";           // "OFF", "FREEZE"
+inline constexpr std::string_view kMenuOn = "Command23";              // "ON", "MENU"
+inline constexpr std::string_view kMenuOff = "Command24";             // "OFF", "MENU"
+inline constexpr std::string_view kScreenNormal = "Command31";        // "Normal"
+inline constexpr std::string_view kScreenFull = "Command32";          // "Full"
+inline constexpr std::string_view kScreenZoom = "Command67";          // "ZOOM", "VIDEO SCREEN"
+inline constexpr std::string_view kScreenWideZoom = "Command68";      // "W.ZOOM"
+inline constexpr std::string_view kOnStartOn = "Command69";           // "ON", "ON START"
+inline constexpr std::string_view kOnStartOff = "Command70";          // "OFF", "ON START"
+inline constexpr std::string_view kPowerManagementOn = "Command71";   // "ON"
+inline constexpr std::string_view kPowerManagementOff = "Command72";  // "OFF"
+inline constexpr std::string_view kImage = "Command73";               // "IMAGE"
+inline constexpr std::string_view kAImage = "Command13";              // "A-IMAGE"
+inline constexpr std::string_view kNormal = "Command4";               // "NORMAL"
+inline constexpr std::string_view kDisplayClear = "Command3";         // "DISPLAY CLEAR"
+inline constexpr std::string_view kZoomSelector = "Command10";        // "ZOOM"
+inline constexpr std::string_view kFocusSelector = "Command11";       // "FOCUS"
+inline constexpr std::string_view kLensShiftSelector = "Command41";   // "Lens shift"
+inline constexpr std::string_view kC01 = "Command52";                 // "C01"
+inline constexpr std::string_view kStatusQuery = "Command44";         // "STATUS"
+inline constexpr std::string_view kModeQuery = "Command45";           // "MODE"
+inline constexpr std::string_view kLampTimeQuery = "Command46";       // "L-TIME"
+inline constexpr std::string_view kSettingQuery = "Command47";        // "SETTING"
+
+// Hold buttons.
+inline constexpr std::string_view kVolumePlus = "Command1";         // "+" under "VOL"
+inline constexpr std::string_view kVolumeMinus = "Command2";        // "-" under "VOL"
+inline constexpr std::string_view kArrowUp = "Command5";            // "↑"
+inline constexpr std::string_view kArrowDown = "Command7";          // "↓"
+inline constexpr std::string_view kArrowLeft = "Command9";          // "←"
+inline constexpr std::string_view kArrowRight = "Command8";         // "→"
+inline constexpr std::string_view kSelect = "Command6";             // "SELECT"
+inline constexpr std::string_view kZoomPlus = "Command15";          // "+" under "Zoom"
+inline constexpr std::string_view kZoomMinus = "Command35";         // "-" under "Zoom"
+inline constexpr std::string_view kFocusPlus = "Command36";         // "+" under "Focus"
+inline constexpr std::string_view kFocusMinus = "Command37";        // "-" under "Focus"
+inline constexpr std::string_view kDigitalZoomPlus = "Command48";   // "+" under "D.Zoom"
+inline constexpr std::string_view kDigitalZoomMinus = "Command49";  // "-" under "D.Zoom"
+inline constexpr std::string_view kKeystonePlus = "Command50";      // "+" under "Keystone"
+inline constexpr std::string_view kKeystoneMinus = "Command51";     // "-" under "Keystone"
+inline constexpr std::string_view kLensShiftUp = "Command59";       // "↑" under "LENS SHIFT"
+inline constexpr std::string_view kLensShiftDown = "Command62";     // "↓" under "LENS SHIFT"
+
+}  // namespace qm5::test::control
