@@ -9,6 +9,17 @@
 
 namespace qm5 {
 
+namespace {
+
+std::string trimmed(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t\r\n";
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return std::string(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
+}
+
+}  // namespace
+
 ControlPanel::ControlPanel(PanelPlatform& platform, SerialControl& serial, PortDevices& devices)
     : platform_(platform),
       serial_(serial),
@@ -112,21 +123,37 @@ void ControlPanel::end() {
 
 void ControlPanel::chooseDevice(int port) {
     dispatch([this, port] {
-        const auto device = platform_.devicePicker.pickDevice(port, devices_.deviceFor(port));
-        if (!device) return;
-        if (const auto failure = devices_.choose(port, *device)) {
-            warnings_.show(*device + " is used for " + portLabel(port) +
+        const std::string inUse = devices_.deviceFor(port);
+        const auto picked = platform_.devicePicker.pickDevice(port, inUse);
+        if (!picked) return;
+        const std::string device = trimmed(*picked);
+        if (device.empty() || device == inUse) return;
+        if (port == currentPort() && !tryDevice(port, device)) return;
+        if (const auto failure = devices_.choose(port, device)) {
+            warnings_.show(device + " is used for " + portLabel(port) +
                            " until the program ends, but cannot be remembered: " + *failure + ".");
         }
-        if (port != currentPort()) return;
-        // Selecting an option raises its click, which switches to the port.
-        const std::string_view option = port == 1 ? layout::kCom1Option : layout::kCom2Option;
-        if (platform_.controls.value(option)) {
-            choosePort(port);
-        } else {
-            selectOption(option);
-        }
     });
+}
+
+bool ControlPanel::tryDevice(int port, const std::string& device) {
+    const std::string before = devices_.deviceFor(port);
+    const std::optional<std::string> chosenBefore = devices_.chosen(port);
+    devices_.use(port, device);
+    const std::optional<std::string> failure = portSwitch_.tryOpen(port);
+    if (!failure) {
+        // As a click on the port's option would have left it.
+        const std::string_view option = port == 1 ? layout::kCom1Option : layout::kCom2Option;
+        platform_.controls.setValue(option, true);
+        portSelector_.hide();
+        return true;
+    }
+    // A typo must not cost the working line.
+    devices_.use(port, chosenBefore);
+    const bool reopened = !portSwitch_.tryOpen(port);
+    warnings_.show(*failure + " " + portLabel(port) + " keeps " + before +
+                   (reopened ? "." : ", which cannot be opened either."));
+    return false;
 }
 
 int ControlPanel::currentPort() const {

@@ -42,8 +42,9 @@ class ControlPanel final : public ControlEvents, private SerialListener {
     void click(std::string_view control) override;
     void mouseDown(std::string_view control) override;
     void mouseUp(std::string_view control) override;
-    /// Asks for the port's device, keeps the answer, and reopens the port when it is the
-    /// current one.
+    /// Asks for the port's device and remembers the answer. The current port is reopened on it
+    /// at once; a device that does not open is neither used nor remembered, and the device used
+    /// before is opened again.
     void chooseDevice(int port) override;
 
     const WindowState& state() const { return state_; }
@@ -56,6 +57,8 @@ class ControlPanel final : public ControlEvents, private SerialListener {
     /// "END".
     void end();
     void choosePort(int port);
+    /// Opens the current port on `device`; on failure, says so and opens the device used before.
+    bool tryDevice(int port, const std::string& device);
     /// The port the selector shows as chosen; before any is chosen, the serial control's.
     int currentPort() const;
     /// Sets an option button's Value from code, which raises its Click when it was not selected.

@@ -23,10 +23,33 @@ bool isIpv6(std::string_view host) {
                host, [](unsigned char c) { return std::isxdigit(c) != 0 || c == ':' || c == '.'; });
 }
 
+/// HOST:PORT, as a server's address is often written: no path, and a port number after the
+/// last colon.
+bool looksLikeHostAndPort(std::string_view text) {
+    if (text.find_first_of("/\\") != std::string_view::npos) return false;
+    const std::size_t colon = text.rfind(':');
+    if (colon == std::string_view::npos || colon == 0 || colon + 1 == text.size()) return false;
+    const std::string_view port = text.substr(colon + 1);
+    if (port.size() > 5 ||
+        !std::ranges::all_of(port, [](unsigned char c) { return std::isdigit(c) != 0; })) {
+        return false;
+    }
+    const std::string_view host = text.substr(0, colon);
+    if (host.size() > 2 && host.front() == '[' && host.back() == ']') {
+        return isIpv6(host.substr(1, host.size() - 2));
+    }
+    return isNameOrIpv4(host);
+}
+
 }  // namespace
 
 std::variant<LocalDevice, NetworkAddress, AddressError> parseDevice(const std::string& device) {
     const std::size_t scheme = device.find("://");
+    if (scheme == std::string::npos && looksLikeHostAndPort(device)) {
+        return AddressError{"\"" + device +
+                            "\" is no serial port; for a serial device server give rfc2217://" +
+                            device + " (RFC 2217) or socket://" + device + " (raw TCP)"};
+    }
     if (scheme == std::string::npos) return LocalDevice{device};
     const auto wrong = [&](std::string_view why) {
         return AddressError{"\"" + device + "\" " + std::string(why) + ": the forms taken are " +

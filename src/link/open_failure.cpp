@@ -5,7 +5,8 @@
 
 namespace qm5 {
 
-std::string openFailureReason(OpenFailure failure, bool userMayReadWrite, std::string_view detail) {
+std::string openFailureReason(OpenFailure failure, bool userMayReadWrite, std::string_view user,
+                              std::string_view detail) {
     switch (failure) {
         case OpenFailure::Missing:
             return "no such device. Plug in the adapter.";
@@ -13,8 +14,11 @@ std::string openFailureReason(OpenFailure failure, bool userMayReadWrite, std::s
             return "not a serial device.";
         case OpenFailure::Refused:
             if (userMayReadWrite) return "in use by another program (or another copy of this one).";
-            return "permission denied. Add the user to the dialout group (usermod -aG dialout "
-                   "USER) and log in again.";
+            // No-break spaces: the command is copied whole, never split across lines.
+            return "permission denied. Add the user to the dialout group "
+                   "(sudo\u00A0usermod\u00A0-aG"
+                   "\u00A0dialout\u00A0" +
+                   std::string(user.empty() ? "\"$USER\"" : user) + ") and log in again.";
         case OpenFailure::Other:
             break;
     }

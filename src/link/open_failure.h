@@ -17,9 +17,10 @@ enum class OpenFailure {
 };
 
 /// Why a local device will not open, and what to do. A refused device that the user may read and
-/// write is held by another program; otherwise the user lacks the serial-port group. `detail` is
+/// write is held by another program; otherwise `user` lacks the serial-port group. `detail` is
 /// the system's own word, for failures of no known kind.
-std::string openFailureReason(OpenFailure failure, bool userMayReadWrite, std::string_view detail);
+std::string openFailureReason(OpenFailure failure, bool userMayReadWrite, std::string_view user,
+                              std::string_view detail);
 
 /// What the operator is told when port `port`, named `device` ("COM1 (/dev/ttyS0)"), will not
 /// open: which device, why, and how to choose another.

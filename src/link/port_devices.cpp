@@ -46,6 +46,14 @@ std::optional<std::string> PortDevices::choose(int port, const std::string& devi
     return memory_.remember(port, device);
 }
 
+std::optional<std::string> PortDevices::chosen(int port) const {
+    return known(port) ? chosen_[slot(port)] : std::nullopt;
+}
+
+void PortDevices::use(int port, std::optional<std::string> device) {
+    if (known(port)) chosen_[slot(port)] = std::move(device);
+}
+
 std::string platformDevice(int port) {
 #ifdef _WIN32
     return portLabel(port);

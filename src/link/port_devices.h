@@ -33,6 +33,11 @@ class PortDevices {
     /// Uses `device` for the port for the rest of the run and remembers it. Returns why it
     /// could not be remembered, if it could not.
     std::optional<std::string> choose(int port, const std::string& device);
+    /// The device chosen for the port during this run, if any.
+    std::optional<std::string> chosen(int port) const;
+    /// Uses `device` for the port for the rest of the run without remembering it; nothing gives
+    /// the port back to what the other sources name.
+    void use(int port, std::optional<std::string> device);
 
   private:
     DeviceMemory& memory_;

@@ -10,6 +10,17 @@
 namespace qm5 {
 
 bool PortSwitch::switchTo(int port) {
+    const std::optional<std::string> failure = tryOpen(port);
+    if (!failure) return true;
+    warnings_.show(*failure);
+    try {
+        serial_.setPortNumber(static_cast<std::int16_t>(port == 1 ? 2 : 1));
+    } catch (const SerialError&) {
+    }
+    return false;
+}
+
+std::optional<std::string> PortSwitch::tryOpen(int port) {
     std::optional<std::string> failure;
     const auto attempt = [&](auto&& step) {
         try {
@@ -24,11 +35,7 @@ bool PortSwitch::switchTo(int port) {
     // Opened whether or not the port was open before: after a failed switch or start-up the
     // operator must be able to get a port back without restarting.
     if (!failure) attempt([&] { serial_.setOpen(true); });
-    if (!failure) return true;
-
-    warnings_.show(*failure);
-    attempt([&] { serial_.setPortNumber(static_cast<std::int16_t>(port == 1 ? 2 : 1)); });
-    return false;
+    return failure;
 }
 
 }  // namespace qm5

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
+#include <string>
+
 namespace qm5 {
 
 class SerialControl;
@@ -15,6 +18,8 @@ class PortSwitch {
     /// Returns whether the chosen port is open. A failure is reported and leaves the port
     /// closed, numbered for the other port.
     bool switchTo(int port);
+    /// The same steps without a word or a renumbering: returns the failure, if any.
+    std::optional<std::string> tryOpen(int port);
 
   private:
     SerialControl& serial_;

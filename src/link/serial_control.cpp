@@ -52,7 +52,11 @@ void SerialControl::setOpen(bool open) {
 
 void SerialControl::write(std::string_view chars) {
     if (!isOpen()) {
-        throw SerialError(deviceName() + " is not open: choose a port with \"COM\".");
+        // After a failed switch the port number is the other port's, whose device the operator
+        // may never have chosen: name none.
+        throw SerialError(
+            "No port is open: choose COM1 or COM2 under \"COM\" (right-click \"COM\" "
+            "to choose a port's device).");
     }
     named([&] { device_->write(chars); });
 }

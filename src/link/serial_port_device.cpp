@@ -118,6 +118,7 @@ std::string SerialPortDevice::explainOpenFailure() const {
         failure = OpenFailure::Refused;
     }
     return openFailureReason(failure, file.isReadable() && file.isWritable(),
+                             qEnvironmentVariable("USER").toStdString(),
                              port_.errorString().toStdString());
 }
 

@@ -22,6 +22,7 @@
 #include "ui/caption_button.h"
 #include "ui/caption_label.h"
 #include "ui/control_table.h"
+#include "ui/fixed_size.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
 
@@ -92,13 +93,13 @@ QAccessibleInterface* windowAccessibility(const QString& className, QObject* obj
 
 }  // namespace
 
-PanelWindow::PanelWindow() {
+PanelWindow::PanelWindow() : fixedSize_(new FixedSize(*this)) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         dpi_ = screen->logicalDotsPerInchY();
     const WindowSpec& form = windowSpec();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(toQString(form.caption));
-    // A fixed single border: no maximise button, and the size is the views' alone.
+    // A fixed single border: no maximise button, and the size is the views' alone (FixedSize).
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -271,6 +272,10 @@ void PanelWindow::setCaption(std::string_view name, std::string_view text) {
     }
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(toQString(text));
     widget->setAccessibleName(QString::fromStdString(qm5::accessibleName(name, text)));
+}
+
+void PanelWindow::setClientSize(QSize size) {
+    fixedSize_->setSize(size);
 }
 
 int PanelWindow::pixels(double twips) const {

@@ -10,6 +10,7 @@
 namespace qm5 {
 
 class ControlEvents;
+class FixedSize;
 struct ControlSpec;
 
 /// The panel's window as Qt widgets, built from the control table, reporting clicks, mouse
@@ -29,6 +30,8 @@ class PanelWindow final : public QWidget {
     /// Twips to pixels at the screen's logical DPI (15 twips per pixel at 96 DPI).
     int pixels(double twips) const;
     double twipsPerPixel() const { return 1440.0 / dpi_; }
+    /// The client area's size; the window keeps it and is never maximised or full screen.
+    void setClientSize(QSize size);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,6 +44,7 @@ class PanelWindow final : public QWidget {
 
     QHash<QString, QWidget*> controls_;
     double dpi_ = 96.0;
+    FixedSize* fixedSize_;
     ControlEvents* events_ = nullptr;
     /// The button under a mouse button that is still down.
     std::string pressed_;

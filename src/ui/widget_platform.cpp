@@ -105,7 +105,7 @@ std::optional<std::string> WidgetPlatform::pickDevice(int port, std::string_view
 }
 
 void WidgetPlatform::resize() {
-    window_.setFixedSize(window_.pixels(form().clientWidth), window_.pixels(clientHeight_));
+    window_.setClientSize(QSize(window_.pixels(form().clientWidth), window_.pixels(clientHeight_)));
 }
 
 }  // namespace qm5

@@ -200,8 +200,9 @@ TEST_F(DeviceChoiceTest, aPathThatIsNoSerialDeviceIsReportedAndAnotherCanBeChose
         EXPECT_NE(text.find(wrong.toStdString()), std::string::npos) << text;
         EXPECT_NE(text.find("Right-click COM to choose the device for COM1."), std::string::npos)
             << text;
+        EXPECT_NE(text.find("COM1 keeps " + given.path() + "."), std::string::npos) << text;
         EXPECT_EQ(warnings.seen().back().format, Qt::PlainText);
-        EXPECT_FALSE(panel->serial.isOpen());
+        EXPECT_TRUE(panel->serial.isOpen());
     }
     DeviceDialogAnswer answer(QString::fromStdString(adapter.path()));
     chooseDeviceFor(1);

@@ -29,6 +29,8 @@ class MemoryLine final : public DeviceFactory {
     // What a test sets up.
     void setMissing(int port, bool missing) { mark(missing_, port, missing); }
     void setBusy(int port, bool busy) { mark(busy_, port, busy); }
+    /// A device path that no port can open.
+    void setMissingDevice(const std::string& path) { missingDevices_.insert(path); }
     void failWrites(bool fail) { failWrites_ = fail; }
     void failClose(bool fail) { failClose_ = fail; }
 
@@ -60,6 +62,7 @@ class MemoryLine final : public DeviceFactory {
     const VirtualClock& clock_;
     std::set<int> missing_;
     std::set<int> busy_;
+    std::set<std::string> missingDevices_;
     bool failWrites_ = false;
     bool failClose_ = false;
     bool open_ = false;

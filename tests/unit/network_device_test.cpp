@@ -47,6 +47,19 @@ TEST(DeviceAddressTest, namesTheFormsForAnAddressItDoesNotTake) {
     }
 }
 
+TEST(DeviceAddressTest, suggestsBothFormsForAServerAddressWithoutOne) {
+    for (const char* address : {"127.0.0.1:43079", "projector-3.hall:23", "[::1]:4001"}) {
+        const auto parsed = parseDevice(address);
+        ASSERT_TRUE(std::holds_alternative<AddressError>(parsed)) << address;
+        const std::string& what = std::get<AddressError>(parsed).what;
+        EXPECT_NE(what.find("rfc2217://" + std::string(address)), std::string::npos) << what;
+        EXPECT_NE(what.find("socket://" + std::string(address)), std::string::npos) << what;
+    }
+    for (const char* path : {"COM1", "/dev/ttyUSB0", "./tty:1", "C:\\ports\\com:1", "ttyS0:"}) {
+        EXPECT_TRUE(std::holds_alternative<LocalDevice>(parseDevice(path))) << path;
+    }
+}
+
 struct TelnetCodecTest : ::testing::Test {
     TelnetCodec codec{LineSettings{19200, Parity::None, 8, StopBits::One}};
     std::string opening = codec.opening();

@@ -82,19 +82,46 @@ TEST_F(ChooseDeviceTest, cancelChangesNothing) {
     EXPECT_EQ(panel.devices.deviceFor(1), "/dev/ttyS0");
 }
 
-TEST_F(ChooseDeviceTest, aMissingDeviceIsReportedAndAnotherCanBeChosen) {
-    panel.port.setMissing(1, true);
-    panel.window.pickedDevice = "/no/such/device";
+TEST_F(ChooseDeviceTest, aDeviceThatDoesNotOpenCostsNothing) {
+    panel.port.setMissingDevice("/dev/ttyUSB9");
+    panel.window.pickedDevice = "/dev/ttyUSB9";
     panel.handlers.chooseDevice(1);
-    EXPECT_EQ(panel.window.warnings(),
-              (std::vector<std::string>{"COM1 (/no/such/device): no such device"}));
-    EXPECT_FALSE(panel.serial.isOpen());
+    EXPECT_EQ(
+        panel.window.warnings(),
+        (std::vector<std::string>{"COM1 (/dev/ttyUSB9): no such device COM1 keeps /dev/ttyS0."}));
+    EXPECT_EQ(panel.port.openPath(), "/dev/ttyS0");
+    EXPECT_TRUE(panel.serial.isOpen());
+    EXPECT_EQ(panel.devices.deviceFor(1), "/dev/ttyS0");
+    EXPECT_TRUE(panel.memory.devices.empty());
 
-    panel.port.setMissing(1, false);
     panel.window.pickedDevice = "/dev/ttyUSB0";
     panel.handlers.chooseDevice(1);
     EXPECT_EQ(panel.port.openPath(), "/dev/ttyUSB0");
-    EXPECT_TRUE(panel.serial.isOpen());
+    EXPECT_EQ(panel.memory.devices.at(1), "/dev/ttyUSB0");
+}
+
+TEST_F(ChooseDeviceTest, saysSoWhenTheDeviceBeforeCannotBeOpenedEither) {
+    panel.port.setMissing(1, true);
+    panel.window.pickedDevice = "/no/such/device";
+    panel.handlers.chooseDevice(1);
+    ASSERT_EQ(panel.window.warnings().size(), 1U);
+    EXPECT_NE(panel.window.warnings()[0].find("COM1 keeps /dev/ttyS0, which cannot be opened"),
+              std::string::npos);
+    EXPECT_FALSE(panel.serial.isOpen());
+}
+
+TEST_F(ChooseDeviceTest, takesTheTextTrimmedAndDoesNothingForTheDeviceInUse) {
+    for (const char* same : {"/dev/ttyS0", " /dev/ttyS0\t", "  "}) {
+        panel.window.pickedDevice = same;
+        panel.handlers.chooseDevice(1);
+    }
+    EXPECT_EQ(panel.port.opens().size(), 2U);
+    EXPECT_TRUE(panel.memory.devices.empty());
+
+    panel.window.pickedDevice = " /dev/ttyUSB0 ";
+    panel.handlers.chooseDevice(1);
+    EXPECT_EQ(panel.port.openPath(), "/dev/ttyUSB0");
+    EXPECT_EQ(panel.memory.devices.at(1), "/dev/ttyUSB0");
 }
 
 TEST_F(ChooseDeviceTest, aChoiceThatCannotBeRememberedIsUsedAndSaidOnce) {
