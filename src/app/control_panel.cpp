@@ -54,7 +54,10 @@ void ControlPanel::onLineEvent(LineEvent event) {
 }
 
 void ControlPanel::onDeviceLost(const SerialError& error) {
-    dispatch([this, &error] { reportFailure(error); });
+    dispatch([this, &error] {
+        describePort();
+        reportFailure(error);
+    });
 }
 
 void ControlPanel::bindClicks() {
@@ -83,6 +86,7 @@ void ControlPanel::load() {
         serial_.setOpen(true);
         selectOption(layout::kCom1Option);
     });
+    describePort();
 }
 
 void ControlPanel::keyDown(std::int16_t keyCode, std::int16_t shift) {
@@ -108,7 +112,20 @@ void ControlPanel::mouseUp(std::string_view control) {
 }
 
 void ControlPanel::choosePort(int port) {
-    if (portSwitch_.switchTo(port)) portSelector_.hide();
+    const bool open = portSwitch_.switchTo(port);
+    describePort();
+    if (open) portSelector_.hide();
+}
+
+void ControlPanel::describePort() {
+    const int port = currentPort();
+    platform_.controls.setDescription(layout::kComButton,
+                                      portLabel(port) + ": " + devices_.deviceFor(port) +
+                                          (serial_.isOpen() ? " (open)" : " (not open)"));
+}
+
+void ControlPanel::requestEnd() {
+    dispatch([this] { end(); });
 }
 
 void ControlPanel::end() {
@@ -128,7 +145,11 @@ void ControlPanel::chooseDevice(int port) {
         if (!picked) return;
         const std::string device = trimmed(*picked);
         if (device.empty() || device == inUse) return;
-        if (port == currentPort() && !tryDevice(port, device)) return;
+        if (port == currentPort()) {
+            const bool opened = tryDevice(port, device);
+            describePort();
+            if (!opened) return;
+        }
         if (const auto failure = devices_.choose(port, device)) {
             warnings_.show(device + " is used for " + portLabel(port) +
                            " until the program ends, but cannot be remembered: " + *failure + ".");

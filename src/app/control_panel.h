@@ -47,6 +47,9 @@ class ControlPanel final : public ControlEvents, private SerialListener {
     /// before is opened again.
     void chooseDevice(int port) override;
 
+    /// Ends the program as "END" does, when the system asks (a signal).
+    void requestEnd();
+
     const WindowState& state() const { return state_; }
     bool ended() const { return ended_; }
 
@@ -59,6 +62,9 @@ class ControlPanel final : public ControlEvents, private SerialListener {
     void choosePort(int port);
     /// Opens the current port on `device`; on failure, says so and opens the device used before.
     bool tryDevice(int port, const std::string& device);
+    /// Tells in the COM button's tooltip and accessible description which device the port in
+    /// use is, and whether it is open.
+    void describePort();
     /// The port the selector shows as chosen; before any is chosen, the serial control's.
     int currentPort() const;
     /// Sets an option button's Value from code, which raises its Click when it was not selected.

@@ -16,6 +16,8 @@ class Controls {
 
     virtual void setCaption(std::string_view control, std::string_view text) = 0;
     virtual void setVisible(std::string_view control, bool visible) = 0;
+    /// What a tooltip and a screen reader say of the control beyond its caption.
+    virtual void setDescription(std::string_view control, std::string_view text) = 0;
     /// An option button's Value. Setting it raises no event: the window raises the Click itself.
     virtual bool value(std::string_view option) const = 0;
     virtual void setValue(std::string_view option, bool selected) = 0;

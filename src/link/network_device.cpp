@@ -178,7 +178,9 @@ void NetworkDevice::take() {
 void NetworkDevice::close() {
     open_ = false;
     telnet_.reset();
-    socket_.abort();
+    // A FIN, not a reset: the server sees the client leave, as a closed serial port.
+    socket_.disconnectFromHost();
+    if (socket_.state() != QAbstractSocket::UnconnectedState) socket_.abort();
 }
 
 void NetworkDevice::write(std::string_view chars) {

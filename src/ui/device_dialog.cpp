@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSerialPortInfo>
 #include <QVBoxLayout>
@@ -52,6 +53,8 @@ DeviceDialog::DeviceDialog(int port, const QString& current, const std::vector<F
     devices_->setEditable(true);
     devices_->setInsertPolicy(QComboBox::NoInsert);
     devices_->setMinimumContentsLength(40);
+    devices_->lineEdit()->setPlaceholderText(
+        QStringLiteral("/dev/ttyUSB0, rfc2217://HOST:PORT or socket://HOST:PORT"));
     devices_->addItem(current, current);
     for (const FoundDevice& device : found) {
         if (device.path != current) devices_->addItem(itemText(device), device.path);

@@ -274,6 +274,12 @@ void PanelWindow::setCaption(std::string_view name, std::string_view text) {
     widget->setAccessibleName(QString::fromStdString(qm5::accessibleName(name, text)));
 }
 
+void PanelWindow::setLabel(const QString& label) {
+    const QString caption = toQString(windowSpec().caption);
+    setWindowTitle(label.isEmpty() ? caption : caption + QStringLiteral(" - ") + label);
+    setAccessibleName(windowTitle());
+}
+
 void PanelWindow::setClientSize(QSize size) {
     fixedSize_->setSize(size);
 }

@@ -21,6 +21,10 @@ class PanelWindow final : public QWidget {
   public:
     PanelWindow();
 
+    /// The caption, then " - " and `label` when there is one: copies driving different
+    /// projectors are told apart in the task bar, the window list and by screen readers.
+    void setLabel(const QString& label);
+
     /// Starts reporting the widgets' events to `events`.
     void bind(ControlEvents& events);
 

@@ -43,6 +43,12 @@ void WidgetPlatform::setVisible(std::string_view control, bool visible) {
     }
 }
 
+void WidgetPlatform::setDescription(std::string_view control, std::string_view text) {
+    QWidget* widget = window_.control(control);
+    widget->setToolTip(toQString(text));
+    widget->setAccessibleDescription(toQString(text));
+}
+
 bool WidgetPlatform::value(std::string_view option) const {
     return qobject_cast<QAbstractButton*>(window_.control(option))->isChecked();
 }

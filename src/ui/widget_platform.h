@@ -21,6 +21,7 @@ class WidgetPlatform final : public Controls,
 
     void setCaption(std::string_view control, std::string_view text) override;
     void setVisible(std::string_view control, bool visible) override;
+    void setDescription(std::string_view control, std::string_view text) override;
     bool value(std::string_view option) const override;
     void setValue(std::string_view option, bool selected) override;
 

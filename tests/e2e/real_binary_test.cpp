@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
 
 #include "close_request.h"
@@ -149,6 +151,30 @@ TEST_F(RealBinaryTest, aDeviceOnTheCommandLineComesBeforeTheEnvironment) {
     EXPECT_TRUE(logged("C00\\r"));
 }
 
+/// A logout, systemctl stop or Ctrl+C ends the program as "END" does.
+TEST_F(RealBinaryTest, anEndSignalClosesThePortAndRemovesItsLock) {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        ASSERT_NO_FATAL_FAILURE(start({}));
+        click(control::kPowerOn);
+        ASSERT_TRUE(logged("C00\\r"));
+        const QString lock = QStringLiteral("/run/lock/LCK..") +
+                             QString::fromStdString(projector->path()).mid(5).replace('/', '_');
+        ASSERT_TRUE(QFile::exists(lock)) << lock.toStdString();
+        ::kill(static_cast<pid_t>(panel.processId()), signal);
+        EXPECT_TRUE(panel.waitForFinished(kWaitMs)) << signal;
+        EXPECT_EQ(panel.exitStatus(), QProcess::NormalExit) << signal;
+        EXPECT_EQ(panel.exitCode(), 0) << panel.readAllStandardError().toStdString();
+        EXPECT_FALSE(QFile::exists(lock)) << signal;
+        projector.reset();
+    }
+}
+
+TEST_F(RealBinaryTest, aLabelTellsCopiesApart) {
+    ASSERT_NO_FATAL_FAILURE(start({}, {QStringLiteral("--label"), QStringLiteral("Hall B")}));
+    EXPECT_EQ(windowsNamed(QStringLiteral("^DRAV   QM5  CONTROL  Ver\\.1\\.10  - Hall B$")),
+              QStringList{window});
+}
+
 /// Installed, started from the menu with no terminal: the operator picks the adapter in the
 /// program, and the next start is connected without doing anything.
 TEST_F(RealBinaryTest, aDeviceChosenInTheProgramIsUsedAtOnceAndAtTheNextStart) {
@@ -208,6 +234,10 @@ TEST(CommandLineTest, helpAndVersionNeedNoDisplay) {
     EXPECT_EQ(help.exitCode, 0) << help.err.toStdString();
     EXPECT_TRUE(help.out.contains(QStringLiteral("--com1 <DEVICE>"))) << help.out.toStdString();
     EXPECT_TRUE(help.out.contains(QStringLiteral("--com2 <DEVICE>")));
+    EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: qm5-control [options]\n")));
+    for (const char* form : {"a serial port's path", "rfc2217://HOST:PORT", "socket://HOST:PORT"}) {
+        EXPECT_TRUE(help.out.contains(QLatin1String(form))) << form;
+    }
     const Ran version = runWithoutDisplay({QStringLiteral("--version")});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, QStringLiteral("qm5-control 1.10\n"));

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -68,6 +69,7 @@ class DeviceDialogAnswer {
     }
 
     QString title;
+    QString placeholder;
     QStringList listed;
     bool okWhenEmpty = true;
     bool answered = false;
@@ -79,6 +81,7 @@ class DeviceDialogAnswer {
         poll_.stop();
         title = dialog->windowTitle();
         auto* devices = dialog->findChild<QComboBox*>(QStringLiteral("Device"));
+        placeholder = devices->lineEdit()->placeholderText();
         for (int i = 0; i < devices->count(); ++i) listed << devices->itemText(i);
         QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
         devices->setEditText(QString());
@@ -147,6 +150,9 @@ TEST_F(DeviceChoiceTest, okAppliesAtOnceAndTheNextStartUsesIt) {
     EXPECT_EQ(answer.title, QStringLiteral("COM1 device"));
     EXPECT_EQ(answer.listed.value(0), QString::fromStdString(given.path()));
     EXPECT_FALSE(answer.okWhenEmpty);
+    for (const char* form : {"/dev/", "rfc2217://HOST:PORT", "socket://HOST:PORT"}) {
+        EXPECT_TRUE(answer.placeholder.contains(QLatin1String(form))) << form;
+    }
     EXPECT_TRUE(given.farEndClosed());
     powerOn();
     EXPECT_EQ(adapter.read(4), "C00\r");

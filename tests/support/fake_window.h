@@ -18,6 +18,9 @@ class FakeWindow final : public Controls, public Window, public MessageBox, publ
 
     void setCaption(std::string_view control, std::string_view text) override;
     void setVisible(std::string_view control, bool visible) override;
+    void setDescription(std::string_view control, std::string_view text) override {
+        descriptions_[std::string(control)] = std::string(text);
+    }
     bool value(std::string_view option) const override;
     void setValue(std::string_view option, bool selected) override;
 
@@ -35,6 +38,10 @@ class FakeWindow final : public Controls, public Window, public MessageBox, publ
     std::optional<std::string> pickDevice(int port, std::string_view current) override;
 
     std::string caption(std::string_view control) const;
+    std::string description(std::string_view control) const {
+        const auto found = descriptions_.find(control);
+        return found == descriptions_.end() ? std::string() : found->second;
+    }
     bool visible(std::string_view control) const;
     float left() const { return left_; }
     float top() const { return top_; }
@@ -58,6 +65,7 @@ class FakeWindow final : public Controls, public Window, public MessageBox, publ
     std::map<std::string, std::string, std::less<>> captions_;
     std::map<std::string, bool, std::less<>> visible_;
     std::map<std::string, bool, std::less<>> values_;
+    std::map<std::string, std::string, std::less<>> descriptions_;
     float width_;
     float height_;
     float left_ = 0;

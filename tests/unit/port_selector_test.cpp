@@ -52,7 +52,18 @@ TEST_F(PortSelectorTest, reportsAMissingPortAndLeavesThePortClosedForTheOther) {
 
     panel.handlers.click(control::kPowerOn);
     EXPECT_TRUE(panel.port.frames().empty());
-    EXPECT_EQ(panel.window.warnings().size(), 2U);
+    ASSERT_EQ(panel.window.warnings().size(), 2U);
+    // The port number is COM1's now, but the operator never chose COM1's device.
+    EXPECT_EQ(panel.window.warnings()[1].find("/dev/ttyS0"), std::string::npos);
+    EXPECT_EQ(panel.window.description(control::kComButton), "COM2: /dev/ttyS1 (not open)");
+}
+
+TEST_F(PortSelectorTest, theComButtonTellsWhichDeviceThePortInUseIs) {
+    EXPECT_EQ(panel.window.description(control::kComButton), "COM1: /dev/ttyS0 (open)");
+    panel.choosePort(control::kCom2Option);
+    EXPECT_EQ(panel.window.description(control::kComButton), "COM2: /dev/ttyS1 (open)");
+    panel.port.loseDevice();
+    EXPECT_EQ(panel.window.description(control::kComButton), "COM2: /dev/ttyS1 (not open)");
 }
 
 TEST_F(PortSelectorTest, opensAPortAgainAfterAFailedSwitch) {

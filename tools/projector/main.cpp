@@ -60,6 +60,10 @@ int main(int argc, char* argv[]) {
         std::fputs(qm5::projector::kUsage, stdout);
         return 0;
     }
+    if (options.version) {
+        std::printf("qm5-projector %s\n", QM5_VERSION);
+        return 0;
+    }
     const sigset_t waitMask = stopOnSignals();
     try {
         qm5::projector::ProjectorLine line(options);

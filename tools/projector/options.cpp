@@ -37,6 +37,9 @@ Faults:
                        0 to 1000000
   --hang-up-after N    close the line and exit after N frames, 0 (never) to 1000000000
   --seed N             seed of the random bytes, 0 to 4294967295 (default 1)
+
+  --help               print this and exit
+  --version            print the version and exit
 )";
 
 namespace {
@@ -121,6 +124,10 @@ Options parseOptions(const std::vector<std::string>& arguments) {
         const std::string& option = arguments[i];
         if (option == "--help") {
             options.help = true;
+            continue;
+        }
+        if (option == "--version") {
+            options.version = true;
             continue;
         }
         if (option == "--silent") {

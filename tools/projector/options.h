@@ -40,6 +40,7 @@ struct Options {
     std::optional<std::string> log;
     unsigned seed = 1;
     bool help = false;
+    bool version = false;
 };
 
 /// A command line the projector does not take; what() names the option and what it needs.

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+// The program's one use of POSIX: a signal handler may do almost nothing, so it writes one byte
+// to a socket pair that the event loop watches.
+#include "app/end_on_signals.h"
+
+#include "app/control_panel.h"
+
+#ifdef Q_OS_UNIX
+#include <QSocketNotifier>
+
+#include <sys/socket.h>
+#include <unistd.h>
+#include <csignal>
+
+namespace qm5 {
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+constexpr int kEndSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+void onEndSignal(int /*signal*/) {
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
+}
+
+}  // namespace
+
+EndOnSignals::EndOnSignals(ControlPanel& panel) : panel_(panel) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &EndOnSignals::onSignal);
+    struct sigaction action {};
+    action.sa_handler = onEndSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : kEndSignals) ::sigaction(signal, &action, nullptr);
+}
+
+EndOnSignals::~EndOnSignals() {
+    for (const int signal : kEndSignals) std::signal(signal, SIG_DFL);
+    for (int& end : signalPipe) {
+        if (end >= 0) ::close(end);
+        end = -1;
+    }
+}
+
+void EndOnSignals::onSignal() {
+    char byte = 0;
+    [[maybe_unused]] const auto read = ::read(signalPipe[1], &byte, 1);
+    panel_.requestEnd();
+}
+
+}  // namespace qm5
+
+#else
+
+namespace qm5 {
+
+EndOnSignals::EndOnSignals(ControlPanel& panel) : panel_(panel) {}
+EndOnSignals::~EndOnSignals() = default;
+void EndOnSignals::onSignal() {}
+
+}  // namespace qm5
+
+#endif
