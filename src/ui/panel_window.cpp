@@ -21,10 +21,12 @@
 #include "ui/accessibility.h"
 #include "ui/caption_button.h"
 #include "ui/caption_label.h"
+#include "ui/caption_option.h"
 #include "ui/control_table.h"
 #include "ui/fixed_size.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
+#include "ui/text_line.h"
 
 namespace qm5 {
 
@@ -156,7 +158,8 @@ QWidget* PanelWindow::create(const ControlSpec& spec, QWidget* parent) {
         }
         case ControlKind::Label: {
             // A fixed caption is shown whole; a text line shows the head of its text.
-            QLabel* label = spec.caption.empty() ? new QLabel(parent) : new CaptionLabel(parent);
+            QLabel* label = spec.caption.empty() ? static_cast<QLabel*>(new TextLine(parent))
+                                                 : new CaptionLabel(parent);
             label->setTextFormat(Qt::PlainText);
             const Qt::Alignment horizontal = spec.has(kCentred)        ? Qt::AlignHCenter
                                              : spec.has(kRightAligned) ? Qt::AlignRight
@@ -176,7 +179,7 @@ QWidget* PanelWindow::create(const ControlSpec& spec, QWidget* parent) {
             break;
         }
         case ControlKind::Option: {
-            auto* option = new QRadioButton(parent);
+            auto* option = new CaptionOption(parent);
             paintColours(option, spec, QPalette::Window);
             option->setAutoFillBackground(true);
             widget = option;

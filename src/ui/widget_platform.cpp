@@ -13,6 +13,7 @@
 #include "ui/device_dialog.h"
 #include "ui/panel_window.h"
 #include "ui/qt_text.h"
+#include "ui/whole_words.h"
 
 namespace qm5 {
 
@@ -97,8 +98,8 @@ void WidgetPlatform::end() {
 void WidgetPlatform::warning(std::string_view text) {
     // The box belongs to the window: a failure at start-up shows the window first.
     if (!window_.isVisible()) window_.show();
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle), toQString(text),
-                    QMessageBox::Ok, &window_);
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle),
+                    withWholePaths(toQString(text)), QMessageBox::Ok, &window_);
     // A device path may hold anything, markup too.
     box.setTextFormat(Qt::PlainText);
     box.exec();

@@ -11,7 +11,9 @@ WarningCatcher::WarningCatcher() {
     QObject::connect(&poll_, &QTimer::timeout, &poll_, [this] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr || !box->isVisible()) return;
-        seen_.push_back({box->text().toStdString(), box->windowTitle().toStdString(), box->icon(),
+        // As the operator reads it: without the joiners that keep a path on one line.
+        const QString text = box->text().remove(QChar(0x2060));
+        seen_.push_back({text.toStdString(), box->windowTitle().toStdString(), box->icon(),
                          box->standardButtons(), box->textFormat()});
         box->button(QMessageBox::Ok)->click();
     });

@@ -2,16 +2,19 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextLayout>
 
 #include "support/controls.h"
 #include "ui/caption_label.h"
 #include "ui/control_table.h"
 #include "ui/qt_text.h"
+#include "ui/whole_words.h"
 #include "widgets/panel_window_fixture.h"
 
 namespace qm5::test {
@@ -63,6 +66,81 @@ TEST_F(PanelWindowTest, showsEveryCaptionWhole) {
         EXPECT_LE(wrapped.width(), widget->width()) << spec.name;
         // The leading under the last line may hang over by a pixel; the glyphs do not.
         EXPECT_LE(wrapped.height(), widget->height() + 1) << spec.name;
+    }
+}
+
+/// Where glyphs are drawn on a control's image: pixels near the text's colour.
+struct Ink {
+    Ink(QImage shown, QColor text) : image(std::move(shown)), colour(text) {}
+    bool at(int x, int y) const {
+        const QColor pixel = image.pixelColor(x, y);
+        return std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
+                   std::abs(pixel.blue() - colour.blue()) <
+               160;
+    }
+    bool inRow(int y) const {
+        for (int x = 0; x < image.width(); ++x) {
+            if (at(x, y)) return true;
+        }
+        return false;
+    }
+    bool inColumn(int x) const {
+        for (int y = 0; y < image.height(); ++y) {
+            if (at(x, y)) return true;
+        }
+        return false;
+    }
+
+    QImage image;
+    QColor colour;
+};
+
+TEST_F(PanelWindowTest, showsEveryLineOfTrafficWhole) {
+    for (const std::string_view line :
+         {control::kTxdLine, control::kRxdLine, control::kStatusLine}) {
+        auto* label = qobject_cast<QLabel*>(control(line));
+        label->setText(QStringLiteral(" Cooling down: ACK Qgjpqy"));
+        const Ink ink(label->grab(label->contentsRect()).toImage(),
+                      label->palette().color(label->foregroundRole()));
+        // A clipped glyph runs to the first or the last row of the line.
+        EXPECT_TRUE(ink.inRow(ink.image.height() / 2)) << line;
+        EXPECT_FALSE(ink.inRow(0)) << line;
+        EXPECT_FALSE(ink.inRow(ink.image.height() - 1)) << line;
+    }
+}
+
+TEST_F(PanelWindowTest, keepsEachPortOptionClearOfTheNext) {
+    handlers.click(control::kComButton);
+    QWidget* com1 = control(control::kCom1Option);
+    const Ink ink(com1->grab().toImage(), com1->palette().color(QPalette::WindowText));
+    const double pixelsPerColumn = static_cast<double>(com1->width()) / ink.image.width();
+    const int nextLeft = control(control::kCom2Option)->x() - com1->x();
+    for (int x = 0; x < ink.image.width(); ++x) {
+        if (ink.inColumn(x)) {
+            // Four pixels clear of the next option's circle.
+            EXPECT_LT(x * pixelsPerColumn, nextLeft - 4) << x;
+        }
+    }
+}
+
+TEST(WholePathsTest, aWarningBreaksNoPathNorCommandAcrossLines) {
+    const QString path = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART-if00-port0");
+    const QString command = QStringLiteral("sudo\u00A0usermod\u00A0-aG\u00A0dialout\u00A0alice");
+    const QString text = withWholePaths(QStringLiteral("COM1 (") + path +
+                                        QStringLiteral("): permission denied. Run ") + command +
+                                        QStringLiteral(" and log in again."));
+    for (const int width : {120, 200, 300}) {
+        QTextLayout layout(text, QApplication::font());
+        layout.beginLayout();
+        QStringList lines;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            lines << text.mid(line.textStart(), line.textLength()).remove(QChar(0x2060)).trimmed();
+        }
+        layout.endLayout();
+        const QString shown = lines.join(QLatin1Char('\n'));
+        EXPECT_TRUE(shown.contains(path)) << width << "\n" << shown.toStdString();
+        EXPECT_TRUE(shown.contains(command)) << width << "\n" << shown.toStdString();
     }
 }
 
