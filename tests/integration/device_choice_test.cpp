@@ -17,6 +17,7 @@
 
 #include "pty/pty_pair.h"
 #include "support/controls.h"
+#include "support/device_dialog_answer.h"
 #include "support/real_panel.h"
 #include "support/warning_catcher.h"
 #include "ui/device_dialog.h"
@@ -57,47 +58,6 @@ TEST(QtDeviceMemoryTest, saysWhenAChoiceCannotBeKept) {
     EXPECT_NE(failure->find("cannot be written"), std::string::npos) << *failure;
     EXPECT_EQ(memory.recall(1), std::nullopt);
 }
-
-/// Answers the device dialog when it opens, as an operator would.
-class DeviceDialogAnswer {
-  public:
-    /// Types `device` and presses OK; no device presses Cancel.
-    explicit DeviceDialogAnswer(std::optional<QString> device) : device_(std::move(device)) {
-        poll_.setInterval(5);
-        QObject::connect(&poll_, &QTimer::timeout, &poll_, [this] { answer(); });
-        poll_.start();
-    }
-
-    QString title;
-    QString placeholder;
-    QStringList listed;
-    bool okWhenEmpty = true;
-    bool answered = false;
-
-  private:
-    void answer() {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || dialog->objectName() != QStringLiteral("DeviceDialog")) return;
-        poll_.stop();
-        title = dialog->windowTitle();
-        auto* devices = dialog->findChild<QComboBox*>(QStringLiteral("Device"));
-        placeholder = devices->lineEdit()->placeholderText();
-        for (int i = 0; i < devices->count(); ++i) listed << devices->itemText(i);
-        QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
-        devices->setEditText(QString());
-        okWhenEmpty = ok->isEnabled();
-        answered = true;
-        if (!device_) {
-            dialog->reject();
-            return;
-        }
-        devices->setEditText(*device_);
-        ok->click();
-    }
-
-    std::optional<QString> device_;
-    QTimer poll_;
-};
 
 /// The real panel, offscreen, started with COM1 on the command line, its remembered devices in
 /// a folder of the test's own.
