@@ -11,6 +11,9 @@ namespace qm5 {
 
 namespace {
 
+constexpr std::string_view kOpenedWhenBack =
+    " Plug it in: the panel opens it by itself as soon as it is there.";
+
 std::string trimmed(std::string_view text) {
     constexpr std::string_view kBlanks = " \t\r\n";
     const std::size_t first = text.find_first_not_of(kBlanks);
@@ -60,6 +63,30 @@ void ControlPanel::onDeviceLost(const SerialError& error) {
     });
 }
 
+void ControlPanel::onOpenFailed(const SerialError& error) {
+    dispatch([this, &error] {
+        if (pendingChoice_) {
+            keepDeviceBefore(error.what());
+        } else if (std::exchange(startingUp_, false)) {
+            serial_.watchForDevice();
+            reportFailure(error, kOpenedWhenBack);
+        } else {
+            reportFailure(error);
+        }
+        describePort();
+    });
+}
+
+void ControlPanel::onLinkChanged() {
+    dispatch([this] {
+        startingUp_ = false;
+        if (const auto choice = std::exchange(pendingChoice_, std::nullopt)) {
+            rememberDevice(choice->port, choice->device);
+        }
+        describePort();
+    });
+}
+
 void ControlPanel::bindClicks() {
     for (const OneShotButton& button : oneShotButtons()) {
         clickHandlers_.emplace(button.control, [this, &button] { oneShots_.click(button); });
@@ -83,8 +110,17 @@ void ControlPanel::load() {
         state_.receiveText.clear();
         serial_.setPortNumber(1);
         serial_.setLineSettings(kLineSettings);
-        serial_.setOpen(true);
-        selectOption(layout::kCom1Option);
+        try {
+            serial_.setOpen(true);
+        } catch (const SerialError& error) {
+            serial_.watchForDevice();
+            reportFailure(error, kOpenedWhenBack);
+            return;
+        }
+        // Selected without its click: the port switch would close and reopen the port just
+        // opened, work done twice (two negotiations with a server).
+        platform_.controls.setValue(layout::kCom1Option, true);
+        startingUp_ = serial_.link() == SerialControl::Link::Connecting;
     });
     describePort();
 }
@@ -112,6 +148,8 @@ void ControlPanel::mouseUp(std::string_view control) {
 }
 
 void ControlPanel::choosePort(int port) {
+    startingUp_ = false;
+    pendingChoice_.reset();
     const bool open = portSwitch_.switchTo(port);
     describePort();
     if (open) portSelector_.hide();
@@ -119,9 +157,22 @@ void ControlPanel::choosePort(int port) {
 
 void ControlPanel::describePort() {
     const int port = currentPort();
-    platform_.controls.setDescription(layout::kComButton,
-                                      portLabel(port) + ": " + devices_.deviceFor(port) +
-                                          (serial_.isOpen() ? " (open)" : " (not open)"));
+    std::string_view link = " (not open)";
+    switch (serial_.link()) {
+        case SerialControl::Link::Open:
+            link = " (open)";
+            break;
+        case SerialControl::Link::Connecting:
+            link = " (connecting)";
+            break;
+        case SerialControl::Link::Away:
+            link = " (away: reconnects by itself when it is back)";
+            break;
+        case SerialControl::Link::Closed:
+            break;
+    }
+    platform_.controls.setDescription(
+        layout::kComButton, portLabel(port) + ": " + devices_.deviceFor(port) + std::string(link));
 }
 
 void ControlPanel::requestEnd() {
@@ -145,48 +196,53 @@ void ControlPanel::chooseDevice(int port) {
         if (!picked) return;
         const std::string device = trimmed(*picked);
         if (device.empty() || device == inUse) return;
-        if (port == currentPort()) {
-            const bool opened = tryDevice(port, device);
-            describePort();
-            if (!opened) return;
+        if (port != currentPort()) {
+            rememberDevice(port, device);
+            return;
         }
-        if (const auto failure = devices_.choose(port, device)) {
-            warnings_.show(device + " is used for " + portLabel(port) +
-                           " until the program ends, but cannot be remembered: " + *failure + ".");
-        }
+        tryDevice(port, device);
+        describePort();
     });
 }
 
-bool ControlPanel::tryDevice(int port, const std::string& device) {
-    const std::string before = devices_.deviceFor(port);
-    const std::optional<std::string> chosenBefore = devices_.chosen(port);
+void ControlPanel::tryDevice(int port, const std::string& device) {
+    pendingChoice_ = PendingChoice{port, device, devices_.deviceFor(port), devices_.chosen(port)};
     devices_.use(port, device);
-    const std::optional<std::string> failure = portSwitch_.tryOpen(port);
-    if (!failure) {
-        // As a click on the port's option would have left it.
-        const std::string_view option = port == 1 ? layout::kCom1Option : layout::kCom2Option;
-        platform_.controls.setValue(option, true);
-        portSelector_.hide();
-        return true;
+    if (const std::optional<std::string> failure = portSwitch_.tryOpen(port)) {
+        keepDeviceBefore(*failure);
+        return;
     }
+    // As a click on the port's option would have left it.
+    const std::string_view option = port == 1 ? layout::kCom1Option : layout::kCom2Option;
+    platform_.controls.setValue(option, true);
+    portSelector_.hide();
+    // A server is remembered once it has answered.
+    if (serial_.link() == SerialControl::Link::Open) {
+        pendingChoice_.reset();
+        rememberDevice(port, device);
+    }
+}
+
+void ControlPanel::keepDeviceBefore(const std::string& failure) {
+    const PendingChoice choice = *std::exchange(pendingChoice_, std::nullopt);
     // A typo must not cost the working line.
-    devices_.use(port, chosenBefore);
-    const bool reopened = !portSwitch_.tryOpen(port);
-    warnings_.show(*failure + " " + portLabel(port) + " keeps " + before +
+    devices_.use(choice.port, choice.chosenBefore);
+    const bool reopened = !portSwitch_.tryOpen(choice.port);
+    warnings_.show(failure + " " + portLabel(choice.port) + " keeps " + choice.before +
                    (reopened ? "." : ", which cannot be opened either."));
-    return false;
+}
+
+void ControlPanel::rememberDevice(int port, const std::string& device) {
+    if (const auto failure = devices_.choose(port, device)) {
+        warnings_.show(device + " is used for " + portLabel(port) +
+                       " until the program ends, but cannot be remembered: " + *failure + ".");
+    }
 }
 
 int ControlPanel::currentPort() const {
     if (platform_.controls.value(layout::kCom1Option)) return 1;
     if (platform_.controls.value(layout::kCom2Option)) return 2;
     return serial_.portNumber();
-}
-
-void ControlPanel::selectOption(std::string_view option) {
-    if (platform_.controls.value(option)) return;
-    platform_.controls.setValue(option, true);
-    clickHandlers_.at(option)();
 }
 
 void ControlPanel::dispatch(const std::function<void()>& handler) {
@@ -198,10 +254,10 @@ void ControlPanel::dispatch(const std::function<void()>& handler) {
     }
 }
 
-void ControlPanel::reportFailure(const SerialError& error) {
+void ControlPanel::reportFailure(const SerialError& error, std::string_view note) {
     // A held button whose sends fail must not keep failing.
     platform_.repeatTimer.setEnabled(false);
-    warnings_.show(error.what());
+    if (!error.alreadyTold()) warnings_.show(std::string(error.what()) + std::string(note));
 }
 
 }  // namespace qm5

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <unordered_map>
 
@@ -57,20 +59,26 @@ class ControlPanel final : public ControlEvents, private SerialListener {
     void bindClicks();
     void onLineEvent(LineEvent event) override;
     void onDeviceLost(const SerialError& error) override;
+    void onOpenFailed(const SerialError& error) override;
+    void onLinkChanged() override;
     /// "END".
     void end();
     void choosePort(int port);
-    /// Opens the current port on `device`; on failure, says so and opens the device used before.
-    bool tryDevice(int port, const std::string& device);
+    /// Opens the current port on `device`, remembered once it is open; on failure,
+    /// keepDeviceBefore.
+    void tryDevice(int port, const std::string& device);
+    /// Says why the device chosen did not open and opens the one used before again.
+    void keepDeviceBefore(const std::string& failure);
+    void rememberDevice(int port, const std::string& device);
     /// Tells in the COM button's tooltip and accessible description which device the port in
     /// use is, and whether it is open.
     void describePort();
     /// The port the selector shows as chosen; before any is chosen, the serial control's.
     int currentPort() const;
-    /// Sets an option button's Value from code, which raises its Click when it was not selected.
-    void selectOption(std::string_view option);
     void dispatch(const std::function<void()>& handler);
-    void reportFailure(const SerialError& error);
+    /// Stops a held button's repeat and shows the failure, followed by `note`, unless the
+    /// operator has been told already.
+    void reportFailure(const SerialError& error, std::string_view note = {});
 
     PanelPlatform& platform_;
     SerialControl& serial_;
@@ -84,6 +92,16 @@ class ControlPanel final : public ControlEvents, private SerialListener {
     Views views_;
     PortSelector portSelector_;
     bool ended_ = false;
+    /// Start-up's port is still connecting: if it fails, it is watched for.
+    bool startingUp_ = false;
+    /// A device chosen in the dialog, not yet open (a server still connecting).
+    struct PendingChoice {
+        int port;
+        std::string device;
+        std::string before;
+        std::optional<std::string> chosenBefore;
+    };
+    std::optional<PendingChoice> pendingChoice_;
 
     std::unordered_map<std::string_view, std::function<void()>> clickHandlers_;
     std::unordered_map<std::string_view, const HoldButton*> holdButtons_;

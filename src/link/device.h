@@ -31,6 +31,18 @@ class DeviceEvents {
     virtual void onLineEvent(LineEvent event) = 0;
     /// The device went away and has been closed; the reason in the operator's words.
     virtual void onDeviceLost(std::string_view reason) = 0;
+    /// A device that opens in the background (a server on the network) is open now.
+    virtual void onDeviceOpened() = 0;
+    /// A device that opens in the background could not be opened; the reason in the operator's
+    /// words.
+    virtual void onOpenFailed(std::string_view reason) = 0;
+};
+
+/// Told when a device that is away may be back.
+class DeviceWatchEvents {
+  public:
+    virtual ~DeviceWatchEvents() = default;
+    virtual void onDeviceMayBeBack() = 0;
 };
 
 /// One kind of device behind the serial control: a serial port, a serial device server on the
@@ -40,7 +52,9 @@ class Device {
   public:
     virtual ~Device() = default;
 
-    virtual void open(const LineSettings& settings) = 0;
+    /// Opens the device and returns true, or starts opening it in the background and returns
+    /// false: onDeviceOpened or onOpenFailed tells the end of it.
+    virtual bool open(const LineSettings& settings) = 0;
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
     virtual void apply(const LineSettings& settings) = 0;
@@ -56,6 +70,10 @@ class DeviceFactory {
     /// `device` is the text behind port `port` ("/dev/ttyUSB0", "rfc2217://host:4001").
     virtual std::unique_ptr<Device> makeDevice(int port, const std::string& device,
                                                DeviceEvents& events) = 0;
+    /// Watches for `device` to be back and tells `events` once: a path when it exists again, a
+    /// server after a delay that grows with each call until stopWatching. One watch at a time.
+    virtual void watchFor(const std::string& device, DeviceWatchEvents& events) = 0;
+    virtual void stopWatching() = 0;
 };
 
 }  // namespace qm5

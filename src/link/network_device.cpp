@@ -2,10 +2,8 @@
 #include "link/network_device.h"
 
 #include <QCursor>
-#include <QEventLoop>
 #include <QGuiApplication>
-#include <QHostInfo>
-#include <QTimer>
+#include <utility>
 
 #include <algorithm>
 
@@ -15,30 +13,8 @@ namespace {
 
 using Setting = TelnetCodec::Setting;
 
-std::chrono::milliseconds left(std::chrono::steady_clock::time_point deadline) {
-    const auto remaining = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    return std::max(remaining, std::chrono::milliseconds(1));
-}
-
-/// A busy cursor while the window waits for the network.
-class BusyCursor {
-  public:
-    BusyCursor() {
-        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
-            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-            shown_ = true;
-        }
-    }
-    ~BusyCursor() {
-        if (shown_) QGuiApplication::restoreOverrideCursor();
-    }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-  private:
-    bool shown_ = false;
-};
+constexpr Setting kSettings[] = {Setting::BaudRate, Setting::DataSize, Setting::Parity,
+                                 Setting::StopSize, Setting::Control};
 
 const char* settingName(Setting setting) {
     switch (setting) {
@@ -60,153 +36,232 @@ const char* settingName(Setting setting) {
 
 NetworkDevice::NetworkDevice(NetworkAddress address, DeviceEvents& events, HostLookup lookup)
     : address_(std::move(address)), events_(events), lookup_(std::move(lookup)) {
+    openLimit_.setSingleShot(true);
+    subnegotiationLimit_.setSingleShot(true);
+    connect(&openLimit_, &QTimer::timeout, this, &NetworkDevice::onOpenLimit);
+    connect(&subnegotiationLimit_, &QTimer::timeout, this, &NetworkDevice::onSubnegotiationLimit);
+    connect(&socket_, &QTcpSocket::connected, this, &NetworkDevice::onConnected);
     connect(&socket_, &QTcpSocket::readyRead, this, &NetworkDevice::onReadyRead);
+    connect(&socket_, &QTcpSocket::errorOccurred, this, &NetworkDevice::onSocketError);
     connect(&socket_, &QTcpSocket::disconnected, this, &NetworkDevice::onDisconnected);
 }
 
+NetworkDevice::~NetworkDevice() {
+    close();
+}
+
+std::string NetworkDevice::named(const std::string& what) const {
+    const std::string host =
+        address_.host.find(':') != std::string::npos ? "[" + address_.host + "]" : address_.host;
+    return host + ":" + std::to_string(address_.port) + " " + what;
+}
+
+bool NetworkDevice::open(const LineSettings& settings) {
+    settings_ = settings;
+    unread_.clear();
+    telnet_.reset();
+    setBusy(true);
+    openLimit_.start(kOpenLimit);
+    const QString host = QString::fromStdString(address_.host);
+    if (const QHostAddress literal(host); !literal.isNull()) {
+        connectTo({literal});
+    } else if (lookup_) {
+        stage_ = Stage::LookingUp;
+        connectTo(lookup_(host));
+    } else {
+        stage_ = Stage::LookingUp;
+        lookupId_ = QHostInfo::lookupHost(host, this, &NetworkDevice::onLookedUp);
+    }
+    return false;
+}
+
+void NetworkDevice::onLookedUp(const QHostInfo& info) {
+    lookupId_ = -1;
+    if (stage_ != Stage::LookingUp) return;
+    connectTo(info.error() == QHostInfo::NoError ? info.addresses() : QList<QHostAddress>{});
+}
+
+void NetworkDevice::connectTo(const QList<QHostAddress>& addresses) {
+    if (addresses.isEmpty()) {
+        fail("is no known host.");
+        return;
+    }
+    stage_ = Stage::Connecting;
+    socket_.connectToHost(addresses.first(), address_.port);
+}
+
+void NetworkDevice::onConnected() {
+    // A frame leaves at once in one piece.
+    socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    if (address_.protocol == NetworkAddress::Protocol::RawSocket) {
+        opened();
+        return;
+    }
+    stage_ = Stage::SettingLine;
+    telnet_.emplace(*settings_);
+    send(telnet_->opening());
+}
+
 void NetworkDevice::onReadyRead() {
-    if (!open_) return;  // the open reads for itself
-    take();
+    if (stage_ != Stage::SettingLine && stage_ != Stage::Open) return;
+    if (!take()) return;
+    if (stage_ == Stage::SettingLine) {
+        checkLineSettings();
+    } else if (!unread_.empty()) {
+        events_.onLineEvent(LineEvent::Received);
+    }
+}
+
+bool NetworkDevice::take() {
+    const QByteArray bytes = socket_.readAll();
+    const std::string_view received(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (!telnet_) {
+        unread_ += received;
+        return true;
+    }
+    const TelnetCodec::Decoded decoded = telnet_->decode(received);
+    unread_ += decoded.data;
+    if (telnet_->overlong()) {
+        fail("sent a subnegotiation longer than " +
+             std::to_string(TelnetCodec::kLongestSubnegotiation) + " bytes.");
+        return false;
+    }
+    if (!telnet_->inSubnegotiation()) {
+        subnegotiationLimit_.stop();
+    } else if (!subnegotiationLimit_.isActive()) {
+        subnegotiationLimit_.start(kLongestSubnegotiation);
+    }
+    if (stage_ == Stage::SettingLine && unread_.size() > kMostBeforeOpen) {
+        fail("sent more than " + std::to_string(kMostBeforeOpen / 1024) +
+             " KiB before answering the line settings.");
+        return false;
+    }
+    return decoded.reply.empty() || send(decoded.reply);
+}
+
+bool NetworkDevice::send(const std::string& bytes) {
+    socket_.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    if (socket_.bytesToWrite() <= kMostUnread) return true;
+    fail("does not read what the panel sends (" + std::to_string(kMostUnread / 1024) +
+         " KiB waiting).");
+    return false;
+}
+
+void NetworkDevice::checkLineSettings() {
+    if (telnet_->refused()) {
+        fail(
+            "refuses the COM Port Control Option (RFC 2217); for a raw TCP server use "
+            "socket://.");
+        return;
+    }
+    const bool answered =
+        std::ranges::all_of(kSettings, [&](Setting s) { return telnet_->answer(s).has_value(); });
+    if (!answered) return;
+    for (const Setting setting : kSettings) {
+        if (*telnet_->answer(setting) != telnet_->asked(setting)) {
+            fail("refused " + std::string(settingName(setting)) + " (asked " +
+                 std::to_string(telnet_->asked(setting)) + ", set " +
+                 std::to_string(*telnet_->answer(setting)) + ").");
+            return;
+        }
+    }
+    opened();
+}
+
+void NetworkDevice::opened() {
+    openLimit_.stop();
+    setBusy(false);
+    stage_ = Stage::Open;
+    events_.onDeviceOpened();
+    // Serial data that came with the answers.
     if (!unread_.empty()) events_.onLineEvent(LineEvent::Received);
 }
 
-QList<QHostAddress> NetworkDevice::lookUpHost(const QString& host,
-                                              std::chrono::milliseconds limit) {
-    QList<QHostAddress> found;
-    QEventLoop wait;
-    QTimer::singleShot(limit, &wait, &QEventLoop::quit);
-    QHostInfo::lookupHost(host, &wait, [&](const QHostInfo& info) {
-        if (info.error() == QHostInfo::NoError) found = info.addresses();
-        wait.quit();
-    });
-    wait.exec(QEventLoop::ExcludeUserInputEvents);
-    return found;
-}
-
-DeviceFailure NetworkDevice::failure(const std::string& what) const {
-    const std::string host =
-        address_.host.find(':') != std::string::npos ? "[" + address_.host + "]" : address_.host;
-    return DeviceFailure{host + ":" + std::to_string(address_.port) + " " + what};
-}
-
-void NetworkDevice::open(const LineSettings& settings) {
-    const BusyCursor busy;
-    const Clock::time_point deadline = Clock::now() + kOpenLimit;
-    unread_.clear();
-    connectTo(deadline);
-    // A frame leaves at once in one piece.
-    socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    if (address_.protocol == NetworkAddress::Protocol::Rfc2217) {
-        try {
-            agreeOnLine(settings, deadline);
-        } catch (const DeviceFailure&) {
-            socket_.abort();
-            throw;
-        }
-    }
-    open_ = true;
-}
-
-void NetworkDevice::connectTo(Clock::time_point deadline) {
-    const QString host = QString::fromStdString(address_.host);
-    QHostAddress literal(host);
-    const QList<QHostAddress> addresses =
-        literal.isNull() ? lookup_(host, left(deadline)) : QList<QHostAddress>{literal};
-    if (addresses.isEmpty()) throw failure("is no known host.");
-    socket_.abort();
-    socket_.connectToHost(addresses.first(), address_.port);
-    if (socket_.waitForConnected(static_cast<int>(left(deadline).count()))) return;
-    const QAbstractSocket::SocketError error = socket_.error();
-    socket_.abort();
+void NetworkDevice::onSocketError(QAbstractSocket::SocketError error) {
+    if (stage_ == Stage::Open || stage_ == Stage::Closed) return;  // a close says it
     if (error == QAbstractSocket::ConnectionRefusedError) {
-        throw failure("refused the connection (no serial device server listens there).");
-    }
-    if (error == QAbstractSocket::SocketTimeoutError) {
-        throw failure("did not answer within 3 seconds.");
-    }
-    throw failure("cannot be reached (" + socket_.errorString().toStdString() + ").");
-}
-
-void NetworkDevice::agreeOnLine(const LineSettings& settings, Clock::time_point deadline) {
-    telnet_.emplace(settings);
-    const std::string opening = telnet_->opening();
-    socket_.write(opening.data(), static_cast<qint64>(opening.size()));
-    constexpr Setting kSettings[] = {Setting::BaudRate, Setting::DataSize, Setting::Parity,
-                                     Setting::StopSize, Setting::Control};
-    const auto answered = [&] {
-        return std::ranges::all_of(kSettings,
-                                   [&](Setting s) { return telnet_->answer(s).has_value(); });
-    };
-    while (!answered() && !telnet_->refused()) {
-        if (Clock::now() >= deadline ||
-            !socket_.waitForReadyRead(static_cast<int>(left(deadline).count()))) {
-            if (socket_.state() != QAbstractSocket::ConnectedState) {
-                throw failure("closed the connection while setting the line.");
-            }
-            throw failure("did not answer the line settings (RFC 2217) within 3 seconds.");
-        }
-        take();
-    }
-    if (telnet_->refused()) {
-        throw failure(
-            "refuses the COM Port Control Option (RFC 2217); for a raw TCP server use "
-            "socket://.");
-    }
-    for (const Setting setting : kSettings) {
-        if (*telnet_->answer(setting) != telnet_->asked(setting)) {
-            throw failure("refused " + std::string(settingName(setting)) + " (asked " +
-                          std::to_string(telnet_->asked(setting)) + ", set " +
-                          std::to_string(*telnet_->answer(setting)) + ").");
-        }
+        fail("refused the connection (no serial device server listens there).");
+    } else if (error == QAbstractSocket::RemoteHostClosedError) {
+        fail("closed the connection while setting the line.");
+    } else {
+        fail("cannot be reached (" + socket_.errorString().toStdString() + ").");
     }
 }
 
-void NetworkDevice::take() {
-    const QByteArray bytes = socket_.readAll();
-    if (!telnet_) {
-        unread_.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-        return;
+void NetworkDevice::onDisconnected() {
+    if (stage_ == Stage::Open) {
+        fail("closed the connection.");
+    } else if (stage_ != Stage::Closed) {
+        fail("closed the connection while setting the line.");
     }
-    const TelnetCodec::Decoded decoded = telnet_->decode(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    unread_ += decoded.data;
-    if (!decoded.reply.empty()) {
-        socket_.write(decoded.reply.data(), static_cast<qint64>(decoded.reply.size()));
+}
+
+void NetworkDevice::onOpenLimit() {
+    if (stage_ == Stage::SettingLine) {
+        fail("did not answer the line settings (RFC 2217) within 3 seconds.");
+    } else if (stage_ != Stage::Open && stage_ != Stage::Closed) {
+        fail("did not answer within 3 seconds.");
+    }
+}
+
+void NetworkDevice::onSubnegotiationLimit() {
+    if (telnet_ && telnet_->inSubnegotiation()) {
+        fail("began a subnegotiation and did not end it within 3 seconds.");
+    }
+}
+
+void NetworkDevice::fail(const std::string& what) {
+    if (stage_ == Stage::Closed) return;
+    lost_ = stage_ == Stage::Open;
+    failure_ = named(what);
+    close();
+    // Told from the event loop, not from inside the socket's own notification.
+    QMetaObject::invokeMethod(this, &NetworkDevice::report, Qt::QueuedConnection);
+}
+
+void NetworkDevice::report() {
+    if (lost_) {
+        events_.onDeviceLost(failure_);
+    } else {
+        events_.onOpenFailed(failure_);
     }
 }
 
 void NetworkDevice::close() {
-    open_ = false;
+    if (lookupId_ >= 0) QHostInfo::abortHostLookup(std::exchange(lookupId_, -1));
+    stage_ = Stage::Closed;
+    openLimit_.stop();
+    subnegotiationLimit_.stop();
     telnet_.reset();
+    setBusy(false);
     // A FIN, not a reset: the server sees the client leave, as a closed serial port.
     socket_.disconnectFromHost();
     if (socket_.state() != QAbstractSocket::UnconnectedState) socket_.abort();
 }
 
 void NetworkDevice::write(std::string_view chars) {
-    const std::string wire = telnet_ ? TelnetCodec::escape(chars) : std::string(chars);
-    const qint64 written = socket_.write(wire.data(), static_cast<qint64>(wire.size()));
+    if (!send(telnet_ ? TelnetCodec::escape(chars) : std::string(chars))) {
+        throw DeviceFailure{failure_, true};
+    }
     socket_.flush();
-    if (written == static_cast<qint64>(wire.size())) return;
-    close();
-    throw DeviceFailure{failure("lost the connection.").reason, true};
 }
 
 std::string NetworkDevice::readAll() {
-    take();
+    if (stage_ == Stage::Open) take();
     return std::exchange(unread_, {});
 }
 
-void NetworkDevice::onDisconnected() {
-    if (!open_) return;
-    open_ = false;
-    telnet_.reset();
-    // Reported from the event loop, not from inside the socket's own notification.
-    QMetaObject::invokeMethod(this, &NetworkDevice::reportLost, Qt::QueuedConnection);
-}
-
-void NetworkDevice::reportLost() {
-    events_.onDeviceLost(failure("closed the connection.").reason);
+void NetworkDevice::setBusy(bool busy) {
+    if (busy == busy_ || qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        return;
+    }
+    busy_ = busy;
+    // The window takes input while a server connects: a busy cursor, not a wait cursor.
+    if (busy) {
+        QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+    } else {
+        QGuiApplication::restoreOverrideCursor();
+    }
 }
 
 }  // namespace qm5

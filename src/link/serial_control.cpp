@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "link/serial_control.h"
 
+#include <utility>
+
 #include "link/open_failure.h"
 
 namespace qm5 {
 
-SerialControl::~SerialControl() = default;
+SerialControl::~SerialControl() {
+    factory_.stopWatching();
+}
 
 template <typename Step>
 auto SerialControl::named(Step&& step) -> decltype(step()) {
@@ -17,7 +21,7 @@ auto SerialControl::named(Step&& step) -> decltype(step()) {
 }
 
 void SerialControl::setPortNumber(std::int16_t port) {
-    if (isOpen()) {
+    if (link_ == Link::Open || link_ == Link::Connecting) {
         throw SerialError("The port number cannot change while " + deviceName() + " is open.");
     }
     if (port < 1) throw SerialError("There is no port number " + std::to_string(port) + ".");
@@ -32,33 +36,79 @@ void SerialControl::setLineSettings(std::string_view text) {
 }
 
 void SerialControl::setOpen(bool open) {
-    if (open == isOpen()) return;
+    factory_.stopWatching();
+    reconnecting_ = false;
     if (!open) {
-        device_->close();
+        if (link_ == Link::Away) link_ = Link::Closed;
+        if (link_ != Link::Closed) closeDevice();
         return;
     }
+    if (link_ == Link::Open || link_ == Link::Connecting) return;
+    openDevice();
+}
+
+void SerialControl::watchForDevice() {
+    if (link_ == Link::Open || link_ == Link::Connecting) return;
+    link_ = Link::Away;
+    reconnecting_ = true;
+    factory_.watchFor(devicePath(), *this);
+}
+
+void SerialControl::openDevice() {
+    toldConnecting_ = false;
     try {
         device_.reset();
         device_ = factory_.makeDevice(portNumber_, devicePath(), *this);
-        device_->open(settings_);
+        link_ = device_->open(settings_) ? Link::Open : Link::Connecting;
     } catch (const DeviceFailure& failure) {
         device_.reset();
+        link_ = Link::Closed;
         throw SerialError(describeOpenFailure(deviceName(), portNumber_, failure.reason));
     } catch (const SerialError&) {
         device_.reset();
+        link_ = Link::Closed;
         throw;
     }
 }
 
+void SerialControl::closeDevice() {
+    // A close that fails leaves the port open.
+    if (device_) device_->close();
+    link_ = Link::Closed;
+}
+
 void SerialControl::write(std::string_view chars) {
-    if (!isOpen()) {
+    if (link_ == Link::Connecting) {
+        // Not sent late: refused as on a closed port, and said once for this attempt.
+        const bool told = std::exchange(toldConnecting_, true);
+        throw SerialError(deviceName() + " is still connecting: the frame was not sent.", told);
+    }
+    if (link_ == Link::Away) {
+        throw SerialError(deviceName() +
+                          " is not open: it has gone away, and the panel reconnects by itself as "
+                          "soon as it is back.");
+    }
+    if (link_ != Link::Open) {
         // After a failed switch the port number is the other port's, whose device the operator
         // may never have chosen: name none.
         throw SerialError(
-            "No port is open: choose COM1 or COM2 under \"COM\" (right-click \"COM\" "
-            "to choose a port's device).");
+            "No port is open: choose COM1 or COM2 under \"COM\" (right-click \"COM\" to choose a "
+            "port's device).");
     }
-    named([&] { device_->write(chars); });
+    try {
+        device_->write(chars);
+    } catch (const DeviceFailure& failure) {
+        if (!failure.gone) throw SerialError(deviceName() + ": " + failure.reason);
+        throw SerialError(goneAway(failure.reason));
+    }
+}
+
+std::string SerialControl::goneAway(std::string_view reason) {
+    link_ = Link::Away;
+    reconnecting_ = true;
+    factory_.watchFor(devicePath(), *this);
+    return deviceName() + ": " + std::string(reason) +
+           " The panel reconnects by itself when the device is back.";
 }
 
 std::string SerialControl::readAll() {
@@ -70,8 +120,43 @@ void SerialControl::onLineEvent(LineEvent event) {
 }
 
 void SerialControl::onDeviceLost(std::string_view reason) {
-    if (listener_ != nullptr)
-        listener_->onDeviceLost(SerialError(deviceName() + ": " + std::string(reason)));
+    // A failed write has told it already.
+    if (link_ != Link::Open) return;
+    const std::string text = goneAway(reason);
+    if (listener_ != nullptr) listener_->onDeviceLost(SerialError(text));
+}
+
+void SerialControl::onDeviceOpened() {
+    link_ = Link::Open;
+    reconnecting_ = false;
+    factory_.stopWatching();
+    if (listener_ != nullptr) listener_->onLinkChanged();
+}
+
+void SerialControl::onOpenFailed(std::string_view reason) {
+    device_.reset();
+    if (reconnecting_) {
+        link_ = Link::Away;
+        factory_.watchFor(devicePath(), *this);
+        return;
+    }
+    link_ = Link::Closed;
+    if (listener_ != nullptr) {
+        listener_->onOpenFailed(
+            SerialError(describeOpenFailure(deviceName(), portNumber_, reason)));
+    }
+}
+
+void SerialControl::onDeviceMayBeBack() {
+    if (link_ != Link::Away) return;
+    try {
+        openDevice();
+    } catch (const SerialError&) {
+        link_ = Link::Away;
+        factory_.watchFor(devicePath(), *this);
+        return;
+    }
+    if (link_ == Link::Open) onDeviceOpened();
 }
 
 std::string SerialControl::deviceName() const {

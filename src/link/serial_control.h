@@ -19,16 +19,23 @@ class SerialListener {
     virtual ~SerialListener() = default;
     virtual void onLineEvent(LineEvent event) = 0;
     /// Raised once when the open device goes away (unplugged, far end closed), after the port
-    /// has been closed.
+    /// has been closed. The control watches for the device and reopens it by itself.
     virtual void onDeviceLost(const SerialError& error) = 0;
+    /// A device opening in the background could not be opened.
+    virtual void onOpenFailed(const SerialError& error) = 0;
+    /// The port opened in the background, or was reopened by itself.
+    virtual void onLinkChanged() = 0;
 };
 
 /// The serial control of the window: the port number (changed only while closed), the line
 /// settings, open and close, writes (only while open) and the line's events. At each open the
-/// device factory gives the device that the port's device text names. Every failure is thrown
+/// device factory gives the device that the port's device text names. A device that goes away
+/// is watched for and reopened on the same port without any action. Every failure is thrown
 /// as SerialError with an operator-facing description.
-class SerialControl final : private DeviceEvents {
+class SerialControl final : private DeviceEvents, private DeviceWatchEvents {
   public:
+    enum class Link { Closed, Connecting, Open, Away };
+
     SerialControl(const PortDevices& devices, DeviceFactory& factory)
         : devices_(devices), factory_(factory) {}
     ~SerialControl() override;
@@ -43,8 +50,13 @@ class SerialControl final : private DeviceEvents {
     const std::string& lineSettings() const { return settingsText_; }
     void setLineSettings(std::string_view text);
 
-    bool isOpen() const { return device_ && device_->isOpen(); }
+    bool isOpen() const { return link_ == Link::Open; }
+    /// Opens the port (a server on the network in the background), or closes it. Either ends a
+    /// watch for a device that went away.
     void setOpen(bool open);
+    Link link() const { return link_; }
+    /// Watches for the port's device, which would not open, and opens it once it is there.
+    void watchForDevice();
 
     /// Queues the frame for sending, unchanged, without waiting for it to leave.
     void write(std::string_view chars);
@@ -59,6 +71,14 @@ class SerialControl final : private DeviceEvents {
   private:
     void onLineEvent(LineEvent event) override;
     void onDeviceLost(std::string_view reason) override;
+    void onDeviceOpened() override;
+    void onOpenFailed(std::string_view reason) override;
+    void onDeviceMayBeBack() override;
+    /// Makes the port's device and opens it; a failure is thrown and leaves no device.
+    void openDevice();
+    void closeDevice();
+    /// The open device went away: watches for it, and returns what the operator is told.
+    std::string goneAway(std::string_view reason);
     /// Runs a device step; a DeviceFailure becomes a SerialError naming the device.
     template <typename Step>
     auto named(Step&& step) -> decltype(step());
@@ -70,6 +90,11 @@ class SerialControl final : private DeviceEvents {
     std::string settingsText_ = "9600,N,8,1";
     LineSettings settings_;
     std::unique_ptr<Device> device_;
+    Link link_ = Link::Closed;
+    /// Reopening by itself: a failure is no news, the watch goes on.
+    bool reconnecting_ = false;
+    /// A write was refused while connecting: the operator has been told once.
+    bool toldConnecting_ = false;
 };
 
 }  // namespace qm5

@@ -51,7 +51,7 @@ void SerialPortDevice::onReadyRead() {
     events_.onLineEvent(LineEvent::Received);
 }
 
-void SerialPortDevice::open(const LineSettings& settings) {
+bool SerialPortDevice::open(const LineSettings& settings) {
     // By path: pseudo-terminals and adapters are not always listed as serial ports.
     port_.setPortName(QString::fromStdString(path_));
     if (!port_.open(QIODevice::ReadWrite)) throw DeviceFailure{explainOpenFailure()};
@@ -63,6 +63,7 @@ void SerialPortDevice::open(const LineSettings& settings) {
     }
     // Bytes from before the open would be taken for the first reply.
     port_.clear(QSerialPort::Input);
+    return true;
 }
 
 void SerialPortDevice::apply(const LineSettings& settings) {

@@ -14,7 +14,7 @@ class SerialPortDevice final : public QObject, public Device {
   public:
     SerialPortDevice(const std::string& path, DeviceEvents& events);
 
-    void open(const LineSettings& settings) override;
+    bool open(const LineSettings& settings) override;
     void close() override { port_.close(); }
     bool isOpen() const override { return port_.isOpen(); }
     void apply(const LineSettings& settings) override;

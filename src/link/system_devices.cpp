@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "link/system_devices.h"
 
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <utility>
 #include <variant>
 
 #include "link/device_address.h"
@@ -8,6 +13,13 @@
 #include "link/serial_port_device.h"
 
 namespace qm5 {
+
+SystemDevices::SystemDevices() {
+    retry_.setSingleShot(true);
+    connect(&retry_, &QTimer::timeout, this, &SystemDevices::onRetry);
+    connect(&folders_, &QFileSystemWatcher::directoryChanged, this,
+            &SystemDevices::onFolderChanged);
+}
 
 std::unique_ptr<Device> SystemDevices::makeDevice(int /*port*/, const std::string& device,
                                                   DeviceEvents& events) {
@@ -19,6 +31,56 @@ std::unique_ptr<Device> SystemDevices::makeDevice(int /*port*/, const std::strin
         return std::make_unique<NetworkDevice>(std::move(*network), events);
     }
     return std::make_unique<SerialPortDevice>(device, events);
+}
+
+void SystemDevices::watchFor(const std::string& device, DeviceWatchEvents& events) {
+    events_ = &events;
+    path_.clear();
+    if (!std::holds_alternative<LocalDevice>(parseDevice(device))) {
+        using std::chrono::milliseconds;
+        const milliseconds delay = std::min<milliseconds>(
+            milliseconds(kFirstRetry.count() << std::min(tries_, 5)), kLongestRetry);
+        ++tries_;
+        // Up to a tenth more or less.
+        const double jitter = 0.9 + 0.2 * QRandomGenerator::global()->generateDouble();
+        retry_.start(milliseconds(static_cast<long long>(delay.count() * jitter)));
+        return;
+    }
+    path_ = QString::fromStdString(device);
+    watchNearestFolder();
+    // There already, but it would not open (its permissions not set yet, say): again later.
+    if (QFileInfo::exists(path_)) retry_.start(kFirstRetry);
+}
+
+void SystemDevices::stopWatching() {
+    events_ = nullptr;
+    tries_ = 0;
+    retry_.stop();
+    path_.clear();
+    if (!folders_.directories().isEmpty()) folders_.removePaths(folders_.directories());
+}
+
+void SystemDevices::watchNearestFolder() {
+    QFileInfo folder(QFileInfo(path_).absolutePath());
+    while (!folder.exists() && !folder.isRoot()) folder.setFile(folder.absolutePath());
+    const QString nearest = folder.absoluteFilePath();
+    if (folders_.directories() == QStringList{nearest}) return;
+    if (!folders_.directories().isEmpty()) folders_.removePaths(folders_.directories());
+    folders_.addPath(nearest);
+}
+
+void SystemDevices::onFolderChanged() {
+    if (events_ == nullptr || path_.isEmpty()) return;
+    if (!QFileInfo::exists(path_)) {
+        watchNearestFolder();
+        return;
+    }
+    retry_.stop();
+    std::exchange(events_, nullptr)->onDeviceMayBeBack();
+}
+
+void SystemDevices::onRetry() {
+    if (events_ != nullptr) std::exchange(events_, nullptr)->onDeviceMayBeBack();
 }
 
 }  // namespace qm5

@@ -138,6 +138,7 @@ TelnetCodec::Decoded TelnetCodec::decode(std::string_view bytes) {
                     out.data += c;
                 } else if (byte == kSb) {
                     sub_.clear();
+                    subLength_ = 0;
                     state_ = State::Sub;
                 } else if (byte >= kWill) {
                     verb_ = byte;
@@ -150,6 +151,7 @@ TelnetCodec::Decoded TelnetCodec::decode(std::string_view bytes) {
                 state_ = State::Data;
                 break;
             case State::Sub:
+                if (++subLength_ > kLongestSubnegotiation) overlong_ = true;
                 if (byte == kIac) {
                     state_ = State::SubCommand;
                 } else if (sub_.size() < kLongestSub) {
@@ -217,6 +219,9 @@ void TelnetCodec::subnegotiation() {
     const auto command = static_cast<std::uint8_t>(sub_[1]);
     if (command <= kServerAnswer || command > kServerAnswer + 5) return;
     const auto setting = static_cast<Setting>(command - kServerAnswer);
+    // Only an answer to a setting asked counts, and only the first: a server cannot change a
+    // setting after the fact, nor answer one it was never asked.
+    if (!settingsSent_ || answers_[static_cast<std::size_t>(setting)]) return;
     const std::size_t length = setting == Setting::BaudRate ? 4 : 1;
     if (sub_.size() < 2 + length) return;
     std::uint32_t value = 0;

@@ -47,6 +47,12 @@ class TelnetCodec {
     std::uint32_t asked(Setting setting) const;
     /// The server took the option and the line settings have been sent.
     bool settingsSent() const { return settingsSent_; }
+    /// The longest subnegotiation a server may send; a longer one is a protocol failure.
+    static constexpr std::size_t kLongestSubnegotiation = 1024;
+    /// Inside a subnegotiation that has not ended yet.
+    bool inSubnegotiation() const { return state_ == State::Sub || state_ == State::SubCommand; }
+    /// The server sent a subnegotiation longer than kLongestSubnegotiation.
+    bool overlong() const { return overlong_; }
 
   private:
     enum class State { Data, Command, Option, Sub, SubCommand };
@@ -60,6 +66,8 @@ class TelnetCodec {
     State state_ = State::Data;
     std::uint8_t verb_ = 0;
     std::string sub_;
+    /// Bytes of the current subnegotiation, kept or not.
+    std::size_t subLength_ = 0;
     /// Whether this side does an option, and whether the server does.
     std::array<Agreement, 256> ours_{};
     std::array<Agreement, 256> theirs_{};
@@ -69,6 +77,7 @@ class TelnetCodec {
     std::array<std::optional<std::uint32_t>, 6> answers_{};
     bool refused_ = false;
     bool settingsSent_ = false;
+    bool overlong_ = false;
 };
 
 }  // namespace qm5

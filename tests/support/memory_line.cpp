@@ -13,17 +13,19 @@ class MemoryLine::MemoryDevice final : public Device {
     MemoryDevice(MemoryLine& line, int port, std::string path)
         : line_(line), port_(port), path_(std::move(path)) {}
 
-    void open(const LineSettings& settings) override {
+    bool open(const LineSettings& settings) override {
         const std::string name = portLabel(port_) + " (" + path_ + ")";
         if (line_.missing_.contains(port_) || line_.missingDevices_.contains(path_)) {
             throw SerialError(name + ": no such device");
         }
         if (line_.busy_.contains(port_)) throw SerialError(name + ": in use");
+        line_.opens_.push_back(port_);
+        line_.openedWith_ = settings;
+        line_.openPath_ = path_;
+        if (line_.openLater_) return false;
         line_.open_ = true;
         line_.openPort_ = port_;
-        line_.openPath_ = path_;
-        line_.openedWith_ = settings;
-        line_.opens_.push_back(port_);
+        return true;
     }
     void close() override {
         if (line_.failClose_)
@@ -61,7 +63,18 @@ void MemoryLine::raiseEvent(LineEvent event) {
 
 void MemoryLine::loseDevice() {
     open_ = false;
-    if (events_ != nullptr) events_->onDeviceLost("gone");
+    if (events_ != nullptr) events_->onDeviceLost("gone.");
+}
+
+void MemoryLine::finishOpen(bool opened) {
+    if (events_ == nullptr) return;
+    if (!opened) {
+        events_->onOpenFailed("no answer.");
+        return;
+    }
+    open_ = true;
+    openPort_ = opens_.back();
+    events_->onDeviceOpened();
 }
 
 std::vector<std::string> MemoryLine::frames() const {

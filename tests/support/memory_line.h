@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "link/device.h"
@@ -25,6 +26,14 @@ class MemoryLine final : public DeviceFactory {
 
     std::unique_ptr<Device> makeDevice(int port, const std::string& device,
                                        DeviceEvents& events) override;
+    void watchFor(const std::string& device, DeviceWatchEvents& events) override {
+        watched_ = device;
+        watch_ = &events;
+    }
+    void stopWatching() override {
+        watched_.clear();
+        watch_ = nullptr;
+    }
 
     // What a test sets up.
     void setMissing(int port, bool missing) { mark(missing_, port, missing); }
@@ -33,11 +42,19 @@ class MemoryLine final : public DeviceFactory {
     void setMissingDevice(const std::string& path) { missingDevices_.insert(path); }
     void failWrites(bool fail) { failWrites_ = fail; }
     void failClose(bool fail) { failClose_ = fail; }
+    /// Opens go on in the background, as a server's do, until finishOpen.
+    void openLater(bool later) { openLater_ = later; }
 
     // What a test makes happen.
     void receive(std::string chars);
     void raiseEvent(LineEvent event);
     void loseDevice();
+    /// Ends an open that went on in the background.
+    void finishOpen(bool opened);
+    /// The device watched for may be back: the watch tells once.
+    void deviceBack() {
+        if (watch_ != nullptr) std::exchange(watch_, nullptr)->onDeviceMayBeBack();
+    }
 
     // What a test reads back.
     const std::vector<Write>& writes() const { return writes_; }
@@ -47,6 +64,8 @@ class MemoryLine final : public DeviceFactory {
     int openPort() const { return open_ ? openPort_ : 0; }
     /// The device of the latest open.
     const std::string& openPath() const { return openPath_; }
+    /// The device watched for now, if any.
+    const std::string& watched() const { return watched_; }
 
   private:
     class MemoryDevice;
@@ -65,6 +84,7 @@ class MemoryLine final : public DeviceFactory {
     std::set<std::string> missingDevices_;
     bool failWrites_ = false;
     bool failClose_ = false;
+    bool openLater_ = false;
     bool open_ = false;
     int openPort_ = 0;
     std::string openPath_;
@@ -73,6 +93,8 @@ class MemoryLine final : public DeviceFactory {
     std::vector<Write> writes_;
     std::vector<int> opens_;
     DeviceEvents* events_ = nullptr;
+    std::string watched_;
+    DeviceWatchEvents* watch_ = nullptr;
 };
 
 }  // namespace qm5::test

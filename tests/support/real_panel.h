@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QLabel>
 #include <QTest>
 
@@ -21,6 +22,9 @@ struct RealPanel : QtPanel {
         : QtPanel(std::move(commandLine)) {
         handlers.load();
         if (start == Start::LoadAndShow) window.show();
+        // A server on the network connects in the background.
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return serial.link() != SerialControl::Link::Connecting; }, kWaitMs));
     }
 
     void click(std::string_view control) {

@@ -77,6 +77,7 @@ TEST_F(TelnetCodecTest, offersTheOptionAndSendsTheSettingsOnceTheServerTakesIt) 
 }
 
 TEST_F(TelnetCodecTest, readsAnswersSplitAcrossReadsAndKeepsDataApart) {
+    codec.decode(bytes({IAC, DO, COM_PORT}));
     const std::string stream =
         bytes({'A', IAC, SB,  COM_PORT, 101, 0,  0,        0x4B, 0, IAC, SE,
                'B', IAC, IAC, 'C',      IAC, SB, COM_PORT, 103,  1, IAC, SE});
@@ -99,13 +100,25 @@ TEST_F(TelnetCodecTest, refusesWhatItDoesNotDoOnceAndNoticesARefusedOption) {
     EXPECT_FALSE(codec.settingsSent());
 }
 
+TEST_F(TelnetCodecTest, takesOnlyTheFirstAnswerToASettingAsked) {
+    const std::string answer = bytes({IAC, SB, COM_PORT, 102, 7, IAC, SE});
+    codec.decode(answer);  // before the settings were sent
+    EXPECT_EQ(codec.answer(Setting::DataSize), std::nullopt);
+    codec.decode(bytes({IAC, DO, COM_PORT}));
+    codec.decode(bytes({IAC, SB, COM_PORT, 102, 8, IAC, SE}) + answer);
+    EXPECT_EQ(codec.answer(Setting::DataSize), 8U);
+}
+
 TEST_F(TelnetCodecTest, survivesHostileInputWithBoundedBuffers) {
+    codec.decode(bytes({IAC, DO, COM_PORT}));
+    EXPECT_FALSE(codec.overlong());
     std::string hostile = bytes({IAC, SB, COM_PORT, 101});
     hostile += std::string(100000, '\x01');  // an endless subnegotiation
     hostile += bytes({IAC, SE, IAC, SB, IAC, 7, 'x', IAC, 241, IAC});
     const TelnetCodec::Decoded decoded = codec.decode(hostile);
     EXPECT_EQ(decoded.data, "x");
     EXPECT_EQ(codec.answer(Setting::BaudRate), 0x01010101U);
+    EXPECT_TRUE(codec.overlong());
     EXPECT_EQ(codec.decode(bytes({241, 'y'})).data, "y");  // the command split from its IAC
 }
 
