@@ -38,6 +38,7 @@ void SerialControl::setLineSettings(std::string_view text) {
 void SerialControl::setOpen(bool open) {
     factory_.stopWatching();
     reconnecting_ = false;
+    probation_ = false;
     if (!open) {
         if (link_ == Link::Away) link_ = Link::Closed;
         if (link_ != Link::Closed) closeDevice();
@@ -101,6 +102,12 @@ void SerialControl::write(std::string_view chars) {
         if (!failure.gone) throw SerialError(deviceName() + ": " + failure.reason);
         throw SerialError(goneAway(failure.reason));
     }
+    confirm();
+}
+
+void SerialControl::confirm() {
+    if (!std::exchange(probation_, false)) return;
+    factory_.stopWatching();
 }
 
 std::string SerialControl::goneAway(std::string_view reason) {
@@ -116,24 +123,34 @@ std::string SerialControl::readAll() {
 }
 
 void SerialControl::onLineEvent(LineEvent event) {
+    if (event == LineEvent::Received) confirm();
     if (listener_ != nullptr) listener_->onLineEvent(event);
 }
 
 void SerialControl::onDeviceLost(std::string_view reason) {
     // A failed write has told it already.
     if (link_ != Link::Open) return;
+    const bool news = !std::exchange(probation_, false);
     const std::string text = goneAway(reason);
-    if (listener_ != nullptr) listener_->onDeviceLost(SerialError(text));
+    if (listener_ == nullptr) return;
+    if (news) {
+        listener_->onDeviceLost(SerialError(text));
+    } else {
+        listener_->onLinkChanged();
+    }
 }
 
 void SerialControl::onDeviceOpened() {
     link_ = Link::Open;
-    reconnecting_ = false;
-    factory_.stopWatching();
+    // The delay of a server's next try keeps growing until traffic passes.
+    probation_ = std::exchange(reconnecting_, false);
+    if (!probation_) factory_.stopWatching();
     if (listener_ != nullptr) listener_->onLinkChanged();
 }
 
-void SerialControl::onOpenFailed(std::string_view reason) {
+void SerialControl::onOpenFailed(std::string_view said) {
+    // The device that said it is let go of here.
+    const std::string reason(said);
     device_.reset();
     if (reconnecting_) {
         link_ = Link::Away;

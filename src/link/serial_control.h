@@ -79,6 +79,8 @@ class SerialControl final : private DeviceEvents, private DeviceWatchEvents {
     void closeDevice();
     /// The open device went away: watches for it, and returns what the operator is told.
     std::string goneAway(std::string_view reason);
+    /// Traffic has passed since the device was reopened by itself: it is back for good.
+    void confirm();
     /// Runs a device step; a DeviceFailure becomes a SerialError naming the device.
     template <typename Step>
     auto named(Step&& step) -> decltype(step());
@@ -93,6 +95,9 @@ class SerialControl final : private DeviceEvents, private DeviceWatchEvents {
     Link link_ = Link::Closed;
     /// Reopening by itself: a failure is no news, the watch goes on.
     bool reconnecting_ = false;
+    /// Reopened by itself, and no traffic has passed yet: a device that goes at once again (a
+    /// line whose far end has hung up but whose path is there) is no news.
+    bool probation_ = false;
     /// A write was refused while connecting: the operator has been told once.
     bool toldConnecting_ = false;
 };

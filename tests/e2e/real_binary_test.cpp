@@ -151,6 +151,32 @@ TEST_F(RealBinaryTest, aDeviceOnTheCommandLineComesBeforeTheEnvironment) {
     EXPECT_TRUE(logged("C00\\r"));
 }
 
+/// The adapter is pulled during a hold and plugged back under its name: one warning, and the
+/// next click reaches the projector without the operator choosing anything.
+TEST_F(RealBinaryTest, aDeviceGoneMidHoldComesBackByItself) {
+    const QString link = configuration.filePath(QStringLiteral("usb-Projector-if00"));
+    projector = std::make_unique<ProjectorProcess>(QStringList{
+        QStringLiteral("--link"), link, QStringLiteral("--hang-up-after"), QStringLiteral("3")});
+    ASSERT_NO_FATAL_FAILURE(start({}, {QStringLiteral("--com1"), link}));
+    pointAt(control::kZoomPlus);  // Zoom +, repeating every 50 ms
+    xdotool({QStringLiteral("mousedown"), QStringLiteral("1")});
+    ASSERT_TRUE(logged("hang up"));
+    const QString box = QStringLiteral("QM5 Control");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return windowsNamed(box).size() == 1; }, kWaitMs));
+    xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+    xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return windowsNamed(box).isEmpty(); }, kWaitMs));
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !projector->running(); }, kWaitMs));
+    projector = std::make_unique<ProjectorProcess>(QStringList{QStringLiteral("--link"), link});
+    ASSERT_TRUE(logged("line opened"));
+    click(control::kPowerOn);
+    EXPECT_TRUE(logged("C00\\r"));
+    QTest::qWait(300);
+    EXPECT_TRUE(windowsNamed(box).isEmpty());
+    EXPECT_EQ(panel.state(), QProcess::Running);
+}
+
 /// A logout, systemctl stop or Ctrl+C ends the program as "END" does.
 TEST_F(RealBinaryTest, anEndSignalClosesThePortAndRemovesItsLock) {
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {

@@ -36,9 +36,13 @@ TEST_F(ReconnectTest, aDeviceGoneMidHoldIsToldOnceAndReopenedWhenBack) {
     panel.port.setMissing(1, false);
     panel.port.deviceBack();
     EXPECT_TRUE(panel.serial.isOpen());
-    EXPECT_TRUE(panel.port.watched().empty());
+    // Gone again before any traffic passed (a far end hung up, its path still there): no news.
+    panel.port.loseDevice();
+    panel.port.deviceBack();
+    EXPECT_TRUE(panel.serial.isOpen());
     panel.handlers.click(control::kPowerOn);
     EXPECT_EQ(panel.port.frames().back(), "C00\r");
+    EXPECT_TRUE(panel.port.watched().empty());
     EXPECT_EQ(panel.window.warnings().size(), 2U);
 }
 

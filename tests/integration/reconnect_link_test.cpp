@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: MIT
+// The link heals itself on real devices: an adapter's path that goes away and comes back, and
+// servers on the loopback address that misbehave in every way a bound must catch.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+#include "link/network_device.h"
+#include "pty/pty_pair.h"
+#include "support/real_panel.h"
+#include "support/warning_catcher.h"
+
+namespace qm5::test {
+namespace {
+
+TEST(ReconnectPathTest, anAdapterPluggedBackUnderItsNameIsOpenedWithinASecond) {
+    const QTemporaryDir byId;
+    const QString name = byId.filePath(QStringLiteral("usb-Projector-if00"));
+    auto adapter = std::make_unique<PtyPair>();
+    ASSERT_TRUE(QFile::link(QString::fromStdString(adapter->path()), name));
+    WarningCatcher warnings;
+    RealPanel panel({name.toStdString(), std::nullopt});
+    ASSERT_TRUE(panel.serial.isOpen());
+
+    // Unplugged: the far end hangs up and the name goes.
+    adapter->hangUp();
+    QFile::remove(name);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 1; }, kWaitMs));
+    EXPECT_NE(warnings.seen()[0].text.find("reconnects by itself"), std::string::npos);
+
+    adapter = std::make_unique<PtyPair>();
+    QElapsedTimer back;
+    back.start();
+    ASSERT_TRUE(QFile::link(QString::fromStdString(adapter->path()), name));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel.serial.isOpen(); }, kWaitMs));
+    EXPECT_LT(back.elapsed(), 1000);
+    panel.click(control::kPowerOn);
+    EXPECT_EQ(adapter->read(4), "C00\r");
+    EXPECT_EQ(warnings.seen().size(), 1U);
+}
+
+/// A server on the loopback address that speaks RFC 2217 as it is told to, misbehaving or not.
+class Rfc2217Server {
+  public:
+    enum class Behaviour { Answers, FloodsBeforeAnswering, Silent };
+
+    explicit Rfc2217Server(Behaviour behaviour) : behaviour_(behaviour) {
+        EXPECT_TRUE(server_.listen(QHostAddress::LocalHost, 0));
+        QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] { accept(); });
+    }
+
+    std::string address() const {
+        return "rfc2217://127.0.0.1:" + std::to_string(server_.serverPort());
+    }
+    /// The connection of the client, once there is one.
+    QTcpSocket* client() const { return client_; }
+    void send(const QByteArray& bytes) { client_->write(bytes); }
+
+  private:
+    void accept() {
+        client_ = server_.nextPendingConnection();
+        if (behaviour_ == Behaviour::Silent) return;
+        client_->write(QByteArray("\xff\xfd\x2c", 3));  // IAC DO COM-PORT-OPTION
+        if (behaviour_ == Behaviour::FloodsBeforeAnswering) {
+            client_->write(QByteArray(200 * 1024, 'x'));
+            return;
+        }
+        QObject::connect(client_, &QTcpSocket::readyRead, client_, [this] { answer(); });
+    }
+    /// Once the client has sent its five settings, each is answered as set.
+    void answer() {
+        asked_ += client_->readAll();
+        if (answered_ || !asked_.contains(QByteArray("\xff\xfa\x2c\x05", 4))) return;
+        answered_ = true;
+        client_->write(
+            QByteArray::fromHex("fffa2c650000"
+                                "4b00fff0"           // 19200
+                                "fffa2c6608fff0"     // 8 data bits
+                                "fffa2c6701fff0"     // no parity
+                                "fffa2c6801fff0"     // 1 stop bit
+                                "fffa2c6901fff0"));  // no flow control
+    }
+
+    Behaviour behaviour_;
+    QTcpServer server_;
+    QTcpSocket* client_ = nullptr;
+    QByteArray asked_;
+    bool answered_ = false;
+};
+
+/// How a network device opened alone fares against a server.
+struct Outcome final : DeviceEvents {
+    void onLineEvent(LineEvent /*event*/) override {}
+    void onDeviceLost(std::string_view reason) override { lost = reason; }
+    void onDeviceOpened() override { opened = true; }
+    void onOpenFailed(std::string_view reason) override { failed = reason; }
+
+    bool opened = false;
+    std::string failed;
+    std::string lost;
+};
+
+struct HostileServerTest : ::testing::Test {
+    void open(const Rfc2217Server& server) {
+        network = std::make_unique<NetworkDevice>(
+            std::get<NetworkAddress>(parseDevice(server.address())), outcome);
+        network->open(LineSettings{19200, Parity::None, 8, StopBits::One});
+    }
+    Outcome outcome;
+    std::unique_ptr<NetworkDevice> network;
+};
+
+TEST_F(HostileServerTest, aFloodBeforeTheAnswersFailsTheOpen) {
+    Rfc2217Server server(Rfc2217Server::Behaviour::FloodsBeforeAnswering);
+    open(server);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !outcome.failed.empty(); }, kWaitMs));
+    EXPECT_NE(outcome.failed.find("before answering the line settings"), std::string::npos)
+        << outcome.failed;
+}
+
+TEST_F(HostileServerTest, aSubnegotiationNeverEndedDropsTheConnection) {
+    Rfc2217Server server(Rfc2217Server::Behaviour::Answers);
+    open(server);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return outcome.opened; }, kWaitMs));
+    server.send(QByteArray("\xff\xfa\x2c\x6a\x01", 5));  // IAC SB COM-PORT NOTIFY-LINESTATE ...
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !outcome.lost.empty(); }, kWaitMs));
+    EXPECT_NE(outcome.lost.find("did not end it"), std::string::npos) << outcome.lost;
+    EXPECT_FALSE(network->isOpen());
+}
+
+TEST_F(HostileServerTest, aServerThatDoesNotReadIsDropped) {
+    Rfc2217Server server(Rfc2217Server::Behaviour::Answers);
+    open(server);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return outcome.opened; }, kWaitMs));
+    server.client()->setReadBufferSize(1);
+    server.client()->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 4096);
+    // Option changes to answer, while the server reads nothing of the answers.
+    const QByteArray toggles = QByteArray("\xff\xfb\x00\xff\xfc\x00", 6).repeated(64 * 1024);
+    for (int round = 0; round < 64 && outcome.lost.empty(); ++round) {
+        server.send(toggles);
+        QTest::qWait(20);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !outcome.lost.empty(); }, kWaitMs));
+    EXPECT_NE(outcome.lost.find("does not read"), std::string::npos) << outcome.lost;
+}
+
+TEST(SilentServerTest, holdsNothingUpAndEndsAtOnce) {
+    Rfc2217Server silent(Rfc2217Server::Behaviour::Silent);
+    WarningCatcher warnings;
+    QElapsedTimer started;
+    started.start();
+    QtPanel panel({silent.address(), std::nullopt});
+    panel.handlers.load();
+    panel.window.show();
+    EXPECT_LT(started.elapsed(), 500);
+    EXPECT_EQ(panel.serial.link(), SerialControl::Link::Connecting);
+    panel.handlers.click(control::kPowerOn);
+    panel.handlers.click(control::kPowerOn);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 2; }, kWaitMs));
+    EXPECT_NE(warnings.seen()[0].text.find("still connecting"), std::string::npos);
+    EXPECT_NE(warnings.seen()[1].text.find("did not answer the line settings"), std::string::npos)
+        << warnings.seen()[1].text;
+    EXPECT_LT(started.elapsed(), 3500);
+}
+
+}  // namespace
+}  // namespace qm5::test
