@@ -15,6 +15,7 @@
 #include "link/network_device.h"
 #include "pty/pty_pair.h"
 #include "support/real_panel.h"
+#include "support/rfc2217_server.h"
 #include "support/warning_catcher.h"
 
 namespace qm5::test {
@@ -46,55 +47,6 @@ TEST(ReconnectPathTest, anAdapterPluggedBackUnderItsNameIsOpenedWithinASecond) {
     EXPECT_EQ(warnings.seen().size(), 1U);
 }
 
-/// A server on the loopback address that speaks RFC 2217 as it is told to, misbehaving or not.
-class Rfc2217Server {
-  public:
-    enum class Behaviour { Answers, FloodsBeforeAnswering, Silent };
-
-    explicit Rfc2217Server(Behaviour behaviour) : behaviour_(behaviour) {
-        EXPECT_TRUE(server_.listen(QHostAddress::LocalHost, 0));
-        QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] { accept(); });
-    }
-
-    std::string address() const {
-        return "rfc2217://127.0.0.1:" + std::to_string(server_.serverPort());
-    }
-    /// The connection of the client, once there is one.
-    QTcpSocket* client() const { return client_; }
-    void send(const QByteArray& bytes) { client_->write(bytes); }
-
-  private:
-    void accept() {
-        client_ = server_.nextPendingConnection();
-        if (behaviour_ == Behaviour::Silent) return;
-        client_->write(QByteArray("\xff\xfd\x2c", 3));  // IAC DO COM-PORT-OPTION
-        if (behaviour_ == Behaviour::FloodsBeforeAnswering) {
-            client_->write(QByteArray(200 * 1024, 'x'));
-            return;
-        }
-        QObject::connect(client_, &QTcpSocket::readyRead, client_, [this] { answer(); });
-    }
-    /// Once the client has sent its five settings, each is answered as set.
-    void answer() {
-        asked_ += client_->readAll();
-        if (answered_ || !asked_.contains(QByteArray("\xff\xfa\x2c\x05", 4))) return;
-        answered_ = true;
-        client_->write(
-            QByteArray::fromHex("fffa2c650000"
-                                "4b00fff0"           // 19200
-                                "fffa2c6608fff0"     // 8 data bits
-                                "fffa2c6701fff0"     // no parity
-                                "fffa2c6801fff0"     // 1 stop bit
-                                "fffa2c6901fff0"));  // no flow control
-    }
-
-    Behaviour behaviour_;
-    QTcpServer server_;
-    QTcpSocket* client_ = nullptr;
-    QByteArray asked_;
-    bool answered_ = false;
-};
-
 /// How a network device opened alone fares against a server.
 struct Outcome final : DeviceEvents {
     void onLineEvent(LineEvent /*event*/) override {}
@@ -119,6 +71,7 @@ struct HostileServerTest : ::testing::Test {
 
 TEST_F(HostileServerTest, aFloodBeforeTheAnswersFailsTheOpen) {
     Rfc2217Server server(Rfc2217Server::Behaviour::FloodsBeforeAnswering);
+    ASSERT_TRUE(server.listening());
     open(server);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !outcome.failed.empty(); }, kWaitMs));
     EXPECT_NE(outcome.failed.find("before answering the line settings"), std::string::npos)
