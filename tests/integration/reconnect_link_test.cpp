@@ -123,5 +123,18 @@ TEST(SilentServerTest, holdsNothingUpAndEndsAtOnce) {
     EXPECT_LT(started.elapsed(), 3500);
 }
 
+TEST(SilentServerTest, endWhileConnectingEndsAtOnce) {
+    Rfc2217Server silent(Rfc2217Server::Behaviour::Silent);
+    QtPanel panel({silent.address(), std::nullopt});
+    panel.handlers.load();
+    ASSERT_EQ(panel.serial.link(), SerialControl::Link::Connecting);
+    QElapsedTimer ending;
+    ending.start();
+    panel.handlers.click(control::kEndButton);
+    EXPECT_TRUE(panel.handlers.ended());
+    EXPECT_EQ(panel.serial.link(), SerialControl::Link::Closed);
+    EXPECT_LT(ending.elapsed(), 100);
+}
+
 }  // namespace
 }  // namespace qm5::test
