@@ -36,20 +36,20 @@ std::unique_ptr<Device> SystemDevices::makeDevice(int /*port*/, const std::strin
 void SystemDevices::watchFor(const std::string& device, DeviceWatchEvents& events) {
     events_ = &events;
     path_.clear();
-    if (!std::holds_alternative<LocalDevice>(parseDevice(device))) {
-        using std::chrono::milliseconds;
-        const milliseconds delay = std::min<milliseconds>(
-            milliseconds(kFirstRetry.count() << std::min(tries_, 5)), kLongestRetry);
-        ++tries_;
-        // Up to a tenth more or less.
-        const double jitter = 0.9 + 0.2 * QRandomGenerator::global()->generateDouble();
-        retry_.start(milliseconds(static_cast<long long>(delay.count() * jitter)));
-        return;
+    if (std::holds_alternative<LocalDevice>(parseDevice(device))) {
+        path_ = QString::fromStdString(device);
+        watchNearestFolder();
+        // There, but it would not open (held by another program, its permissions not set yet):
+        // tried again as a server is, besides any change in its folder.
+        if (!QFileInfo::exists(path_)) return;
     }
-    path_ = QString::fromStdString(device);
-    watchNearestFolder();
-    // There already, but it would not open (its permissions not set yet, say): again later.
-    if (QFileInfo::exists(path_)) retry_.start(kFirstRetry);
+    using std::chrono::milliseconds;
+    const milliseconds delay = std::min<milliseconds>(
+        milliseconds(kFirstRetry.count() << std::min(tries_, 5)), kLongestRetry);
+    ++tries_;
+    // Up to a tenth more or less.
+    const double jitter = 0.9 + 0.2 * QRandomGenerator::global()->generateDouble();
+    retry_.start(milliseconds(static_cast<long long>(static_cast<double>(delay.count()) * jitter)));
 }
 
 void SystemDevices::stopWatching() {

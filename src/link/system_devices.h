@@ -14,8 +14,9 @@ namespace qm5 {
 
 /// The devices of this machine and its network: a serial port by its path, or a serial device
 /// server by rfc2217:// or socket://. A path that went away is watched for in its folder, without
-/// polling; a server is tried again after a delay that doubles from about a second to half a
-/// minute, with a little jitter so that many panels do not knock together.
+/// polling; a server, or a path that is there but would not open, is tried again after a delay
+/// that doubles from about a second to half a minute, with a little jitter so that many panels
+/// do not knock together.
 class SystemDevices final : public QObject, public DeviceFactory {
     Q_OBJECT
 
