@@ -22,6 +22,7 @@
 #include "link/device_address.h"
 #include "link/network_device.h"
 #include "pty/pty_pair.h"
+#include "support/device_outcome.h"
 #include "support/rfc2217_server.h"
 #include "ui/fonts.h"
 
@@ -91,17 +92,6 @@ void serverReturn(int rounds) {
     if (!times.empty()) printTimes("server back -> port open (first retry ~1 s)", times);
 }
 
-/// How a network device opened alone fares.
-struct Outcome final : qm5::DeviceEvents {
-    void onLineEvent(qm5::LineEvent /*event*/) override {}
-    void onDeviceLost(std::string_view reason) override { ended = reason; }
-    void onDeviceOpened() override { opened = true; }
-    void onOpenFailed(std::string_view reason) override { ended = reason; }
-
-    bool opened = false;
-    std::string ended;
-};
-
 /// The memory each hostile server makes the program keep at its most, beside what it had before,
 /// and how the server ended.
 void hostileMemory() {
@@ -121,7 +111,7 @@ void hostileMemory() {
         Rfc2217Server server(peer.misdeed == Misdeed::Floods
                                  ? Rfc2217Server::Behaviour::FloodsBeforeAnswering
                                  : Rfc2217Server::Behaviour::Answers);
-        Outcome outcome;
+        qm5::test::DeviceOutcome outcome;
         qm5::NetworkDevice device(std::get<qm5::NetworkAddress>(qm5::parseDevice(
                                       "rfc2217://127.0.0.1:" + std::to_string(server.port()))),
                                   outcome);
@@ -137,13 +127,15 @@ void hostileMemory() {
         }
         QElapsedTimer spent;
         spent.start();
-        while (outcome.ended.empty() && spent.elapsed() < 15000) {
+        while (outcome.failed.empty() && outcome.lost.empty() && spent.elapsed() < 15000) {
             if (peer.misdeed == Misdeed::ReadsNothing) server.send(toggles);
             QTest::qWait(20);
             most = std::max(most, rssKiB());
         }
         std::printf("%-44s +%6.1f MB at most; %s\n", peer.what, (most - before) / 1024.0,
-                    outcome.ended.empty() ? "still connected after 15 s" : outcome.ended.c_str());
+                    outcome.failed.empty() && outcome.lost.empty()
+                        ? "still connected after 15 s"
+                        : (outcome.failed + outcome.lost).c_str());
     }
 }
 

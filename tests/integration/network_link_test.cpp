@@ -20,6 +20,7 @@
 #include "link/network_device.h"
 #include "pty/pty_pair.h"
 #include "support/controls.h"
+#include "support/device_outcome.h"
 #include "support/real_panel.h"
 #include "support/ser2net_process.h"
 #include "support/warning_catcher.h"
@@ -90,21 +91,9 @@ TEST_F(NetworkLinkTest, aServerThatGoesAwayIsReportedOnceAndReconnectedByItself)
     EXPECT_EQ(warnings.seen().size(), 2U);
 }
 
-/// Where a network device opened alone, as the serial control would, tells how it went.
-struct Outcome final : DeviceEvents {
-    void onLineEvent(LineEvent /*event*/) override {}
-    void onDeviceLost(std::string_view reason) override { lost = reason; }
-    void onDeviceOpened() override { opened = true; }
-    void onOpenFailed(std::string_view reason) override { failed = reason; }
-
-    bool opened = false;
-    std::string failed;
-    std::string lost;
-};
-
 /// Opens a network device alone and returns why it failed, or "opened".
 std::string openFailure(const std::string& device, NetworkDevice::HostLookup lookup = {}) {
-    Outcome outcome;
+    DeviceOutcome outcome;
     NetworkDevice network(std::get<NetworkAddress>(parseDevice(device)), outcome,
                           std::move(lookup));
     EXPECT_FALSE(network.open(LineSettings{19200, Parity::None, 8, StopBits::One}));

@@ -14,6 +14,7 @@
 
 #include "link/network_device.h"
 #include "pty/pty_pair.h"
+#include "support/device_outcome.h"
 #include "support/real_panel.h"
 #include "support/rfc2217_server.h"
 #include "support/warning_catcher.h"
@@ -47,25 +48,13 @@ TEST(ReconnectPathTest, anAdapterPluggedBackUnderItsNameIsOpenedWithinASecond) {
     EXPECT_EQ(warnings.seen().size(), 1U);
 }
 
-/// How a network device opened alone fares against a server.
-struct Outcome final : DeviceEvents {
-    void onLineEvent(LineEvent /*event*/) override {}
-    void onDeviceLost(std::string_view reason) override { lost = reason; }
-    void onDeviceOpened() override { opened = true; }
-    void onOpenFailed(std::string_view reason) override { failed = reason; }
-
-    bool opened = false;
-    std::string failed;
-    std::string lost;
-};
-
 struct HostileServerTest : ::testing::Test {
     void open(const Rfc2217Server& server) {
         network = std::make_unique<NetworkDevice>(
             std::get<NetworkAddress>(parseDevice(server.address())), outcome);
         network->open(LineSettings{19200, Parity::None, 8, StopBits::One});
     }
-    Outcome outcome;
+    DeviceOutcome outcome;
     std::unique_ptr<NetworkDevice> network;
 };
 
