@@ -93,7 +93,9 @@ TEST_F(HostileServerTest, aServerThatDoesNotReadIsDropped) {
     EXPECT_NE(outcome.lost.find("does not read"), std::string::npos) << outcome.lost;
 }
 
-TEST(SilentServerTest, holdsNothingUpAndEndsAtOnce) {
+/// A server that accepts and never answers: the window is up at once, a click is refused once,
+/// and END ends at once. (The failure it ends in is NetworkDeviceTest's.)
+TEST(SilentServerTest, holdsNothingUp) {
     Rfc2217Server silent(Rfc2217Server::Behaviour::Silent);
     WarningCatcher warnings;
     QElapsedTimer started;
@@ -102,27 +104,19 @@ TEST(SilentServerTest, holdsNothingUpAndEndsAtOnce) {
     panel.handlers.load();
     panel.window.show();
     EXPECT_LT(started.elapsed(), 500);
-    EXPECT_EQ(panel.serial.link(), SerialControl::Link::Connecting);
-    panel.handlers.click(control::kPowerOn);
-    panel.handlers.click(control::kPowerOn);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 2; }, kWaitMs));
-    EXPECT_NE(warnings.seen()[0].text.find("still connecting"), std::string::npos);
-    EXPECT_NE(warnings.seen()[1].text.find("did not answer the line settings"), std::string::npos)
-        << warnings.seen()[1].text;
-    EXPECT_LT(started.elapsed(), 3500);
-}
-
-TEST(SilentServerTest, endWhileConnectingEndsAtOnce) {
-    Rfc2217Server silent(Rfc2217Server::Behaviour::Silent);
-    QtPanel panel({silent.address(), std::nullopt});
-    panel.handlers.load();
     ASSERT_EQ(panel.serial.link(), SerialControl::Link::Connecting);
+    panel.handlers.click(control::kPowerOn);
+    panel.handlers.click(control::kPowerOn);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 1; }, kWaitMs));
+    EXPECT_NE(warnings.seen()[0].text.find("still connecting"), std::string::npos);
+
     QElapsedTimer ending;
     ending.start();
     panel.handlers.click(control::kEndButton);
     EXPECT_TRUE(panel.handlers.ended());
     EXPECT_EQ(panel.serial.link(), SerialControl::Link::Closed);
     EXPECT_LT(ending.elapsed(), 100);
+    EXPECT_EQ(warnings.seen().size(), 1U);
 }
 
 }  // namespace
