@@ -171,8 +171,29 @@ void ControlPanel::describePort() {
         case SerialControl::Link::Closed:
             break;
     }
-    platform_.controls.setDescription(
-        layout::kComButton, portLabel(port) + ": " + devices_.deviceFor(port) + std::string(link));
+    const std::string device = devices_.deviceFor(port);
+    platform_.controls.setDescription(layout::kComButton,
+                                      portLabel(port) + ": " + device + std::string(link));
+    if (portInUse_ != nullptr) portInUse_->onPortInUse(device, serial_.isOpen());
+}
+
+std::optional<std::string> ControlPanel::sendForScript(std::string_view code) {
+    if (ended_) return "the panel is ending";
+    if (state_.repeatCode != 0)
+        return "a button is held on the panel; send again once it is released";
+    try {
+        for (const OneShotButton& button : oneShotButtons()) {
+            if (button.code == code) {
+                oneShots_.click(button);
+                return std::nullopt;
+            }
+        }
+        exchange_.send(code);
+    } catch (const SerialError& error) {
+        reportFailure(error);
+        return error.what();
+    }
+    return std::nullopt;
 }
 
 void ControlPanel::requestEnd() {

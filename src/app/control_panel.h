@@ -24,6 +24,13 @@ namespace qm5 {
 
 class PortDevices;
 
+/// Told which device the port in use is, and whether it is open, whenever that changes.
+class PortInUseListener {
+  public:
+    virtual ~PortInUseListener() = default;
+    virtual void onPortInUse(std::string_view device, bool open) = 0;
+};
+
 /// The control panel: the window state and every handler, reached through the platform
 /// interfaces.
 ///
@@ -51,6 +58,18 @@ class ControlPanel final : public ControlEvents, private SerialListener {
 
     /// Ends the program as "END" does, when the system asks (a signal).
     void requestEnd();
+
+    /// Sends `code` for a script as its button would, once for a hold button. Returns why it was
+    /// refused: a hold button is held, or the send failed (the operator is told as for a click).
+    std::optional<std::string> sendForScript(std::string_view code);
+    /// What the RXD and the status line show of the latest exchange.
+    const std::string& shownReply() const { return exchange_.shownReply(); }
+    const std::string& shownStatus() const { return exchange_.shownStatus(); }
+    void setPortInUseListener(PortInUseListener& listener) { portInUse_ = &listener; }
+    /// Every frame sent and every piece received is recorded there too.
+    void setRecorder(TrafficRecorder& recorder) { exchange_.setRecorder(recorder); }
+    /// A warning box for news from elsewhere in the program (the traffic log).
+    void showWarning(const std::string& text) { warnings_.show(text); }
 
     const WindowState& state() const { return state_; }
     bool ended() const { return ended_; }
@@ -102,6 +121,7 @@ class ControlPanel final : public ControlEvents, private SerialListener {
         std::optional<std::string> chosenBefore;
     };
     std::optional<PendingChoice> pendingChoice_;
+    PortInUseListener* portInUse_ = nullptr;
 
     std::unordered_map<std::string_view, std::function<void()>> clickHandlers_;
     std::unordered_map<std::string_view, const HoldButton*> holdButtons_;

@@ -3,16 +3,19 @@
 
 #include "app/control_panel.h"
 #include "app/qt_timer.h"
+#include "app/remote_control.h"
 #include "link/qt_device_memory.h"
 #include "link/serial_control.h"
 #include "link/system_devices.h"
+#include "link/traffic_log.h"
 #include "ui/panel_window.h"
 #include "ui/widget_platform.h"
 
 namespace qm5 {
 
-/// The panel on the real platform: ControlPanel with Qt timers, the serial port and the widgets.
-struct QtPanel {
+/// The panel on the real platform: ControlPanel with Qt timers, the serial port and the widgets,
+/// reachable by scripts through its local socket.
+struct QtPanel : public TrafficLogEvents {
     /// `commandLine` holds the devices given as --com1 and --com2.
     explicit QtPanel(PortDevices::PerPort commandLine = {})
         : devices(memory, std::move(commandLine)) {
@@ -32,6 +35,22 @@ struct QtPanel {
     PanelPlatform platform{repeatTimer, replyTimeout, portSelectorTimer, monitorClearing,
                            widgets,     widgets,      widgets,           widgets};
     ControlPanel handlers{platform, serial, devices};
+    RemoteControl remote{handlers};
+
+    /// Appends the traffic to `file` from now on; an empty name logs nothing.
+    void logTraffic(const QString& file) {
+        if (file.isEmpty()) return;
+        log = std::make_unique<TrafficLog>(file, *this);
+        if (const auto failure = log->open()) {
+            handlers.showWarning(*failure + "; the panel goes on without a log.");
+            return;
+        }
+        handlers.setRecorder(*log);
+    }
+    std::unique_ptr<TrafficLog> log;
+
+  private:
+    void onLogFailed(const std::string& why) override { handlers.showWarning(why + "."); }
 };
 
 }  // namespace qm5

@@ -5,6 +5,7 @@
 #include "core/monitor_text.h"
 #include "core/timer.h"
 #include "link/frame.h"
+#include "link/port_devices.h"
 #include "link/serial_control.h"
 #include "link/status_decoding.h"
 
@@ -21,6 +22,9 @@ void Exchange::send(std::string_view code) {
 void Exchange::sendText(const TrafficText& text) {
     // Written before anything is shown: a failed write leaves the monitor as it was.
     serial_.write(text.chars());
+    shownReply_.clear();
+    shownStatus_.clear();
+    record(TrafficRecorder::Direction::Sent, text.chars());
     platform_.controls.setCaption(layout::kTxdLine, text.monitor());
     platform_.replyTimeout.setEnabled(true);
     state_.replyPending = 1;
@@ -29,23 +33,35 @@ void Exchange::sendText(const TrafficText& text) {
 
 void Exchange::showReceived(const TrafficText& text) {
     platform_.controls.setCaption(layout::kRxdLine, text.monitor());
+    shownReply_ = text.monitor();
     // The status tables read no more than the first four characters of a reply.
     constexpr std::size_t kDecodedChars = 4;
     const std::string reply = monitorText(text.reply().substr(0, kDecodedChars));
     if (const auto status = decodeStatus(state_.sendText.chars(), reply)) {
         platform_.controls.setCaption(layout::kStatusLine, *status);
+        shownStatus_ = *status;
     }
 }
 
 void Exchange::onLineEvent(LineEvent event) {
     if (event != LineEvent::Received) return;
-    state_.receiveText.append(serial_.readAll());
+    const std::string piece = serial_.readAll();
+    record(TrafficRecorder::Direction::Received, piece);
+    state_.receiveText.append(piece);
     state_.replyPending = 0;
     showReceived(state_.receiveText);
 }
 
+void Exchange::record(TrafficRecorder::Direction direction, std::string_view chars) {
+    if (recorder_ == nullptr) return;
+    recorder_->record(direction, portLabel(serial_.portNumber()), serial_.devicePath(), chars);
+}
+
 void Exchange::onReplyTimeout() {
-    if (state_.replyPending == 1) platform_.controls.setCaption(layout::kRxdLine, kNoReplyMark);
+    if (state_.replyPending == 1) {
+        platform_.controls.setCaption(layout::kRxdLine, kNoReplyMark);
+        shownReply_ = kNoReplyMark;
+    }
     platform_.replyTimeout.setEnabled(false);
     state_.receiveText.clear();
     state_.replyPending = 0;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "core/frame_sender.h"
@@ -11,6 +12,16 @@
 namespace qm5 {
 
 class SerialControl;
+
+/// Where the exchange records its traffic as it passes: every frame sent, every piece received.
+class TrafficRecorder {
+  public:
+    enum class Direction { Sent, Received };
+
+    virtual ~TrafficRecorder() = default;
+    virtual void record(Direction direction, std::string_view port, std::string_view device,
+                        std::string_view chars) = 0;
+};
 
 /// The one path of all traffic: every frame leaves through sendText, every reception is shown
 /// and decoded by showReceived, and two timers finish each exchange.
@@ -24,6 +35,13 @@ class Exchange final : public FrameSender {
     /// Stores the frame of `code` as the last one sent and sends it: the order every sender
     /// follows.
     void send(std::string_view code) override;
+    /// Every frame sent and every piece received is recorded there too.
+    void setRecorder(TrafficRecorder& recorder) { recorder_ = &recorder; }
+
+    /// What the RXD line and the status line show of the latest exchange: the reply's monitor
+    /// text, or the no-reply mark once the reply timeout has passed without one.
+    const std::string& shownReply() const { return shownReply_; }
+    const std::string& shownStatus() const { return shownStatus_; }
 
     /// Writes `text` and shows it on the TXD line.
     void sendText(const TrafficText& text);
@@ -34,9 +52,14 @@ class Exchange final : public FrameSender {
     void onMonitorClearing();
 
   private:
+    void record(TrafficRecorder::Direction direction, std::string_view chars);
+
     PanelPlatform& platform_;
     SerialControl& serial_;
     WindowState& state_;
+    TrafficRecorder* recorder_ = nullptr;
+    std::string shownReply_;
+    std::string shownStatus_;
 };
 
 }  // namespace qm5

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <variant>
+
+#include "app/commands.h"
+#include "link/port_devices.h"
+
+namespace qm5 {
+
+struct CommandLine {
+    PortDevices::PerPort devices;
+    QString label;
+    /// --send: the command to send from the shell, and the port it goes to.
+    std::optional<Command> send;
+    int port = 1;
+    bool listCommands = false;
+    /// --log: the file the traffic is appended to; empty for none.
+    QString logFile;
+};
+
+/// What the command line asks, or the exit status when the program is to stop here: after
+/// --help or --version, or on a command line it does not understand (one line on stderr). Read
+/// before the application starts, so that it works without a display.
+std::variant<CommandLine, int> readCommandLine(int argc, char* argv[]);
+
+}  // namespace qm5

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+#include "app/remote_control.h"
+
+#include <QCryptographicHash>
+#include <QLocalSocket>
+#include <QPointer>
+#include <QTimer>
+#include <QVariant>
+
+#include "app/commands.h"
+#include "core/intervals.h"
+
+namespace qm5 {
+
+QString remoteName(std::string_view device) {
+    const QByteArray hash =
+        QCryptographicHash::hash(QByteArray(device.data(), static_cast<qsizetype>(device.size())),
+                                 QCryptographicHash::Sha256);
+    return QStringLiteral("qm5-control-") + QString::fromLatin1(hash.toHex().left(16));
+}
+
+RemoteControl::RemoteControl(ControlPanel& panel) : panel_(panel) {
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    connect(&server_, &QLocalServer::newConnection, this, &RemoteControl::onNewConnection);
+    panel_.setPortInUseListener(*this);
+}
+
+void RemoteControl::onPortInUse(std::string_view device, bool open) {
+    const QString name = remoteName(device);
+    if (open && server_.isListening() && server_.serverName() == name) return;
+    server_.close();
+    if (!open) return;
+    // A socket left by a copy that was killed would refuse the name.
+    QLocalServer::removeServer(name);
+    server_.listen(name);
+}
+
+void RemoteControl::onNewConnection() {
+    while (QLocalSocket* client = server_.nextPendingConnection()) {
+        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+        connect(client, &QLocalSocket::readyRead, this, [this, client] { onRequest(client); });
+        // A client that never finishes its request is let go.
+        QTimer::singleShot(2000, client, [client] { client->disconnectFromServer(); });
+    }
+}
+
+void RemoteControl::onRequest(QLocalSocket* client) {
+    if (client->property("asked").toBool()) return;
+    if (!client->canReadLine()) {
+        if (client->bytesAvailable() > kLongestRequest)
+            answer(client, "ERR the request is too long\n");
+        return;
+    }
+    client->setProperty("asked", true);
+    const QByteArray line = client->readLine(kLongestRequest + 1).trimmed();
+    const auto command =
+        line.startsWith("SEND ") ? findCommand(line.mid(5).toStdString()) : std::nullopt;
+    if (!command) {
+        answer(client, "ERR not a request: SEND CODE, with a code from --list-commands\n");
+        return;
+    }
+    if (const auto refused = panel_.sendForScript(command->code)) {
+        answer(client, "ERR " + QByteArray::fromStdString(*refused) + "\n");
+        return;
+    }
+    // Once the reply timeout has passed, the RXD line holds the reply or the no-reply mark.
+    QPointer<QLocalSocket> waiting(client);
+    QTimer::singleShot(kReplyTimeoutMs + 20, this, [this, waiting] {
+        if (waiting.isNull()) return;
+        QByteArray lines = "RXD " + QByteArray::fromStdString(panel_.shownReply()) + "\n";
+        if (!panel_.shownStatus().empty()) {
+            lines += "STATUS " + QByteArray::fromStdString(panel_.shownStatus()) + "\n";
+        }
+        answer(waiting, lines + "END\n");
+    });
+}
+
+void RemoteControl::answer(QLocalSocket* client, const QByteArray& lines) {
+    client->setProperty("asked", true);
+    client->write(lines);
+    client->disconnectFromServer();
+}
+
+}  // namespace qm5

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QLocalServer>
+#include <QObject>
+
+#include <string>
+#include <string_view>
+
+#include "app/control_panel.h"
+
+class QLocalSocket;
+
+namespace qm5 {
+
+/// The local socket of the panel that has `device` open: private to the user, its name derived
+/// from the device, so that every copy of the panel has its own.
+QString remoteName(std::string_view device);
+
+/// Scripts reach the running panel through its local socket, so that the device is never opened
+/// twice and the operator sees what a script did. A request is one line, "SEND CODE"; the panel
+/// sends the frame as its button would, and answers once the reply timeout has passed:
+/// "RXD text" (what the RXD line showed), "STATUS text" for a status query, then "END". A
+/// malformed or oversized request, or one while a hold button is held, is answered "ERR why"
+/// and changes nothing.
+class RemoteControl final : public QObject, public PortInUseListener {
+  public:
+    static constexpr qint64 kLongestRequest = 64;
+
+    explicit RemoteControl(ControlPanel& panel);
+
+    void onPortInUse(std::string_view device, bool open) override;
+
+  private:
+    void onNewConnection();
+    void onRequest(QLocalSocket* client);
+    void answer(QLocalSocket* client, const QByteArray& lines);
+
+    ControlPanel& panel_;
+    QLocalServer server_;
+};
+
+}  // namespace qm5

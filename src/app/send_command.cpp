@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: MIT
+#include "app/send_command.h"
+
+#include <QEventLoop>
+#include <QLocalSocket>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+
+#include "app/remote_control.h"
+#include "core/intervals.h"
+#include "core/monitor_text.h"
+#include "core/traffic_text.h"
+#include "link/exchange.h"
+#include "link/frame.h"
+#include "link/qt_device_memory.h"
+#include "link/serial_control.h"
+#include "link/status_decoding.h"
+#include "link/system_devices.h"
+#include "link/traffic_log.h"
+
+namespace qm5 {
+
+namespace {
+
+constexpr int kNoReply = 1;
+constexpr int kCannotOpen = 3;
+/// The longest the panel takes to answer: its reply timeout and a margin for a busy machine.
+constexpr int kPanelAnswerMs = 5000;
+constexpr qint64 kLongestAnswer = 70000;
+
+/// Through the panel that has the device open. Returns the exit status, or nothing when no
+/// panel has it.
+std::optional<int> throughPanel(const Command& command, const std::string& device) {
+    QLocalSocket panel;
+    panel.connectToServer(remoteName(device));
+    if (!panel.waitForConnected(1000)) return std::nullopt;
+    panel.write("SEND " + QByteArray(command.code.data(), command.code.size()) + "\n");
+    QByteArray answer;
+    while (answer.size() < kLongestAnswer && !answer.endsWith("END\n") &&
+           !answer.startsWith("ERR") && panel.waitForReadyRead(kPanelAnswerMs)) {
+        answer += panel.readAll();
+    }
+    answer += panel.readAll();
+    if (answer.startsWith("ERR ")) {
+        std::fprintf(stderr, "qm5-control: the panel did not send it: %s",
+                     answer.mid(4).constData());
+        return kNoReply;
+    }
+    bool replied = false;
+    for (const QByteArray& line : answer.split('\n')) {
+        if (line.startsWith("RXD ")) {
+            const QByteArray rxd = line.mid(4);
+            replied = !rxd.trimmed().isEmpty() && rxd != QByteArray(Exchange::kNoReplyMark.data());
+            std::printf("%s\n", rxd.constData());
+        } else if (line.startsWith("STATUS ")) {
+            std::printf("%s\n", line.mid(7).constData());
+        }
+    }
+    return replied ? 0 : kNoReply;
+}
+
+/// Sends on the device itself and collects what comes back within the reply timeout.
+class OwnSend final : private SerialListener, public TrafficLogEvents {
+  public:
+    OwnSend(int port, PortDevices& devices, const QString& logFile)
+        : serial_(devices, deviceKinds_) {
+        serial_.setListener(*this);
+        serial_.setPortNumber(static_cast<std::int16_t>(port));
+        serial_.setLineSettings("19200,N,8,1");
+        if (logFile.isEmpty()) return;
+        log_ = std::make_unique<TrafficLog>(logFile, *this);
+        if (const auto failure = log_->open()) {
+            std::fprintf(stderr, "qm5-control: %s; going on without a log.\n", failure->c_str());
+        }
+    }
+
+    int send(const Command& command) {
+        try {
+            serial_.setOpen(true);
+            wait([&] { return serial_.link() != SerialControl::Link::Connecting; }, kPanelAnswerMs);
+            if (!serial_.isOpen()) throw SerialError(failure_);
+            const std::string frame = frameOf(command.code);
+            serial_.write(frame);
+            record(TrafficRecorder::Direction::Sent, frame);
+        } catch (const SerialError& error) {
+            std::fprintf(stderr, "qm5-control: %s\n", error.what());
+            return kCannotOpen;
+        }
+        wait([] { return false; }, kReplyTimeoutMs);
+        serial_.setOpen(false);
+        if (received_.empty()) {
+            std::printf("%s\n", std::string(Exchange::kNoReplyMark).c_str());
+            return kNoReply;
+        }
+        std::printf("%s\n", received_.monitor().c_str());
+        constexpr std::size_t kDecodedChars = 4;
+        if (const auto status = decodeStatus(
+                frameOf(command.code), monitorText(received_.chars().substr(0, kDecodedChars)))) {
+            std::printf("%s\n", status->c_str());
+        }
+        return 0;
+    }
+
+  private:
+    template <typename Done>
+    void wait(Done done, int milliseconds) {
+        QEventLoop loop;
+        QTimer limit;
+        limit.setSingleShot(true);
+        QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+        limit.start(milliseconds);
+        while (!done() && limit.isActive()) loop.processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    void record(TrafficRecorder::Direction direction, std::string_view chars) {
+        if (log_)
+            log_->record(direction, portLabel(serial_.portNumber()), serial_.devicePath(), chars);
+    }
+
+    void onLineEvent(LineEvent event) override {
+        if (event != LineEvent::Received) return;
+        const std::string piece = serial_.readAll();
+        record(TrafficRecorder::Direction::Received, piece);
+        received_.append(piece);
+    }
+    void onDeviceLost(const SerialError& error) override { failure_ = error.what(); }
+    void onOpenFailed(const SerialError& error) override { failure_ = error.what(); }
+    void onLinkChanged() override {}
+    void onLogFailed(const std::string& why) override {
+        std::fprintf(stderr, "qm5-control: %s.\n", why.c_str());
+    }
+
+    SystemDevices deviceKinds_;
+    SerialControl serial_;
+    std::unique_ptr<TrafficLog> log_;
+    TrafficText received_;
+    std::string failure_;
+};
+
+}  // namespace
+
+int sendFromShell(const Command& command, int port, PortDevices::PerPort commandLine,
+                  const QString& logFile) {
+    QtDeviceMemory memory;
+    PortDevices devices(memory, std::move(commandLine));
+    if (const auto status = throughPanel(command, devices.deviceFor(port))) return *status;
+    OwnSend own(port, devices, logFile);
+    return own.send(command);
+}
+
+}  // namespace qm5

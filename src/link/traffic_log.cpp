@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: MIT
+#include "link/traffic_log.h"
+
+#include <QDateTime>
+
+#include <optional>
+
+#include "core/monitor_text.h"
+
+namespace qm5 {
+
+TrafficLog::TrafficLog(const QString& path, TrafficLogEvents& events)
+    : file_(path), events_(events) {}
+
+std::optional<std::string> TrafficLog::open() {
+    if (file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) return std::nullopt;
+    failed_ = true;
+    return file_.fileName().toStdString() + " cannot be opened for the traffic log (" +
+           file_.errorString().toStdString() + ")";
+}
+
+std::string TrafficLog::line(std::string_view time, Direction direction, std::string_view port,
+                             std::string_view device, std::string_view chars) {
+    constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out = std::string(time) + " " + std::string(port) + " " + std::string(device) +
+                      (direction == Direction::Sent ? " TX \"" : " RX \"") + monitorText(chars) +
+                      "\"";
+    for (const char c : chars) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += ' ';
+        out += kHex[byte >> 4U];
+        out += kHex[byte & 0x0FU];
+    }
+    return out + "\n";
+}
+
+void TrafficLog::record(Direction direction, std::string_view port, std::string_view device,
+                        std::string_view chars) {
+    if (failed_ || !file_.isOpen()) return;
+    const QString time = QDateTime::currentDateTime()
+                             .toOffsetFromUtc(QDateTime::currentDateTime().offsetFromUtc())
+                             .toString(Qt::ISODateWithMs);
+    const std::string text = line(time.toStdString(), direction, port, device, chars);
+    // Written through at once: a log is read when something went wrong, the program too.
+    if (file_.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file_.flush()) {
+        fail(file_.errorString());
+    }
+}
+
+void TrafficLog::fail(const QString& why) {
+    failed_ = true;
+    file_.close();
+    events_.onLogFailed(file_.fileName().toStdString() + " can no longer be written (" +
+                        why.toStdString() + "); the traffic is not logged from now on");
+}
+
+}  // namespace qm5
