@@ -40,7 +40,11 @@ void RemoteControl::onNewConnection() {
         connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
         connect(client, &QLocalSocket::readyRead, this, [this, client] { onRequest(client); });
         // A client that never finishes its request is let go.
-        QTimer::singleShot(2000, client, [client] { client->disconnectFromServer(); });
+        QTimer::singleShot(2000, client, [this, client] {
+            if (!client->property("asked").toBool()) {
+                answer(client, "ERR the request did not end in a new line\n");
+            }
+        });
     }
 }
 

@@ -248,6 +248,9 @@ Ran runWithoutDisplay(const QStringList& arguments) {
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    // No run reads the user's own remembered devices.
+    const QTemporaryDir configuration;
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configuration.path());
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(QM5_CONTROL_BINARY), arguments);
     process.waitForFinished(kWaitMs);
@@ -280,6 +283,66 @@ TEST(CommandLineTest, aWrongCommandLineIsNamedInOneLineAndOpensNoWindow) {
             << ran.err.toStdString();
         EXPECT_TRUE(ran.out.isEmpty());
     }
+}
+
+/// --list-commands and --send from the shell, without a display: what each prints and its exit
+/// status.
+TEST(CommandLineTest, sendsFromTheShellAndSaysHowItWent) {
+    ProjectorProcess projector;
+    ProjectorProcess silent({QStringLiteral("--silent")});
+    const QTemporaryDir folder;
+    const QString log = folder.filePath(QStringLiteral("traffic.log"));
+    const QString line = QString::fromStdString(projector.path());
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        QString out;  // contained in what it prints
+        QString err;
+    } rows[] = {
+        {{QStringLiteral("--list-commands")}, 0, QStringLiteral("C00  power-on"), {}},
+        {{QStringLiteral("--send"), QStringLiteral("C99")},
+         2,
+         {},
+         QStringLiteral("--list-commands")},
+        {{QStringLiteral("--send"), QStringLiteral("C00"), QStringLiteral("--port"),
+          QStringLiteral("3")},
+         2,
+         {},
+         QStringLiteral("--port")},
+        {{QStringLiteral("--send"), QStringLiteral("C00"), QStringLiteral("--com1"),
+          QStringLiteral("/dev/qm5-none")},
+         3,
+         {},
+         QStringLiteral("COM1 (/dev/qm5-none): no such device")},
+        {{QStringLiteral("--send"), QStringLiteral("POWER-ON"), QStringLiteral("--com1"), line,
+          QStringLiteral("--log"), log},
+         0,
+         QStringLiteral(" ACK \n"),
+         {}},
+        {{QStringLiteral("--send"), QStringLiteral("mode"), QStringLiteral("--port"),
+          QStringLiteral("2"), QStringLiteral("--com2"), line},
+         0,
+         QStringLiteral(" 0 CR \n Input 1\n"),
+         {}},
+        {{QStringLiteral("--send"), QStringLiteral("cr0"), QStringLiteral("--com1"),
+          QString::fromStdString(silent.path())},
+         1,
+         QStringLiteral(" X X X X\n"),
+         {}},
+    };
+    for (const auto& row : rows) {
+        const Ran ran = runWithoutDisplay(row.arguments);
+        const std::string said = row.arguments.join(' ').toStdString();
+        EXPECT_EQ(ran.exitCode, row.exitCode) << said << "\n" << ran.err.toStdString();
+        EXPECT_TRUE(ran.out.contains(row.out)) << said << "\n" << ran.out.toStdString();
+        EXPECT_TRUE(ran.err.contains(row.err)) << said << "\n" << ran.err.toStdString();
+    }
+    QFile written(log);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = written.readAll().trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].endsWith(" TX \" C 0 0 CR \" 43 30 30 0D")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(" RX \" ACK \" 06")) << lines[1].toStdString();
 }
 
 }  // namespace
