@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Start-up, memory, idle cost, click-to-wire latency and behaviour under a flooding device of
 // the panel, each beside the toolkit floor. Run inside an X display (bench/run does).
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -30,6 +32,7 @@ struct Subject {
     double x;
     double y;
     double designWidth;
+    std::vector<std::string> arguments = {};
 };
 
 struct Figures {
@@ -49,7 +52,7 @@ double ms(Clock::duration duration) {
 /// A subject started on `device`, its window shown.
 struct Running {
     Running(XSession& x, const Subject& subject, const std::string& device)
-        : process(subject.binary, {}, {"QM5_COM1=" + device}) {
+        : process(subject.binary, subject.arguments, {"QM5_COM1=" + device}) {
         const Clock::time_point started = Clock::now();
         const auto mapped = x.waitForMap(10s);
         if (!mapped) throw std::runtime_error(std::string(subject.name) + " showed no window");
@@ -160,6 +163,13 @@ int main(int argc, char* argv[]) {
         measureQuiet(x, subjects[i], figures[i], presses);
         measureFlood(x, subjects[i], figures[i], argv[3], floodSeconds);
     }
+    // The panel again, logging its traffic: the send path must not feel it.
+    const std::string log = "/tmp/qm5-bench-wire-" + std::to_string(::getpid()) + ".log";
+    Subject logging = subjects[0];
+    logging.arguments = {"--log", log};
+    Figures withLog;
+    measureQuiet(x, logging, withLog, presses);
+    std::remove(log.c_str());
 
     const Figures& panel = figures[0];
     const Figures& floor = figures[1];
@@ -175,6 +185,8 @@ int main(int argc, char* argv[]) {
         static_cast<double>(floor.idleWakeUps), "");
     row("press to wire, median", panel.latencyMs.median, floor.latencyMs.median, "ms");
     row("press to wire, p95", panel.latencyMs.p95, floor.latencyMs.p95, "ms");
+    row("press to wire with --log, median", withLog.latencyMs.median, floor.latencyMs.median, "ms");
+    row("press to wire with --log, p95", withLog.latencyMs.p95, floor.latencyMs.p95, "ms");
     row("press to wire in a flood, median", panel.floodLatencyMs.median,
         floor.floodLatencyMs.median, "ms");
     row("press to wire in a flood, p95", panel.floodLatencyMs.p95, floor.floodLatencyMs.p95, "ms");

@@ -26,13 +26,18 @@ RemoteControl::RemoteControl(ControlPanel& panel) : panel_(panel) {
 }
 
 void RemoteControl::onPortInUse(std::string_view device, bool open) {
-    const QString name = remoteName(device);
-    if (open && server_.isListening() && server_.serverName() == name) return;
+    wanted_ = open ? remoteName(device) : QString();
+    // Listened for from the event loop: start-up shows the window first.
+    QMetaObject::invokeMethod(this, &RemoteControl::listen, Qt::QueuedConnection);
+}
+
+void RemoteControl::listen() {
+    if (server_.isListening() && server_.serverName() == wanted_) return;
     server_.close();
-    if (!open) return;
+    if (wanted_.isEmpty()) return;
     // A socket left by a copy that was killed would refuse the name.
-    QLocalServer::removeServer(name);
-    server_.listen(name);
+    QLocalServer::removeServer(wanted_);
+    server_.listen(wanted_);
 }
 
 void RemoteControl::onNewConnection() {

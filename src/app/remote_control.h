@@ -32,12 +32,15 @@ class RemoteControl final : public QObject, public PortInUseListener {
     void onPortInUse(std::string_view device, bool open) override;
 
   private:
+    void listen();
     void onNewConnection();
     void onRequest(QLocalSocket* client);
     void answer(QLocalSocket* client, const QByteArray& lines);
 
     ControlPanel& panel_;
     QLocalServer server_;
+    /// The name to listen on; empty while the port is not open.
+    QString wanted_;
 };
 
 }  // namespace qm5

@@ -3,6 +3,7 @@
 // operator sees it; a malformed request changes nothing.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTest>
@@ -16,6 +17,9 @@ namespace qm5::test {
 namespace {
 
 struct ScriptTest : ::testing::Test {
+    // The panel listens from its event loop.
+    ScriptTest() { QCoreApplication::processEvents(); }
+
     /// Asks the panel over its socket, as --send does, and returns the whole answer.
     QByteArray ask(const QByteArray& request) {
         QLocalSocket socket;
@@ -44,8 +48,8 @@ TEST_F(ScriptTest, sendGoesThroughThePanelThatHasTheDeviceOpen) {
                 QString::fromStdString(projector.path())});
     // The panel sends it from its event loop: waited for with events, not in a blocking read.
     std::string sent;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return (sent += projector.readAvailable()).size() >= 4; },
-                                kWaitMs));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return (sent += projector.readAvailable()).size() >= 4; }, kWaitMs));
     EXPECT_EQ(sent, "CR0\r");
     EXPECT_EQ(panel.text(control::kTxdLine), QStringLiteral(" C R 0 CR "));
     projector.write("00\r");
