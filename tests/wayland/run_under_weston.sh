@@ -31,7 +31,7 @@ until [ -S "$XDG_RUNTIME_DIR/$socket" ]; do
     fi
     sleep 0.1
 done
-export WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland
+export WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland QM5_TEST_PLATFORM=wayland
 unset DISPLAY
 
 fail=0

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -14,7 +13,6 @@
 #include "support/device_dialog_answer.h"
 #include "support/real_panel.h"
 #include "support/warning_catcher.h"
-#include "ui/fonts.h"
 
 namespace qm5::test {
 namespace {
@@ -69,14 +67,3 @@ TEST(WaylandScenarioTest, doesTheMainJobRefusesMaximiseAndEndsCleanly) {
 
 }  // namespace
 }  // namespace qm5::test
-
-int main(int argc, char* argv[]) {
-    // No test reads or writes the user's own remembered devices.
-    const QTemporaryDir configuration;
-    qputenv("XDG_CONFIG_HOME", configuration.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    qm5::installFontSubstitutes();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
