@@ -64,9 +64,8 @@ TEST(TrafficLogTest, appendsALinePerFrameAndPieceAndTouchesNothingBefore) {
         std::regex_match(lines[1].toStdString(),
                          std::regex(time + R"( COM1 /dev/ttyUSB0 TX " C 0 0 CR " 43 30 30 0D)")))
         << lines[1].toStdString();
-    EXPECT_TRUE(
-        std::regex_match(lines[2].toStdString(),
-                         std::regex(time + R"( COM1 /dev/ttyUSB0 RX " ACK \? " 06 FF)")))
+    EXPECT_TRUE(std::regex_match(lines[2].toStdString(),
+                                 std::regex(time + R"( COM1 /dev/ttyUSB0 RX " ACK \? " 06 FF)")))
         << lines[2].toStdString();
     EXPECT_TRUE(events.complaints.empty());
 }
