@@ -24,10 +24,12 @@ std::string nameOf(std::string_view label) {
     for (std::size_t at = 0; at < label.size();) {
         bool symbol = false;
         for (const auto& [from, to] : kWords) {
+            if (label.substr(at, from.size()) != from) continue;
             // A lone sign is a word of its own; "2-RGB" keeps its hyphen as a joiner.
-            const bool alone = (at == 0 || label[at - 1] == ' ') &&
-                               (at + from.size() == label.size() || label[at + from.size()] == ' ');
-            if (label.substr(at, from.size()) == from && (from.size() > 1 || alone)) {
+            const std::size_t end = at + from.size();
+            const bool alone =
+                (at == 0 || label[at - 1] == ' ') && (end == label.size() || label[end] == ' ');
+            if (from.size() > 1 || alone) {
                 word(to);
                 at += from.size();
                 symbol = true;
