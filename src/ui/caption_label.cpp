@@ -5,17 +5,15 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include "ui/font_fit.h"
+
 namespace qm5 {
 
 QFont CaptionLabel::shownFont() const {
     if (fitted_ && fitted_->first == text()) return fitted_->second;
-    constexpr double kStepPoints = 0.25;
-    constexpr double kSmallestPoints = 6.0;
-    QFont font = this->font();
-    while (QFontMetricsF(font).horizontalAdvance(text()) > contentsRect().width() &&
-           font.pointSizeF() - kStepPoints >= kSmallestPoints) {
-        font.setPointSizeF(font.pointSizeF() - kStepPoints);
-    }
+    const QFont font = shrunkToFit(this->font(), [this](const QFont& candidate) {
+        return QFontMetricsF(candidate).horizontalAdvance(text()) <= contentsRect().width();
+    });
     fitted_.emplace(text(), font);
     return font;
 }

@@ -6,6 +6,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "ui/font_fit.h"
+
 namespace qm5 {
 
 namespace {
@@ -17,19 +19,14 @@ constexpr int kGapPixels = 4;
 
 QFont CaptionOption::shownFont() const {
     if (fitted_) return *fitted_;
-    constexpr double kStepPoints = 0.25;
-    constexpr double kSmallestPoints = 6.0;
     QStyleOptionButton option;
     initStyleOption(&option);
     const QRect label = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
     const double room = width() - kGapPixels - label.left();
-    QFont font = this->font();
-    while (QFontMetricsF(font).horizontalAdvance(text()) > room &&
-           font.pointSizeF() - kStepPoints >= kSmallestPoints) {
-        font.setPointSizeF(font.pointSizeF() - kStepPoints);
-    }
-    fitted_ = font;
-    return font;
+    fitted_ = shrunkToFit(this->font(), [&](const QFont& candidate) {
+        return QFontMetricsF(candidate).horizontalAdvance(text()) <= room;
+    });
+    return *fitted_;
 }
 
 void CaptionOption::paintEvent(QPaintEvent* /*event*/) {

@@ -5,6 +5,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include "ui/font_fit.h"
+
 namespace qm5 {
 
 namespace {
@@ -16,16 +18,12 @@ const QString kInkSample = QStringLiteral("AQX0gjpqy");
 
 const TextLine::Placement& TextLine::placement() const {
     if (placement_) return *placement_;
-    constexpr double kStepPoints = 0.25;
-    constexpr double kSmallestPoints = 6.0;
     // A pixel of air above and below the ink.
     const QRectF line = QRectF(contentsRect()).adjusted(0, 1, 0, -1);
-    QFont font = this->font();
-    QRectF ink = QFontMetricsF(font).tightBoundingRect(kInkSample);
-    while (ink.height() > line.height() && font.pointSizeF() - kStepPoints >= kSmallestPoints) {
-        font.setPointSizeF(font.pointSizeF() - kStepPoints);
-        ink = QFontMetricsF(font).tightBoundingRect(kInkSample);
-    }
+    const QFont font = shrunkToFit(this->font(), [&](const QFont& candidate) {
+        return QFontMetricsF(candidate).tightBoundingRect(kInkSample).height() <= line.height();
+    });
+    const QRectF ink = QFontMetricsF(font).tightBoundingRect(kInkSample);
     // The ink centred in the line; ink.top() is negative, above the baseline.
     placement_ = Placement{font, line.top() + (line.height() - ink.height()) / 2 - ink.top()};
     return *placement_;
