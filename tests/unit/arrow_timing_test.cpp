@@ -59,6 +59,12 @@ INSTANTIATE_TEST_SUITE_P(
                     50, 50, 75},
         ArrowTiming{"FOCUS", [](PanelHarness& p) { click(p, control::kFocusSelector); }, 100, 50,
                     75},
+        ArrowTiming{"FOCUS then ZOOM",
+                    [](PanelHarness& p) {
+                        click(p, control::kFocusSelector);
+                        click(p, control::kZoomSelector);
+                    },
+                    50, 50, 75},
         ArrowTiming{"D.Zoom +", [](PanelHarness& p) { p.hold(control::kDigitalZoomPlus, 10); }, 5,
                     5, 5},
         ArrowTiming{"D.Zoom -", [](PanelHarness& p) { p.hold(control::kDigitalZoomMinus, 10); }, 5,

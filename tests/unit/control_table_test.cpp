@@ -5,8 +5,6 @@
 #include <set>
 #include <string>
 
-#include "panel/hold_buttons.h"
-#include "panel/one_shot_buttons.h"
 #include "support/controls.h"
 #include "ui/control_table.h"
 
@@ -67,20 +65,6 @@ TEST(ControlTableTest, givesEveryFocusableControlItsOwnTabIndex) {
         EXPECT_TRUE(tabs.insert(spec.tabIndex).second) << spec.name;
     }
     EXPECT_EQ(*tabs.begin(), findControl(control::kPowerOn)->tabIndex);
-}
-
-TEST(ControlTableTest, bindsEveryButtonToExactlyOneBehaviour) {
-    std::map<std::string_view, int> bindings{
-        {control::kEndButton, 1}, {control::kComButton, 1}, {control::kViewToggle, 1}};
-    for (const OneShotButton& button : oneShotButtons()) ++bindings[button.control];
-    for (const HoldButton& button : holdButtons()) ++bindings[button.control];
-    int buttons = 0;
-    for (const ControlSpec& spec : controlTable()) {
-        if (spec.kind != ControlKind::Button) continue;
-        ++buttons;
-        EXPECT_EQ(bindings[spec.name], 1) << spec.name;
-    }
-    EXPECT_EQ(bindings.size(), static_cast<std::size_t>(buttons));
 }
 
 }  // namespace

@@ -1,91 +1,61 @@
 // SPDX-License-Identifier: MIT
+// The buttons as the projector and the operator see them: the frames its documented codes make,
+// and every button of the window reaching one frame of its own.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 #include "support/panel_harness.h"
+#include "ui/control_table.h"
 
 namespace qm5::test {
 namespace {
 
-struct OneShot {
-    std::string_view control;
-    const char* frame;
-    int repeatTimer;  // the repeat timer's interval after the click; 200 at start
-    int adjustMode;
-};
-
-void PrintTo(const OneShot& row, std::ostream* os) {
-    *os << row.control;
+TEST(OneShotButtonTest, sendsTheProjectorsDocumentedCodeAtEachClick) {
+    const std::pair<std::string_view, std::string> documented[] = {
+        {control::kPowerOn, "C00\r"},         {control::kPowerOff, "C02\r"},
+        {control::kInput1, "C05\r"},          {control::kInput2Component, "C25\r"},
+        {control::kInput3Component, "C26\r"}, {control::kAudioMuteOn, "C0B\r"},
+        {control::kFreezeOn, "C43\r"},        {control::kScreenZoom, "C2C\r"},
+        {control::kZoomSelector, "C80\r"},    {control::kStatusQuery, "CR0\r"},
+        {control::kLampTimeQuery, "CR3\r"}};
+    for (const auto& [button, frame] : documented) {
+        PanelHarness panel;
+        panel.handlers.click(button);
+        panel.handlers.click(button);
+        EXPECT_EQ(panel.port.frames(), (std::vector<std::string>{frame, frame})) << button;
+    }
 }
 
-class OneShotButtonTest : public ::testing::TestWithParam<OneShot> {};
-
-TEST_P(OneShotButtonTest, sendsItsFrameOncePerClickAndSetsTheArrowsTiming) {
-    const OneShot& row = GetParam();
-    PanelHarness panel;
-    panel.repeatTimer.setEnabled(true);  // a selector changes the interval, never whether it runs
-
-    panel.handlers.click(row.control);
-    EXPECT_EQ(panel.port.frames(), (std::vector<std::string>{row.frame}));
-    EXPECT_EQ(panel.handlers.state().sendText.chars(), row.frame);
-    EXPECT_EQ(panel.repeatTimer.interval(), row.repeatTimer);
-    EXPECT_TRUE(panel.repeatTimer.enabled());
-    EXPECT_EQ(panel.handlers.state().adjustMode, row.adjustMode);
-    EXPECT_EQ(panel.replyTimeout.interval(), 500);
-    EXPECT_EQ(panel.monitorClearing.interval(), 1000);
-    EXPECT_TRUE(panel.replyTimeout.enabled());
-    EXPECT_TRUE(panel.monitorClearing.enabled());
-
-    panel.handlers.click(row.control);
-    EXPECT_EQ(panel.port.frames(), (std::vector<std::string>{row.frame, row.frame}));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryButton, OneShotButtonTest,
-    ::testing::Values(
-        OneShot{control::kPowerOn, "C00\r", 200, 0}, OneShot{control::kPowerOff, "C02\r", 200, 0},
-        OneShot{control::kInput1, "C05\r", 200, 0}, OneShot{control::kInput2Rgb, "C06\r", 200, 0},
-        OneShot{control::kInput2Video, "C07\r", 200, 0},
-        OneShot{control::kInput3Video, "C08\r", 200, 0},
-        OneShot{control::kInput2SVideo, "C23\r", 200, 0},
-        OneShot{control::kInput2YC, "C24\r", 200, 0},
-        OneShot{control::kInput2Component, "C25\r", 200, 0},
-        OneShot{control::kInput3Component, "C26\r", 200, 0},
-        OneShot{control::kAudioMuteOn, "C0B\r", 200, 0},
-        OneShot{control::kAudioMuteOff, "C0C\r", 200, 0},
-        OneShot{control::kVideoMuteOn, "C0D\r", 200, 0},
-        OneShot{control::kVideoMuteOff, "C0E\r", 200, 0},
-        OneShot{control::kFreezeOn, "C43\r", 200, 0}, OneShot{control::kFreezeOff, "C44\r", 200, 0},
-        OneShot{control::kMenuOn, "C1C\r", 200, 1}, OneShot{control::kMenuOff, "C1D\r", 200, 0},
-        OneShot{control::kScreenNormal, "C0F\r", 200, 0},
-        OneShot{control::kScreenFull, "C10\r", 200, 0},
-        OneShot{control::kScreenZoom, "C2C\r", 200, 0},
-        OneShot{control::kScreenWideZoom, "C2D\r", 200, 0},
-        OneShot{control::kOnStartOn, "C28\r", 200, 0},
-        OneShot{control::kOnStartOff, "C29\r", 200, 0},
-        OneShot{control::kPowerManagementOn, "C2A\r", 200, 0},
-        OneShot{control::kPowerManagementOff, "C2B\r", 200, 0},
-        OneShot{control::kImage, "C27\r", 200, 0}, OneShot{control::kAImage, "C89\r", 200, 1},
-        OneShot{control::kNormal, "C1F\r", 200, 0},
-        OneShot{control::kDisplayClear, "C1E\r", 200, 0},
-        OneShot{control::kZoomSelector, "C80\r", 50, 2},
-        OneShot{control::kFocusSelector, "C87\r", 100, 2},
-        OneShot{control::kLensShiftSelector, "C88\r", 50, 2},
-        OneShot{control::kC01, "C01\r", 200, 0}, OneShot{control::kStatusQuery, "CR0\r", 200, 0},
-        OneShot{control::kModeQuery, "CR1\r", 200, 0},
-        OneShot{control::kLampTimeQuery, "CR3\r", 200, 0},
-        OneShot{control::kSettingQuery, "CR4\r", 200, 0}));
-
-TEST(SelectorTest, theLastSelectorClickedSetsBothValues) {
-    PanelHarness panel;
-    panel.handlers.click(control::kFocusSelector);  // FOCUS
-    panel.handlers.click(control::kZoomSelector);   // ZOOM
-    EXPECT_EQ(panel.repeatTimer.interval(), 50);
-    EXPECT_EQ(panel.handlers.state().adjustMode, 2);
-
-    panel.handlers.click(control::kMenuOn);   // MENU ON
-    panel.handlers.click(control::kMenuOff);  // MENU OFF
-    EXPECT_EQ(panel.repeatTimer.interval(), 200);
-    EXPECT_EQ(panel.handlers.state().adjustMode, 1);
+/// Each button pressed, released and clicked, as the window forwards a click.
+TEST(ButtonBindingTest, everyButtonSendsOneFrameOfItsOwnAndOnlySelectorsSetTheArrows) {
+    const std::set<std::string_view> sendNothing{control::kEndButton, control::kComButton,
+                                                 control::kViewToggle};
+    // What the adjustment selectors leave the arrows is ArrowTimingTest's.
+    const std::set<std::string_view> selectors{control::kZoomSelector, control::kFocusSelector,
+                                               control::kLensShiftSelector, control::kAImage,
+                                               control::kMenuOn};
+    std::map<std::string, std::string_view> senders;
+    for (const ControlSpec& spec : controlTable()) {
+        if (spec.kind != ControlKind::Button || sendNothing.contains(spec.name)) continue;
+        PanelHarness panel;
+        panel.repeatTimer.setEnabled(true);
+        const auto mode = panel.handlers.state().adjustMode;
+        panel.handlers.mouseDown(spec.name);
+        panel.handlers.mouseUp(spec.name);
+        const bool oneShot = panel.port.frames().empty();
+        panel.handlers.click(spec.name);
+        ASSERT_EQ(panel.port.frames().size(), 1U) << spec.name;
+        const auto [sender, added] = senders.emplace(panel.port.frames()[0], spec.name);
+        EXPECT_TRUE(added) << spec.name << " sends what " << sender->second << " sends";
+        if (!oneShot) continue;
+        EXPECT_TRUE(panel.repeatTimer.enabled()) << spec.name;
+        if (selectors.contains(spec.name)) continue;
+        EXPECT_EQ(panel.repeatTimer.interval(), 200) << spec.name;
+        EXPECT_EQ(panel.handlers.state().adjustMode, mode) << spec.name;
+    }
+    EXPECT_EQ(senders.size(), 55U);
 }
 
 }  // namespace
