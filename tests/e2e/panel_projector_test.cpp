@@ -17,7 +17,7 @@
 namespace qm5::test {
 namespace {
 
-class PanelProjectorTest : public ::testing::Test {
+class PanelProjectorTest : public RealPanelTest {
   protected:
     /// `through` makes the device of COM1 from the projector's line: a serial device server in
     /// front of it, or the line itself.
@@ -25,13 +25,11 @@ class PanelProjectorTest : public ::testing::Test {
                  const std::function<std::string(const std::string&)>& through = {}) {
         projector = std::make_unique<ProjectorProcess>(options);
         const std::string device = through ? through(projector->path()) : projector->path();
-        panel = std::make_unique<RealPanel>(PortDevices::PerPort{device, std::nullopt});
+        start({device, std::nullopt});
         QTest::keyClick(&panel->window, Qt::Key_H, Qt::ControlModifier);
     }
     /// Waits until the monitor of the last exchange has cleared.
-    bool settle() {
-        return QTest::qWaitFor([&] { return panel->text(control::kTxdLine).isEmpty(); }, kWaitMs);
-    }
+    bool settle() { return panel->waitForText(control::kTxdLine, QString()); }
     /// Asks with `query`, as an operator would, until the status line reads `expected`: each
     /// time after the monitor of the last ask has cleared, so that replies do not run together.
     ::testing::AssertionResult statusBecomes(std::string_view query, const QString& expected) {
@@ -51,7 +49,6 @@ class PanelProjectorTest : public ::testing::Test {
     }
 
     std::unique_ptr<ProjectorProcess> projector;
-    std::unique_ptr<RealPanel> panel;
 };
 
 TEST_F(PanelProjectorTest, powerOnCountsDownThenShowsPowerOn) {
@@ -59,8 +56,7 @@ TEST_F(PanelProjectorTest, powerOnCountsDownThenShowsPowerOn) {
     ASSERT_TRUE(statusBecomes(control::kStatusQuery, QStringLiteral(" Stand by")));
     settle();
     panel->click(control::kPowerOn);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return panel->text(control::kRxdLine) == QStringLiteral(" ACK "); }, kWaitMs));
+    EXPECT_TRUE(panel->waitForText(control::kRxdLine, QStringLiteral(" ACK ")));
     settle();
     EXPECT_TRUE(statusBecomes(control::kStatusQuery, QStringLiteral(" Count down")));
     settle();
@@ -93,19 +89,16 @@ TEST_F(PanelProjectorTest, repliesInSmallPiecesAreDecodedWhole) {
 TEST_F(PanelProjectorTest, aLateReplyReplacesTheNoReplyMark) {
     connect({"--delay", "700"});
     panel->click(control::kPowerOn);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return panel->text(control::kRxdLine) == QStringLiteral(" X X X X"); }, kWaitMs));
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return panel->text(control::kRxdLine) == QStringLiteral(" ACK "); }, kWaitMs));
+    EXPECT_TRUE(panel->waitForText(control::kRxdLine, QStringLiteral(" X X X X")));
+    EXPECT_TRUE(panel->waitForText(control::kRxdLine, QStringLiteral(" ACK ")));
     EXPECT_TRUE(settle());
 }
 
 TEST_F(PanelProjectorTest, aSilentProjectorIsMarkedAsNoReply) {
     connect({"--silent"});
     panel->click(control::kPowerOn);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return panel->text(control::kRxdLine) == QStringLiteral(" X X X X"); }, kWaitMs));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return panel->text(control::kTxdLine).isEmpty(); }, kWaitMs));
+    EXPECT_TRUE(panel->waitForText(control::kRxdLine, QStringLiteral(" X X X X")));
+    EXPECT_TRUE(settle());
     EXPECT_NE(projector->log().find("C00\\r"), std::string::npos);
 }
 

@@ -19,6 +19,7 @@
 #include "support/controls.h"
 #include "support/device_dialog_answer.h"
 #include "support/real_panel.h"
+#include "support/scoped_env.h"
 #include "support/warning_catcher.h"
 #include "ui/device_dialog.h"
 
@@ -61,17 +62,7 @@ TEST(QtDeviceMemoryTest, saysWhenAChoiceCannotBeKept) {
 
 /// The real panel, offscreen, started with COM1 on the command line, its remembered devices in
 /// a folder of the test's own.
-struct DeviceChoiceTest : ::testing::Test {
-    DeviceChoiceTest() {
-        ::setenv("XDG_CONFIG_HOME", configuration.path().toLocal8Bit().constData(), 1);
-        ::unsetenv("QM5_COM1");
-        ::unsetenv("QM5_COM2");
-    }
-    ~DeviceChoiceTest() override { ::setenv("XDG_CONFIG_HOME", savedConfiguration.constData(), 1); }
-
-    void start(PortDevices::PerPort commandLine = {}) {
-        panel = std::make_unique<RealPanel>(std::move(commandLine));
-    }
+struct DeviceChoiceTest : RealPanelTest {
     /// Opens the device menu from `control` by the keyboard (Shift+F10, or the menu key), and
     /// takes the entry for `port`.
     void chooseDeviceFor(int port, std::string_view control = control::kComButton,
@@ -94,12 +85,12 @@ struct DeviceChoiceTest : ::testing::Test {
     }
     void powerOn() { panel->click(control::kPowerOn); }
 
-    const QByteArray savedConfiguration = qgetenv("XDG_CONFIG_HOME");
     QTemporaryDir configuration;
+    ScopedEnv configurationHome{"XDG_CONFIG_HOME", qPrintable(configuration.path())};
+    ScopedEnv noCom1{"QM5_COM1", nullptr};
+    ScopedEnv noCom2{"QM5_COM2", nullptr};
     PtyPair given;
     PtyPair adapter;
-    WarningCatcher warnings;
-    std::unique_ptr<RealPanel> panel;
 };
 
 TEST_F(DeviceChoiceTest, okAppliesAtOnceAndTheNextStartUsesIt) {
@@ -157,11 +148,12 @@ TEST_F(DeviceChoiceTest, theOtherPortIsOnlyRememberedUntilItIsChosen) {
 TEST_F(DeviceChoiceTest, aPathThatIsNoSerialDeviceIsReportedAndAnotherCanBeChosen) {
     start({given.path(), std::nullopt});
     const QTemporaryDir folder;
+    std::size_t boxes = 0;
     for (const QString& wrong : {folder.path(), folder.filePath(QStringLiteral("<b>no</b> such")),
                                  QString::fromLatin1(QM5_SOURCE_FILE)}) {
         DeviceDialogAnswer answer(wrong);
         chooseDeviceFor(1);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !warnings.seen().empty(); }, kWaitMs));
+        ASSERT_TRUE(warnings.waitFor(++boxes));
         const std::string text = warnings.seen().back().text;
         EXPECT_NE(text.find(wrong.toStdString()), std::string::npos) << text;
         EXPECT_NE(text.find("Right-click COM to choose the device for COM1."), std::string::npos)

@@ -30,15 +30,11 @@ namespace {
 
 /// The real panel, offscreen, with COM1 on ser2net in front of a pseudo-terminal set up at
 /// 9600 baud; the test holds the far end.
-struct NetworkLinkTest : ::testing::Test {
-    NetworkLinkTest() {
-        panel = std::make_unique<RealPanel>(PortDevices::PerPort{ser2net.address(), std::nullopt});
-    }
+struct NetworkLinkTest : RealPanelTest {
+    NetworkLinkTest() { start({ser2net.address(), std::nullopt}); }
 
     PtyPair line;
     Ser2netProcess ser2net{line.path(), "9600n81"};
-    WarningCatcher warnings;
-    std::unique_ptr<RealPanel> panel;
 };
 
 TEST_F(NetworkLinkTest, setsTheLineSendsFramesAndShowsRepliesAsALocalLineDoes) {
@@ -53,8 +49,7 @@ TEST_F(NetworkLinkTest, setsTheLineSendsFramesAndShowsRepliesAsALocalLineDoes) {
     const std::string reply = std::string("\x06\xff", 2) + "0\r";
     line.write(reply);
     const QString expected = QString::fromStdString(monitorText(reply));
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return panel->text(control::kRxdLine) == expected; }, kWaitMs))
+    EXPECT_TRUE(panel->waitForText(control::kRxdLine, expected))
         << panel->text(control::kRxdLine).toStdString();
     EXPECT_TRUE(warnings.seen().empty());
 }
@@ -75,13 +70,13 @@ TEST_F(NetworkLinkTest, aHeldButtonRepeatsAtItsInterval) {
 
 TEST_F(NetworkLinkTest, aServerThatGoesAwayIsReportedOnceAndReconnectedByItself) {
     ser2net.stop();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 1; }, kWaitMs));
+    ASSERT_TRUE(warnings.waitFor(1));
     EXPECT_NE(warnings.seen()[0].text.find("closed the connection"), std::string::npos)
         << warnings.seen()[0].text;
     EXPECT_NE(warnings.seen()[0].text.find("reconnects by itself"), std::string::npos);
     EXPECT_FALSE(panel->serial.isOpen());
     panel->click(control::kPowerOn);  // the operator tries anyway
-    ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 2; }, kWaitMs));
+    ASSERT_TRUE(warnings.waitFor(2));
     EXPECT_NE(warnings.seen()[1].text.find("reconnects by itself"), std::string::npos);
 
     ser2net.start();

@@ -22,28 +22,29 @@
 namespace qm5::test {
 namespace {
 
-TEST(ReconnectPathTest, anAdapterPluggedBackUnderItsNameIsOpenedWithinASecond) {
+using ReconnectPathTest = RealPanelTest;
+
+TEST_F(ReconnectPathTest, anAdapterPluggedBackUnderItsNameIsOpenedWithinASecond) {
     const QTemporaryDir byId;
     const QString name = byId.filePath(QStringLiteral("usb-Projector-if00"));
     auto adapter = std::make_unique<PtyPair>();
     ASSERT_TRUE(QFile::link(QString::fromStdString(adapter->path()), name));
-    WarningCatcher warnings;
-    RealPanel panel({name.toStdString(), std::nullopt});
-    ASSERT_TRUE(panel.serial.isOpen());
+    start({name.toStdString(), std::nullopt});
+    ASSERT_TRUE(panel->serial.isOpen());
 
     // Unplugged: the far end hangs up and the name goes.
     adapter->hangUp();
     QFile::remove(name);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 1; }, kWaitMs));
+    ASSERT_TRUE(warnings.waitFor(1));
     EXPECT_NE(warnings.seen()[0].text.find("reconnects by itself"), std::string::npos);
 
     adapter = std::make_unique<PtyPair>();
     QElapsedTimer back;
     back.start();
     ASSERT_TRUE(QFile::link(QString::fromStdString(adapter->path()), name));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return panel.serial.isOpen(); }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel->serial.isOpen(); }, kWaitMs));
     EXPECT_LT(back.elapsed(), 1000);
-    panel.click(control::kPowerOn);
+    panel->click(control::kPowerOn);
     EXPECT_EQ(adapter->read(4), "C00\r");
     EXPECT_EQ(warnings.seen().size(), 1U);
 }
@@ -107,7 +108,7 @@ TEST(SilentServerTest, holdsNothingUp) {
     ASSERT_EQ(panel.serial.link(), SerialControl::Link::Connecting);
     panel.handlers.click(control::kPowerOn);
     panel.handlers.click(control::kPowerOn);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 1; }, kWaitMs));
+    ASSERT_TRUE(warnings.waitFor(1));
     EXPECT_NE(warnings.seen()[0].text.find("still connecting"), std::string::npos);
 
     QElapsedTimer ending;

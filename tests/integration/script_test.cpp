@@ -16,9 +16,12 @@
 namespace qm5::test {
 namespace {
 
-struct ScriptTest : ::testing::Test {
-    // The panel listens from its event loop.
-    ScriptTest() { QCoreApplication::processEvents(); }
+struct ScriptTest : RealPanelTest {
+    ScriptTest() {
+        start({projector.path(), std::nullopt});
+        // The panel listens from its event loop.
+        QCoreApplication::processEvents();
+    }
 
     /// Asks the panel over its socket, as --send does, and returns the whole answer.
     QByteArray ask(const QByteArray& request) {
@@ -37,8 +40,6 @@ struct ScriptTest : ::testing::Test {
     }
 
     PtyPair projector;
-    WarningCatcher warnings;
-    RealPanel panel{{projector.path(), std::nullopt}};
 };
 
 TEST_F(ScriptTest, sendGoesThroughThePanelThatHasTheDeviceOpen) {
@@ -51,7 +52,7 @@ TEST_F(ScriptTest, sendGoesThroughThePanelThatHasTheDeviceOpen) {
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return (sent += projector.readAvailable()).size() >= 4; }, kWaitMs));
     EXPECT_EQ(sent, "CR0\r");
-    EXPECT_EQ(panel.text(control::kTxdLine), QStringLiteral(" C R 0 CR "));
+    EXPECT_EQ(panel->text(control::kTxdLine), QStringLiteral(" C R 0 CR "));
     projector.write("00\r");
     ASSERT_TRUE(QTest::qWaitFor([&] { return send.state() == QProcess::NotRunning; }, kWaitMs));
     EXPECT_EQ(send.exitCode(), 0) << send.readAllStandardError().toStdString();
@@ -65,9 +66,9 @@ TEST_F(ScriptTest, refusesAMalformedRequestOrOneWhileAButtonIsHeld) {
                                     QByteArray(200, 'S'), QByteArray("SEND C00")}) {
         EXPECT_TRUE(ask(wrong).startsWith("ERR ")) << wrong.left(20).toStdString();
     }
-    QTest::mousePress(panel.window.control(control::kVolumePlus), Qt::LeftButton);
+    QTest::mousePress(panel->window.control(control::kVolumePlus), Qt::LeftButton);
     EXPECT_TRUE(ask("SEND C00\n").startsWith("ERR a button is held"));
-    QTest::mouseRelease(panel.window.control(control::kVolumePlus), Qt::LeftButton);
+    QTest::mouseRelease(panel->window.control(control::kVolumePlus), Qt::LeftButton);
     EXPECT_EQ(projector.readAvailable().find("C00"), std::string::npos);
     EXPECT_TRUE(warnings.seen().empty());
 }

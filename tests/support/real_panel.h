@@ -5,11 +5,13 @@
 #include <QLabel>
 #include <QTest>
 
+#include <memory>
 #include <string_view>
 
 #include "app/qt_panel.h"
 #include "support/controls.h"
 #include "support/wait.h"
+#include "support/warning_catcher.h"
 
 namespace qm5::test {
 
@@ -37,6 +39,20 @@ struct RealPanel : QtPanel {
     bool waitForText(std::string_view label, const QString& expected) const {
         return QTest::qWaitFor([&] { return text(label) == expected; }, kWaitMs);
     }
+};
+
+/// A test of the real panel: a catcher that answers every box, and the panel, which the test
+/// starts once it has set up the devices.
+struct RealPanelTest : ::testing::Test {
+    void start(PortDevices::PerPort commandLine = {},
+               RealPanel::Start how = RealPanel::Start::LoadAndShow) {
+        panel = std::make_unique<RealPanel>(std::move(commandLine), how);
+    }
+    // The panel lets go of the devices before the test's own go: they are members of the test.
+    void TearDown() override { panel.reset(); }
+
+    WarningCatcher warnings;
+    std::unique_ptr<RealPanel> panel;
 };
 
 }  // namespace qm5::test

@@ -3,6 +3,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QTest>
+
+#include "support/wait.h"
 
 namespace qm5::test {
 
@@ -18,6 +21,10 @@ WarningCatcher::WarningCatcher() {
         box->button(QMessageBox::Ok)->click();
     });
     poll_.start();
+}
+
+bool WarningCatcher::waitFor(std::size_t count) const {
+    return QTest::qWaitFor([&] { return seen_.size() >= count; }, kWaitMs);
 }
 
 }  // namespace qm5::test

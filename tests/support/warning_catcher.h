@@ -23,6 +23,8 @@ class WarningCatcher {
     WarningCatcher();
 
     const std::vector<Seen>& seen() const { return seen_; }
+    /// Whether `count` boxes have been seen within the wait.
+    bool waitFor(std::size_t count) const;
 
   private:
     QTimer poll_;

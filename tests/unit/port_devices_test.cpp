@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "link/port_devices.h"
 #include "support/fake_device_memory.h"
 #include "support/panel_harness.h"
+#include "support/scoped_env.h"
 
 namespace qm5::test {
 namespace {
@@ -17,14 +16,12 @@ struct Sources {
     const char* expected;
 };
 
-class DeviceSourceOrderTest : public ::testing::TestWithParam<Sources> {
-  protected:
-    ~DeviceSourceOrderTest() override { ::unsetenv("QM5_COM2"); }
-};
+class DeviceSourceOrderTest : public ::testing::TestWithParam<Sources> {};
 
 TEST_P(DeviceSourceOrderTest, takesTheFirstSourceThatNamesADevice) {
     const Sources& row = GetParam();
-    if (row.environment != nullptr) ::setenv("QM5_COM2", row.environment, 1);
+    const ScopedEnv noCom1("QM5_COM1", nullptr);
+    const ScopedEnv com2("QM5_COM2", row.environment);
     FakeDeviceMemory memory;
     if (row.remembered != nullptr) memory.devices[2] = row.remembered;
     PortDevices::PerPort commandLine;
