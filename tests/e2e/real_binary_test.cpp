@@ -106,7 +106,12 @@ TEST_F(RealBinaryTest, aClickSendsItsFrame) {
 }
 
 TEST_F(RealBinaryTest, aHangUpDuringAHoldGivesOneWarningAndTheProgramGoesOn) {
-    ASSERT_NO_FATAL_FAILURE(start({"--hang-up-after", "3"}));
+    // Through a name of the test's own: the program watches it after the hang-up, and the freed
+    // /dev/pts number goes to the next pseudo-terminal of a test running beside this one.
+    const QString link = configuration.filePath(QStringLiteral("usb-Projector-if00"));
+    ASSERT_NO_FATAL_FAILURE(start(
+        {QStringLiteral("--link"), link, QStringLiteral("--hang-up-after"), QStringLiteral("3")},
+        {QStringLiteral("--com1"), link}));
     pointAt(control::kZoomPlus);  // Zoom +, repeating every 50 ms
     xdotool({QStringLiteral("mousedown"), QStringLiteral("1")});
     ASSERT_TRUE(logged("hang up"));

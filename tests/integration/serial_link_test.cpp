@@ -6,13 +6,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cstdlib>
 #include <memory>
 
-#include "pty/pty_pair.h"
 #include "support/controls.h"
 #include "support/fake_device_memory.h"
+#include "support/named_pty.h"
 #include "support/real_panel.h"
+#include "support/scoped_env.h"
 #include "support/warning_catcher.h"
 
 namespace qm5::test {
@@ -20,25 +20,16 @@ namespace {
 
 /// The real panel, offscreen, with pseudo-terminals as COM1 and COM2 whose far ends the test
 /// holds.
-struct SerialLinkTest : ::testing::Test {
-    SerialLinkTest() {
-        ::setenv("QM5_COM1", com1->path().c_str(), 1);
-        ::setenv("QM5_COM2", com2->path().c_str(), 1);
-        panel = std::make_unique<RealPanel>();
-    }
-    ~SerialLinkTest() override {
-        ::unsetenv("QM5_COM1");
-        ::unsetenv("QM5_COM2");
-    }
+struct SerialLinkTest : RealPanelTest {
+    SerialLinkTest() { start(); }
 
-    bool waitForWarnings(std::size_t count) {
-        return QTest::qWaitFor([&] { return warnings.seen().size() >= count; }, kWaitMs);
-    }
-
-    std::unique_ptr<PtyPair> com1 = std::make_unique<PtyPair>();
-    std::unique_ptr<PtyPair> com2 = std::make_unique<PtyPair>();
-    WarningCatcher warnings;
-    std::unique_ptr<RealPanel> panel;
+    QTemporaryDir names;
+    std::unique_ptr<NamedPty> com1 =
+        std::make_unique<NamedPty>(names.filePath(QStringLiteral("com1")));
+    std::unique_ptr<NamedPty> com2 =
+        std::make_unique<NamedPty>(names.filePath(QStringLiteral("com2")));
+    ScopedEnv com1Name{"QM5_COM1", com1->name().c_str()};
+    ScopedEnv com2Name{"QM5_COM2", com2->name().c_str()};
 };
 
 TEST_F(SerialLinkTest, opensCom1At19200N81) {
@@ -55,8 +46,7 @@ TEST_F(SerialLinkTest, sendsEachFrameIntactAndShowsWhatComesBack) {
     EXPECT_EQ(com1->read(8), "C00\rCR0\r");
 
     com1->write(std::string("\x06") + "00\r");
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return panel->text(control::kRxdLine) == " ACK 0 0 CR "; }, kWaitMs))
+    EXPECT_TRUE(panel->waitForText(control::kRxdLine, " ACK 0 0 CR "))
         << panel->text(control::kRxdLine).toStdString();
 }
 
@@ -80,11 +70,11 @@ TEST_F(SerialLinkTest, switchingToCom2MovesTheTraffic) {
 }
 
 TEST_F(SerialLinkTest, aMissingCom2IsReportedInAWarningBoxAndTheProgramGoesOn) {
-    const std::string gone = com2->path();
+    const std::string gone = com2->name();
     com2.reset();
     panel->click(control::kComButton);
     panel->click(control::kCom2Option);
-    ASSERT_TRUE(waitForWarnings(1));
+    ASSERT_TRUE(warnings.waitFor(1));
     const WarningCatcher::Seen& box = warnings.seen()[0];
     EXPECT_NE(box.text.find("(" + gone + "): no such device"), std::string::npos) << box.text;
     EXPECT_EQ(box.title, "QM5 Control");
@@ -103,8 +93,8 @@ TEST_F(SerialLinkTest, aFarEndThatHangsUpDuringAHoldIsReportedOnceAndCanBeReplac
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return (sent += com1->readAvailable()).size() >= 8; }, kWaitMs));
     EXPECT_EQ(sent.substr(0, 8), "C47\rC47\r");
-    com1->hangUp();
-    ASSERT_TRUE(waitForWarnings(1));
+    com1->unplug();
+    ASSERT_TRUE(warnings.waitFor(1));
     QTest::qWait(300);  // a stream of read errors would report again meanwhile
     EXPECT_EQ(warnings.seen().size(), 1U) << warnings.seen()[0].text;
     EXPECT_NE(warnings.seen()[0].text.find("gone away"), std::string::npos)
@@ -114,8 +104,8 @@ TEST_F(SerialLinkTest, aFarEndThatHangsUpDuringAHoldIsReportedOnceAndCanBeReplac
     QTest::mouseRelease(panel->window.control(control::kZoomPlus), Qt::LeftButton);
 
     // The adapter comes back under another name, and the operator names it.
-    com1 = std::make_unique<PtyPair>();
-    panel->devices.choose(1, com1->path());
+    com1 = std::make_unique<NamedPty>(names.filePath(QStringLiteral("com1-again")));
+    panel->devices.choose(1, com1->name());
     panel->click(control::kComButton);
     panel->click(control::kCom1Option);
     panel->click(control::kPowerOn);
@@ -129,42 +119,36 @@ TEST_F(SerialLinkTest, showsNoiseAndBytesAbove127AsUnprintable) {
     com1->write(noise + "00\r");
     const QString expected =
         QStringLiteral(" ") + QStringLiteral("? ").repeated(129) + QStringLiteral("0 0 CR ");
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return panel->text(control::kRxdLine) == expected; }, kWaitMs))
+    EXPECT_TRUE(panel->waitForText(control::kRxdLine, expected))
         << panel->text(control::kRxdLine).toStdString();
     EXPECT_EQ(panel->text(control::kStatusLine), QString());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return panel->text(control::kRxdLine).isEmpty(); }, kWaitMs));
+    EXPECT_TRUE(panel->waitForText(control::kRxdLine, QString()));
 
     panel->click(control::kStatusQuery);
     com1->write("00\r");
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return panel->text(control::kStatusLine) == QStringLiteral(" Power ON"); }, kWaitMs));
+    EXPECT_TRUE(panel->waitForText(control::kStatusLine, QStringLiteral(" Power ON")));
     EXPECT_TRUE(warnings.seen().empty());
 }
 
 /// Start-up on a port that cannot be had: the window shows, the operator is told once, and the
 /// port can be chosen once it is there.
-struct StartupFaultTest : ::testing::Test {
-    void start() {
-        panel = std::make_unique<RealPanel>(PortDevices::PerPort{}, RealPanel::Start::LoadOnly);
+struct StartupFaultTest : RealPanelTest {
+    void startOn(const std::string& com1Device) {
+        RealPanelTest::start({com1Device, std::nullopt}, RealPanel::Start::LoadOnly);
     }
     void chooseCom1() {
         panel->click(control::kComButton);
         panel->click(control::kCom1Option);
     }
-    ~StartupFaultTest() override { ::unsetenv("QM5_COM1"); }
 
-    PtyPair com1;
-    WarningCatcher warnings;
-    std::unique_ptr<RealPanel> panel;
+    QTemporaryDir names;
+    NamedPty com1{names.filePath(QStringLiteral("com1"))};
 };
 
 TEST_F(StartupFaultTest, aMissingCom1IsReportedAndCanBeChosenOnceItIsThere) {
-    const QTemporaryDir folder;
-    const QString adapter = folder.filePath(QStringLiteral("ttyUSB0"));
-    ::setenv("QM5_COM1", adapter.toLocal8Bit().constData(), 1);
-    start();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 1; }, kWaitMs));
+    const QString adapter = names.filePath(QStringLiteral("ttyUSB0"));
+    startOn(adapter.toStdString());
+    ASSERT_TRUE(warnings.waitFor(1));
     EXPECT_NE(warnings.seen()[0].text.find("no such device"), std::string::npos);
     EXPECT_TRUE(panel->window.isVisible());
     EXPECT_FALSE(panel->serial.isOpen());
@@ -179,14 +163,13 @@ TEST_F(StartupFaultTest, aMissingCom1IsReportedAndCanBeChosenOnceItIsThere) {
 }
 
 TEST_F(StartupFaultTest, aCom1HeldByAnotherCopyIsReportedAndCanBeChosenOnceFree) {
-    ::setenv("QM5_COM1", com1.path().c_str(), 1);
     FakeDeviceMemory nothingRemembered;
-    const PortDevices devices(nothingRemembered);
+    const PortDevices devices(nothingRemembered, {com1.name(), std::nullopt});
     SystemDevices systemDevices;
     auto other = std::make_unique<SerialControl>(devices, systemDevices);
     other->setOpen(true);
-    start();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 1; }, kWaitMs));
+    startOn(com1.name());
+    ASSERT_TRUE(warnings.waitFor(1));
     EXPECT_NE(warnings.seen()[0].text.find("in use"), std::string::npos) << warnings.seen()[0].text;
     EXPECT_FALSE(panel->serial.isOpen());
 
