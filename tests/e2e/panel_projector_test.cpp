@@ -2,10 +2,8 @@
 // The panel, offscreen in this process, against the virtual projector over a pseudo-terminal.
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QTest>
 
-#include <cstdlib>
 #include <functional>
 #include <memory>
 

@@ -106,12 +106,10 @@ TEST_F(RealBinaryTest, aClickSendsItsFrame) {
 }
 
 TEST_F(RealBinaryTest, aHangUpDuringAHoldGivesOneWarningAndTheProgramGoesOn) {
-    // Through a name of the test's own: the program watches it after the hang-up, and the freed
-    // /dev/pts number goes to the next pseudo-terminal of a test running beside this one.
+    // By a name of its own: the program watches it after the hang-up (see NamedPty).
     const QString link = configuration.filePath(QStringLiteral("usb-Projector-if00"));
-    ASSERT_NO_FATAL_FAILURE(start(
-        {QStringLiteral("--link"), link, QStringLiteral("--hang-up-after"), QStringLiteral("3")},
-        {QStringLiteral("--com1"), link}));
+    ASSERT_NO_FATAL_FAILURE(
+        start({"--link", link, "--hang-up-after", "3"}, {QStringLiteral("--com1"), link}));
     pointAt(control::kZoomPlus);  // Zoom +, repeating every 50 ms
     xdotool({QStringLiteral("mousedown"), QStringLiteral("1")});
     ASSERT_TRUE(logged("hang up"));

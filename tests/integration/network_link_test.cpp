@@ -8,7 +8,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <QLabel>
 #include <QTcpServer>
 #include <QTest>
 

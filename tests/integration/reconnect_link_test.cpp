@@ -22,15 +22,14 @@
 namespace qm5::test {
 namespace {
 
-using ReconnectPathTest = RealPanelTest;
-
-TEST_F(ReconnectPathTest, anAdapterPluggedBackUnderItsNameIsOpenedWithinASecond) {
+TEST(ReconnectPathTest, anAdapterPluggedBackUnderItsNameIsOpenedWithinASecond) {
     const QTemporaryDir byId;
     const QString name = byId.filePath(QStringLiteral("usb-Projector-if00"));
     auto adapter = std::make_unique<PtyPair>();
     ASSERT_TRUE(QFile::link(QString::fromStdString(adapter->path()), name));
-    start({name.toStdString(), std::nullopt});
-    ASSERT_TRUE(panel->serial.isOpen());
+    WarningCatcher warnings;
+    RealPanel panel({name.toStdString(), std::nullopt});
+    ASSERT_TRUE(panel.serial.isOpen());
 
     // Unplugged: the far end hangs up and the name goes.
     adapter->hangUp();
@@ -42,9 +41,9 @@ TEST_F(ReconnectPathTest, anAdapterPluggedBackUnderItsNameIsOpenedWithinASecond)
     QElapsedTimer back;
     back.start();
     ASSERT_TRUE(QFile::link(QString::fromStdString(adapter->path()), name));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return panel->serial.isOpen(); }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel.serial.isOpen(); }, kWaitMs));
     EXPECT_LT(back.elapsed(), 1000);
-    panel->click(control::kPowerOn);
+    panel.click(control::kPowerOn);
     EXPECT_EQ(adapter->read(4), "C00\r");
     EXPECT_EQ(warnings.seen().size(), 1U);
 }

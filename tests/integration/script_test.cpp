@@ -17,9 +17,9 @@ namespace qm5::test {
 namespace {
 
 struct ScriptTest : RealPanelTest {
+    // The panel listens from its event loop.
     ScriptTest() {
         start({projector.path(), std::nullopt});
-        // The panel listens from its event loop.
         QCoreApplication::processEvents();
     }
 

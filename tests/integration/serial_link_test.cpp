@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,10 +23,8 @@ struct SerialLinkTest : RealPanelTest {
     SerialLinkTest() { start(); }
 
     QTemporaryDir names;
-    std::unique_ptr<NamedPty> com1 =
-        std::make_unique<NamedPty>(names.filePath(QStringLiteral("com1")));
-    std::unique_ptr<NamedPty> com2 =
-        std::make_unique<NamedPty>(names.filePath(QStringLiteral("com2")));
+    std::unique_ptr<NamedPty> com1 = std::make_unique<NamedPty>(names, "com1");
+    std::unique_ptr<NamedPty> com2 = std::make_unique<NamedPty>(names, "com2");
     ScopedEnv com1Name{"QM5_COM1", com1->name().c_str()};
     ScopedEnv com2Name{"QM5_COM2", com2->name().c_str()};
 };
@@ -104,7 +101,7 @@ TEST_F(SerialLinkTest, aFarEndThatHangsUpDuringAHoldIsReportedOnceAndCanBeReplac
     QTest::mouseRelease(panel->window.control(control::kZoomPlus), Qt::LeftButton);
 
     // The adapter comes back under another name, and the operator names it.
-    com1 = std::make_unique<NamedPty>(names.filePath(QStringLiteral("com1-again")));
+    com1 = std::make_unique<NamedPty>(names, "com1-again");
     panel->devices.choose(1, com1->name());
     panel->click(control::kComButton);
     panel->click(control::kCom1Option);
@@ -133,8 +130,8 @@ TEST_F(SerialLinkTest, showsNoiseAndBytesAbove127AsUnprintable) {
 /// Start-up on a port that cannot be had: the window shows, the operator is told once, and the
 /// port can be chosen once it is there.
 struct StartupFaultTest : RealPanelTest {
-    void startOn(const std::string& com1Device) {
-        RealPanelTest::start({com1Device, std::nullopt}, RealPanel::Start::LoadOnly);
+    void startOn(const std::string& com1) {
+        start({com1, std::nullopt}, RealPanel::Start::LoadOnly);
     }
     void chooseCom1() {
         panel->click(control::kComButton);
@@ -142,7 +139,7 @@ struct StartupFaultTest : RealPanelTest {
     }
 
     QTemporaryDir names;
-    NamedPty com1{names.filePath(QStringLiteral("com1"))};
+    NamedPty com1{names, "com1"};
 };
 
 TEST_F(StartupFaultTest, aMissingCom1IsReportedAndCanBeChosenOnceItIsThere) {
@@ -177,15 +174,6 @@ TEST_F(StartupFaultTest, aCom1HeldByAnotherCopyIsReportedAndCanBeChosenOnceFree)
     chooseCom1();
     panel->click(control::kPowerOn);
     EXPECT_EQ(com1.read(4), "C00\r");
-}
-
-// Last: "END" asks the application to quit, after which no modal box of this process would wait.
-using EndTest = SerialLinkTest;
-
-TEST_F(EndTest, closesThePort) {
-    panel->click(control::kEndButton);
-    EXPECT_TRUE(panel->handlers.ended());
-    EXPECT_TRUE(com1->farEndClosed());
 }
 
 }  // namespace

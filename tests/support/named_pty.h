@@ -2,7 +2,7 @@
 #pragma once
 
 #include <QFile>
-#include <QString>
+#include <QTemporaryDir>
 
 #include <string>
 
@@ -10,22 +10,18 @@
 
 namespace qm5::test {
 
-/// A pseudo-terminal that the panel knows by a name in a folder of the test's own, as it knows
-/// an adapter by its /dev/serial/by-id link; the name goes when the line goes.
-///
-/// Never /dev/pts/N itself: a panel whose line went away watches the name and opens whatever
-/// appears there, and the kernel gives a freed number to the next pseudo-terminal of any
-/// process, so the panel of a test running beside this one would take this test's line.
+/// A pseudo-terminal that the panel knows by a name in a folder of the test's own (as it knows
+/// an adapter by its /dev/serial/by-id link), gone with the line. Never by /dev/pts/N: a panel
+/// whose line went away reopens whatever appears under its name, and a freed number goes to the
+/// next pseudo-terminal of any process, one of a test running beside this one too.
 class NamedPty : public PtyPair {
   public:
-    explicit NamedPty(const QString& name) : name_(name.toStdString()) {
-        QFile::link(QString::fromStdString(PtyPair::path()), name);
+    NamedPty(const QTemporaryDir& folder, const char* name)
+        : name_(folder.filePath(QString::fromUtf8(name)).toStdString()) {
+        QFile::link(QString::fromStdString(path()), QString::fromStdString(name_));
     }
     ~NamedPty() { unplug(); }
-    NamedPty(const NamedPty&) = delete;
-    NamedPty& operator=(const NamedPty&) = delete;
 
-    /// What the panel is given.
     const std::string& name() const { return name_; }
     /// The adapter is pulled: the far end hangs up and the name goes.
     void unplug() {

@@ -7,26 +7,20 @@
 
 namespace qm5::test {
 
-/// An environment variable set, or unset given no value, for the life of this object; then as
-/// it was before, so that no test leaves its devices to the next one in the process.
+/// An environment variable set, or unset given no value, until the end of the scope; then as it
+/// was, so that no test leaves its devices to the next one in the process.
 class ScopedEnv {
   public:
     ScopedEnv(const char* name, const char* value) : name_(name) {
         if (const char* before = std::getenv(name)) before_ = before;
-        set(value ? std::optional<std::string>(value) : std::nullopt);
+        set(value);
     }
-    ~ScopedEnv() { set(before_); }
+    ~ScopedEnv() { set(before_ ? before_->c_str() : nullptr); }
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
   private:
-    void set(const std::optional<std::string>& value) const {
-        if (value) {
-            ::setenv(name_, value->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
+    void set(const char* value) const { value ? ::setenv(name_, value, 1) : ::unsetenv(name_); }
 
     const char* name_;
     std::optional<std::string> before_;
