@@ -70,6 +70,28 @@ TEST(TrafficLogTest, appendsALinePerFrameAndPieceAndTouchesNothingBefore) {
     EXPECT_TRUE(events.complaints.empty());
 }
 
+TEST(TrafficLogTest, startsANewFileAtThePathOnceTheFileWasRotated) {
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("traffic.log"));
+    const QString rotated = path + QStringLiteral(".1");
+    NoComplaint events;
+    TrafficLog log(path, events);
+    ASSERT_EQ(log.open(), std::nullopt);
+    log.record(TrafficRecorder::Direction::Sent, "COM1", "/dev/ttyUSB0", "C00\r");
+    ASSERT_TRUE(QFile::rename(path, rotated));
+    log.record(TrafficRecorder::Direction::Sent, "COM1", "/dev/ttyUSB0", "C02\r");
+    ASSERT_TRUE(QFile::remove(path));
+    log.record(TrafficRecorder::Direction::Sent, "COM1", "/dev/ttyUSB0", "C01\r");
+
+    const auto lines = [](const QString& file) {
+        QFile read(file);
+        return read.open(QIODevice::ReadOnly) ? read.readAll().count('\n') : -1;
+    };
+    EXPECT_EQ(lines(rotated), 1);
+    EXPECT_EQ(lines(path), 1);
+    EXPECT_TRUE(events.complaints.empty());
+}
+
 TEST(TrafficLogTest, saysOnceWhenTheFileCannotBeOpened) {
     NoComplaint events;
     TrafficLog log(QStringLiteral("/proc/qm5-no/traffic.log"), events);
