@@ -60,8 +60,7 @@ TEST(ReconnectAtStartUpTest, aMissingCom1IsOpenedAsSoonAsItIsThere) {
     panel.port.setMissing(1, true);
     panel.handlers.load();
     ASSERT_EQ(panel.window.warnings().size(), 1U);
-    EXPECT_TRUE(
-        says(panel.window.warnings()[0], "opens the device by itself"));
+    EXPECT_TRUE(says(panel.window.warnings()[0], "opens the device by itself"));
     panel.port.setMissing(1, false);
     panel.port.deviceBack();
     EXPECT_TRUE(panel.serial.isOpen());
