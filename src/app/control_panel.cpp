@@ -11,9 +11,6 @@ namespace qm5 {
 
 namespace {
 
-constexpr std::string_view kOpenedWhenBack =
-    " Plug it in: the panel opens it by itself as soon as it is there.";
-
 std::string trimmed(std::string_view text) {
     constexpr std::string_view kBlanks = " \t\r\n";
     const std::size_t first = text.find_first_not_of(kBlanks);
@@ -68,8 +65,7 @@ void ControlPanel::onOpenFailed(const SerialError& error) {
         if (pendingChoice_) {
             keepDeviceBefore(error.what());
         } else if (std::exchange(startingUp_, false)) {
-            serial_.watchForDevice();
-            reportFailure(error, kOpenedWhenBack);
+            reportFailure(error, serial_.watchForDevice());
         } else {
             reportFailure(error);
         }
@@ -113,8 +109,7 @@ void ControlPanel::load() {
         try {
             serial_.setOpen(true);
         } catch (const SerialError& error) {
-            serial_.watchForDevice();
-            reportFailure(error, kOpenedWhenBack);
+            reportFailure(error, serial_.watchForDevice());
             return;
         }
         // Selected without its click: the port switch would close and reopen the port just

@@ -13,6 +13,8 @@ void TrafficText::assign(std::string_view chars) {
 }
 
 std::size_t TrafficText::append(std::string_view chars) {
+    // Noise or an earlier reply must never hide the reply to a new frame.
+    if (chars.size() > kMaxLength - chars_.size()) dropBeforeReply();
     const std::size_t room = kMaxLength - chars_.size();
     const std::string_view kept = chars.substr(0, std::min(room, chars.size()));
     chars_.append(kept);
@@ -20,10 +22,18 @@ std::size_t TrafficText::append(std::string_view chars) {
     return kept.size();
 }
 
+void TrafficText::dropBeforeReply() {
+    chars_.erase(0, replyStart_);
+    monitor_.erase(1, monitorReplyStart_ - 1);
+    replyStart_ = 0;
+    monitorReplyStart_ = 1;
+}
+
 void TrafficText::clear() {
     chars_.clear();
-    replyStart_ = 0;
     monitor_ = " ";
+    replyStart_ = 0;
+    monitorReplyStart_ = 1;
 }
 
 }  // namespace qm5

@@ -72,7 +72,8 @@ class DeviceFactory {
                                                DeviceEvents& events) = 0;
     /// Watches for `device` to be back and tells `events` once: a path when it exists again, a
     /// server after a delay that grows with each call until stopWatching. One watch at a time.
-    virtual void watchFor(const std::string& device, DeviceWatchEvents& events) = 0;
+    /// Returns whether the device is a path that is not there: missing, not refused.
+    virtual bool watchFor(const std::string& device, DeviceWatchEvents& events) = 0;
     virtual void stopWatching() = 0;
 };
 

@@ -126,6 +126,12 @@ bool NetworkDevice::take() {
              std::to_string(TelnetCodec::kLongestSubnegotiation) + " bytes.");
         return false;
     }
+    if (telnet_->binaryRefused()) {
+        fail(
+            "refuses Telnet binary transmission, without which the projector's bytes cannot "
+            "pass unchanged.");
+        return false;
+    }
     if (!telnet_->inSubnegotiation()) {
         subnegotiationLimit_.stop();
     } else if (!subnegotiationLimit_.isActive()) {

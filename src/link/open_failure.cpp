@@ -1,11 +1,27 @@
 // SPDX-License-Identifier: MIT
 #include "link/open_failure.h"
 
+#include <variant>
+
+#include "link/device_address.h"
 #include "link/port_devices.h"
 
 namespace qm5 {
 
-std::string openFailureReason(OpenFailure failure, bool userMayReadWrite, std::string_view user,
+namespace {
+
+std::string permissionDenied(const DeviceFile& file, std::string_view user) {
+    if (file.group == "dialout") {
+        return "permission denied. Add the user to the dialout group (sudo usermod -aG dialout " +
+               std::string(user.empty() ? "\"$USER\"" : user) + ") and log in again.";
+    }
+    return "permission denied (owner " + file.owner + ", group " + file.group + ", mode " +
+           file.mode + "): the user needs read and write access to it.";
+}
+
+}  // namespace
+
+std::string openFailureReason(OpenFailure failure, const DeviceFile& file, std::string_view user,
                               std::string_view detail) {
     switch (failure) {
         case OpenFailure::Missing:
@@ -13,20 +29,26 @@ std::string openFailureReason(OpenFailure failure, bool userMayReadWrite, std::s
         case OpenFailure::NotSerial:
             return "not a serial device.";
         case OpenFailure::Refused:
-            if (userMayReadWrite) return "in use by another program (or another copy of this one).";
-            // No-break spaces: the command is copied whole, never split across lines.
-            return "permission denied. Add the user to the dialout group "
-                   "(sudo\u00A0usermod\u00A0-aG"
-                   "\u00A0dialout\u00A0" +
-                   std::string(user.empty() ? "\"$USER\"" : user) + ") and log in again.";
+            if (file.userMayReadWrite) {
+                return "in use by another program (or another copy of this one).";
+            }
+            return permissionDenied(file, user);
         case OpenFailure::Other:
             break;
     }
     return "cannot be opened (" + std::string(detail) + ").";
 }
 
-std::string describeOpenFailure(std::string_view device, int port, std::string_view reason) {
-    return std::string(device) + ": " + std::string(reason) +
+std::string deviceName(int port, std::string_view device) {
+    return portLabel(port) + " (" + std::string(device) + ")";
+}
+
+std::string describeOpenFailure(int port, const std::string& device, std::string_view reason) {
+    const bool onNetwork = std::holds_alternative<NetworkAddress>(parseDevice(device));
+    const std::string_view check =
+        onNetwork ? " Check the server's address and port, that the server runs, and the network."
+                  : "";
+    return deviceName(port, device) + ": " + std::string(reason) + std::string(check) +
            " Right-click COM to choose the device for " + portLabel(port) + ".";
 }
 

@@ -16,14 +16,28 @@ enum class OpenFailure {
     Other,
 };
 
+/// What the system says of a local device's file.
+struct DeviceFile {
+    /// The user may read and write it: a refusal comes from another program that holds it.
+    bool userMayReadWrite = false;
+    std::string owner;
+    std::string group;
+    /// As `ls -l` shows it: "rw-rw----".
+    std::string mode;
+};
+
 /// Why a local device will not open, and what to do. A refused device that the user may read and
-/// write is held by another program; otherwise `user` lacks the serial-port group. `detail` is
-/// the system's own word, for failures of no known kind.
-std::string openFailureReason(OpenFailure failure, bool userMayReadWrite, std::string_view user,
+/// write is held by another program; otherwise `user` lacks access, which the dialout group gives
+/// only to a device of that group. `detail` is the system's own word, for failures of no known
+/// kind.
+std::string openFailureReason(OpenFailure failure, const DeviceFile& file, std::string_view user,
                               std::string_view detail);
 
-/// What the operator is told when port `port`, named `device` ("COM1 (/dev/ttyS0)"), will not
-/// open: which device, why, and how to choose another.
-std::string describeOpenFailure(std::string_view device, int port, std::string_view reason);
+/// "COM1 (/dev/ttyS0)": how descriptions name the device of a port.
+std::string deviceName(int port, std::string_view device);
+
+/// What the operator is told when port `port` will not open `device`: which device, why, what to
+/// check of a server on the network, and how to choose another.
+std::string describeOpenFailure(int port, const std::string& device, std::string_view reason);
 
 }  // namespace qm5

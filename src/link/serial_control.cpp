@@ -2,7 +2,9 @@
 #include "link/serial_control.h"
 
 #include <utility>
+#include <variant>
 
+#include "link/device_address.h"
 #include "link/open_failure.h"
 
 namespace qm5 {
@@ -48,11 +50,13 @@ void SerialControl::setOpen(bool open) {
     openDevice();
 }
 
-void SerialControl::watchForDevice() {
-    if (link_ == Link::Open || link_ == Link::Connecting) return;
+std::string SerialControl::watchForDevice() {
+    if (link_ == Link::Open || link_ == Link::Connecting) return {};
+    if (std::holds_alternative<AddressError>(parseDevice(devicePath()))) return {};
     link_ = Link::Away;
     reconnecting_ = true;
-    factory_.watchFor(devicePath(), *this);
+    if (!factory_.watchFor(devicePath(), *this)) return {};
+    return " The panel opens the device by itself as soon as it is there.";
 }
 
 void SerialControl::openDevice() {
@@ -64,7 +68,7 @@ void SerialControl::openDevice() {
     } catch (const DeviceFailure& failure) {
         device_.reset();
         link_ = Link::Closed;
-        throw SerialError(describeOpenFailure(deviceName(), portNumber_, failure.reason));
+        throw SerialError(describeOpenFailure(portNumber_, devicePath(), failure.reason));
     } catch (const SerialError&) {
         device_.reset();
         link_ = Link::Closed;
@@ -160,7 +164,7 @@ void SerialControl::onOpenFailed(std::string_view said) {
     link_ = Link::Closed;
     if (listener_ != nullptr) {
         listener_->onOpenFailed(
-            SerialError(describeOpenFailure(deviceName(), portNumber_, reason)));
+            SerialError(describeOpenFailure(portNumber_, devicePath(), reason)));
     }
 }
 
@@ -177,7 +181,7 @@ void SerialControl::onDeviceMayBeBack() {
 }
 
 std::string SerialControl::deviceName() const {
-    return portLabel(portNumber_) + " (" + devicePath() + ")";
+    return qm5::deviceName(portNumber_, devicePath());
 }
 
 }  // namespace qm5

@@ -55,8 +55,10 @@ class SerialControl final : private DeviceEvents, private DeviceWatchEvents {
     /// watch for a device that went away.
     void setOpen(bool open);
     Link link() const { return link_; }
-    /// Watches for the port's device, which would not open, and opens it once it is there.
-    void watchForDevice();
+    /// Watches for the port's device, which would not open, and opens it once it is there; a
+    /// text that names no device is never tried again. Returns what the operator is told of the
+    /// watch, to end the failure's description: empty unless the device is missing.
+    std::string watchForDevice();
 
     /// Queues the frame for sending, unchanged, without waiting for it to leave.
     void write(std::string_view chars);

@@ -39,6 +39,20 @@ QSerialPort::StopBits toQt(StopBits stopBits) {
 
 constexpr const char* kGone = "the device has gone away (unplugged, or closed at the far end).";
 
+/// "rw-rw----", as `ls -l` shows it.
+std::string modeText(QFileDevice::Permissions permissions) {
+    constexpr QFileDevice::Permission kBits[] = {
+        QFileDevice::ReadOwner, QFileDevice::WriteOwner, QFileDevice::ExeOwner,
+        QFileDevice::ReadGroup, QFileDevice::WriteGroup, QFileDevice::ExeGroup,
+        QFileDevice::ReadOther, QFileDevice::WriteOther, QFileDevice::ExeOther};
+    constexpr std::string_view kLetters = "rwxrwxrwx";
+    std::string mode;
+    for (std::size_t i = 0; i < kLetters.size(); ++i) {
+        mode += permissions.testFlag(kBits[i]) ? kLetters[i] : '-';
+    }
+    return mode;
+}
+
 }  // namespace
 
 SerialPortDevice::SerialPortDevice(const std::string& path, DeviceEvents& events)
@@ -118,8 +132,9 @@ std::string SerialPortDevice::explainOpenFailure() const {
     } else if (error == QSerialPort::PermissionError) {
         failure = OpenFailure::Refused;
     }
-    return openFailureReason(failure, file.isReadable() && file.isWritable(),
-                             qEnvironmentVariable("USER").toStdString(),
+    const DeviceFile access{file.isReadable() && file.isWritable(), file.owner().toStdString(),
+                            file.group().toStdString(), modeText(file.permissions())};
+    return openFailureReason(failure, access, qEnvironmentVariable("USER").toStdString(),
                              port_.errorString().toStdString());
 }
 

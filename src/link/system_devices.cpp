@@ -33,7 +33,7 @@ std::unique_ptr<Device> SystemDevices::makeDevice(int /*port*/, const std::strin
     return std::make_unique<SerialPortDevice>(device, events);
 }
 
-void SystemDevices::watchFor(const std::string& device, DeviceWatchEvents& events) {
+bool SystemDevices::watchFor(const std::string& device, DeviceWatchEvents& events) {
     events_ = &events;
     path_.clear();
     if (std::holds_alternative<LocalDevice>(parseDevice(device))) {
@@ -41,7 +41,7 @@ void SystemDevices::watchFor(const std::string& device, DeviceWatchEvents& event
         watchNearestFolder();
         // There, but it would not open (held by another program, its permissions not set yet):
         // tried again as a server is, besides any change in its folder.
-        if (!QFileInfo::exists(path_)) return;
+        if (!QFileInfo::exists(path_)) return true;
     }
     using std::chrono::milliseconds;
     const milliseconds delay = std::min<milliseconds>(
@@ -50,6 +50,7 @@ void SystemDevices::watchFor(const std::string& device, DeviceWatchEvents& event
     // Up to a tenth more or less.
     const double jitter = 0.9 + 0.2 * QRandomGenerator::global()->generateDouble();
     retry_.start(milliseconds(static_cast<long long>(static_cast<double>(delay.count()) * jitter)));
+    return false;
 }
 
 void SystemDevices::stopWatching() {

@@ -28,7 +28,7 @@ class SystemDevices final : public QObject, public DeviceFactory {
 
     std::unique_ptr<Device> makeDevice(int port, const std::string& device,
                                        DeviceEvents& events) override;
-    void watchFor(const std::string& device, DeviceWatchEvents& events) override;
+    bool watchFor(const std::string& device, DeviceWatchEvents& events) override;
     void stopWatching() override;
 
   private:

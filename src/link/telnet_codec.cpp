@@ -194,6 +194,7 @@ void TelnetCodec::command(std::uint8_t verb, std::uint8_t option, std::string& r
         case kDont:
             if (ours_[option] == Agreement::Yes) answer(kWont);
             if (option == kComPort && ours_[option] != Agreement::No) refused_ = true;
+            if (option == kBinary && ours_[option] != Agreement::No) binaryRefused_ = true;
             ours_[option] = Agreement::No;
             break;
         case kWill:
@@ -207,6 +208,7 @@ void TelnetCodec::command(std::uint8_t verb, std::uint8_t option, std::string& r
             break;
         case kWont:
             if (theirs_[option] == Agreement::Yes) answer(kDont);
+            if (option == kBinary && theirs_[option] != Agreement::No) binaryRefused_ = true;
             theirs_[option] = Agreement::No;
             break;
         default:

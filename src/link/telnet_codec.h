@@ -39,6 +39,9 @@ class TelnetCodec {
 
     /// The server refused the COM Port Control Option.
     bool refused() const { return refused_; }
+    /// The server refused binary transmission, either way: CR NUL and NUL bytes would then be
+    /// taken for the projector's.
+    bool binaryRefused() const { return binaryRefused_; }
     /// What the server answered to a setting, if it has.
     std::optional<std::uint32_t> answer(Setting setting) const {
         return answers_[static_cast<std::size_t>(setting)];
@@ -76,6 +79,7 @@ class TelnetCodec {
     std::array<bool, 256> forbidden_{};
     std::array<std::optional<std::uint32_t>, 6> answers_{};
     bool refused_ = false;
+    bool binaryRefused_ = false;
     bool settingsSent_ = false;
     bool overlong_ = false;
 };

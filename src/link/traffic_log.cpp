@@ -2,6 +2,7 @@
 #include "link/traffic_log.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 
 #include <optional>
 
@@ -37,6 +38,13 @@ std::string TrafficLog::line(std::string_view time, Direction direction, std::st
 void TrafficLog::record(Direction direction, std::string_view port, std::string_view device,
                         std::string_view chars) {
     if (failed_ || !file_.isOpen()) return;
+    if (!stillAtPath()) {
+        file_.close();
+        if (!file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+            fail(file_.errorString());
+            return;
+        }
+    }
     const QString time = QDateTime::currentDateTime()
                              .toOffsetFromUtc(QDateTime::currentDateTime().offsetFromUtc())
                              .toString(Qt::ISODateWithMs);
@@ -47,6 +55,12 @@ void TrafficLog::record(Direction direction, std::string_view port, std::string_
         !file_.flush()) {
         fail(file_.errorString());
     }
+}
+
+bool TrafficLog::stillAtPath() const {
+    // The system's own name for the file open: its new name once renamed, marked once removed.
+    const QFileInfo open(QStringLiteral("/proc/self/fd/%1").arg(file_.handle()));
+    return open.symLinkTarget() == QFileInfo(file_.fileName()).canonicalFilePath();
 }
 
 void TrafficLog::fail(const QString& why) {

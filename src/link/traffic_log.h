@@ -20,8 +20,9 @@ class TrafficLogEvents {
 
 /// A record of the traffic appended to a file, a line per frame sent and per piece received:
 /// local time in ISO 8601 with milliseconds, the port and its device, TX or RX, the monitor text
-/// in quotes, the bytes in hex. Nothing already in the file is touched. A file that cannot be
-/// written is told once, and the program goes on without it.
+/// in quotes, the bytes in hex. Nothing already in the file is touched. A file removed or renamed
+/// (rotated) is noticed at the next line, which starts a new file at the path. A file that cannot
+/// be written is told once, and the program goes on without it.
 class TrafficLog final : public TrafficRecorder {
   public:
     TrafficLog(const QString& path, TrafficLogEvents& events);
@@ -36,6 +37,8 @@ class TrafficLog final : public TrafficRecorder {
                             std::string_view device, std::string_view chars);
 
   private:
+    /// Whether the file open is still the one at the path, not renamed nor removed.
+    bool stillAtPath() const;
     void fail(const QString& why);
 
     QFile file_;

@@ -67,6 +67,13 @@ TEST_F(HostileServerTest, aFloodBeforeTheAnswersFailsTheOpen) {
         << outcome.failed;
 }
 
+TEST_F(HostileServerTest, aServerThatRefusesBinaryModeFailsTheOpen) {
+    Rfc2217Server server(Rfc2217Server::Behaviour::RefusesBinary);
+    open(server);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !outcome.failed.empty(); }, kWaitMs));
+    EXPECT_NE(outcome.failed.find("refuses Telnet binary"), std::string::npos) << outcome.failed;
+}
+
 TEST_F(HostileServerTest, aSubnegotiationNeverEndedDropsTheConnection) {
     Rfc2217Server server(Rfc2217Server::Behaviour::Answers);
     open(server);
@@ -83,8 +90,8 @@ TEST_F(HostileServerTest, aServerThatDoesNotReadIsDropped) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return outcome.opened; }, kWaitMs));
     server.client()->setReadBufferSize(1);
     server.client()->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 4096);
-    // Option changes to answer, while the server reads nothing of the answers.
-    const QByteArray toggles = QByteArray("\xff\xfb\x00\xff\xfc\x00", 6).repeated(64 * 1024);
+    // Option changes to answer (suppressed go-ahead), while the server reads nothing of them.
+    const QByteArray toggles = QByteArray("\xff\xfb\x03\xff\xfc\x03", 6).repeated(64 * 1024);
     for (int round = 0; round < 64 && outcome.lost.empty(); ++round) {
         server.send(toggles);
         QTest::qWait(20);

@@ -15,7 +15,9 @@ class MemoryLine::MemoryDevice final : public Device {
 
     bool open(const LineSettings& settings) override {
         const std::string name = portLabel(port_) + " (" + path_ + ")";
+        line_.missingAtLastOpen_.clear();
         if (line_.missing_.contains(port_) || line_.missingDevices_.contains(path_)) {
+            line_.missingAtLastOpen_ = path_;
             throw SerialError(name + ": no such device");
         }
         if (line_.busy_.contains(port_)) throw SerialError(name + ": in use");

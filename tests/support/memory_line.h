@@ -26,9 +26,10 @@ class MemoryLine final : public DeviceFactory {
 
     std::unique_ptr<Device> makeDevice(int port, const std::string& device,
                                        DeviceEvents& events) override;
-    void watchFor(const std::string& device, DeviceWatchEvents& events) override {
+    bool watchFor(const std::string& device, DeviceWatchEvents& events) override {
         watched_ = device;
         watch_ = &events;
+        return device == missingAtLastOpen_;
     }
     void stopWatching() override {
         watched_.clear();
@@ -88,6 +89,7 @@ class MemoryLine final : public DeviceFactory {
     bool open_ = false;
     int openPort_ = 0;
     std::string openPath_;
+    std::string missingAtLastOpen_;
     LineSettings openedWith_;
     std::string unread_;
     std::vector<Write> writes_;

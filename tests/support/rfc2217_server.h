@@ -12,7 +12,7 @@ namespace qm5::test {
 /// A server on the loopback address that speaks RFC 2217 as it is told to, misbehaving or not.
 class Rfc2217Server {
   public:
-    enum class Behaviour { Answers, FloodsBeforeAnswering, Silent };
+    enum class Behaviour { Answers, FloodsBeforeAnswering, Silent, RefusesBinary };
 
     /// Listens on `port` of 127.0.0.1, any free one by default.
     explicit Rfc2217Server(Behaviour behaviour, quint16 port = 0) : behaviour_(behaviour) {
@@ -35,6 +35,9 @@ class Rfc2217Server {
         client_ = server_.nextPendingConnection();
         if (behaviour_ == Behaviour::Silent) return;
         client_->write(QByteArray("\xff\xfd\x2c", 3));  // IAC DO COM-PORT-OPTION
+        if (behaviour_ == Behaviour::RefusesBinary) {
+            client_->write(QByteArray("\xff\xfc\x00\xff\xfe\x00", 6));  // WONT, DONT BINARY
+        }
         if (behaviour_ == Behaviour::FloodsBeforeAnswering) {
             client_->write(QByteArray(200 * 1024, 'x'));
             return;

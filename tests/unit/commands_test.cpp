@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <regex>
@@ -68,6 +69,21 @@ TEST(TrafficLogTest, appendsALinePerFrameAndPieceAndTouchesNothingBefore) {
                                  std::regex(time + R"( COM1 /dev/ttyUSB0 RX " ACK \? " 06 FF)")))
         << lines[2].toStdString();
     EXPECT_TRUE(events.complaints.empty());
+}
+
+TEST(TrafficLogTest, startsANewFileAtThePathOnceTheFileWasRenamedOrRemoved) {
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("traffic.log"));
+    NoComplaint events;
+    TrafficLog log(path, events);
+    ASSERT_EQ(log.open(), std::nullopt);
+    const QString rotated = path + QStringLiteral(".1");
+    ASSERT_TRUE(QFile::rename(path, rotated));
+    log.record(TrafficRecorder::Direction::Sent, "COM1", "/dev/ttyUSB0", "C00\r");
+    EXPECT_EQ(QFileInfo(rotated).size(), 0);
+    ASSERT_TRUE(QFile::remove(path));  // the line went to a new file there
+    log.record(TrafficRecorder::Direction::Sent, "COM1", "/dev/ttyUSB0", "C02\r");
+    EXPECT_GT(QFileInfo(path).size(), 0);
 }
 
 TEST(TrafficLogTest, saysOnceWhenTheFileCannotBeOpened) {

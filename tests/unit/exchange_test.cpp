@@ -134,5 +134,14 @@ TEST_F(ExchangeTest, boundsWhatAFloodingDeviceLeavesInTheReception) {
     EXPECT_EQ(panel.rxd(), " B ");
 }
 
+TEST_F(ExchangeTest, showsTheReplyToAFrameSentAfterAFloodFilledTheReception) {
+    panel.port.receive(std::string(40'000, 'A'));
+    panel.handlers.click(control::kStatusQuery);
+    panel.port.receive("0");
+    panel.port.receive("0\r");
+    EXPECT_EQ(panel.rxd(), " 0 0 CR ");
+    EXPECT_EQ(panel.status(), " Power ON");
+}
+
 }  // namespace
 }  // namespace qm5::test

@@ -1,32 +1,46 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <variant>
+
+#include "link/device_address.h"
 #include "link/open_failure.h"
 
 namespace qm5 {
 namespace {
 
 TEST(OpenFailureTest, tellsWhichDeviceWhyAndWhatToDo) {
-    const std::string_view device = "COM2 (/dev/ttyUSB0)";
-    const std::string choose = " Right-click COM to choose the device for COM2.";
-    EXPECT_EQ(
-        describeOpenFailure(device, 2, openFailureReason(OpenFailure::Missing, false, "alice", "")),
-        "COM2 (/dev/ttyUSB0): no such device. Plug in the adapter." + choose);
-    EXPECT_EQ(describeOpenFailure(device, 2,
-                                  openFailureReason(OpenFailure::NotSerial, true, "alice", "")),
-              "COM2 (/dev/ttyUSB0): not a serial device." + choose);
-    EXPECT_EQ(
-        describeOpenFailure(device, 2, openFailureReason(OpenFailure::Refused, true, "alice", "")),
-        "COM2 (/dev/ttyUSB0): in use by another program (or another copy of this one)." + choose);
-    EXPECT_EQ(
-        describeOpenFailure(device, 2, openFailureReason(OpenFailure::Refused, false, "alice", "")),
-        "COM2 (/dev/ttyUSB0): permission denied. Add the user to the dialout group "
-        "(sudo\u00A0usermod\u00A0-aG\u00A0dialout\u00A0alice) and log in again." +
-            choose);
-    EXPECT_EQ(
-        describeOpenFailure(
-            device, 2, openFailureReason(OpenFailure::Other, true, "alice", "Input/output error")),
-        "COM2 (/dev/ttyUSB0): cannot be opened (Input/output error)." + choose);
+    const auto local = [](OpenFailure failure, bool mayReadWrite = false,
+                          const std::string& group = "dialout") {
+        return openFailureReason(failure, {mayReadWrite, "root", group, "rw-rw----"}, "alice",
+                                 "Input/output error");
+    };
+    const std::string check =
+        " Check the server's address and port, that the server runs, and the network.";
+    const std::string schemeless = std::get<AddressError>(parseDevice("h:1")).what;
+    // The device, the reason, and what the operator reads between the device and the way out.
+    const std::tuple<std::string, std::string, std::string> rows[] = {
+        {"/dev/x", local(OpenFailure::Missing), "no such device. Plug in the adapter."},
+        {"/dev/x", local(OpenFailure::NotSerial), "not a serial device."},
+        {"/dev/x", local(OpenFailure::Refused, true),
+         "in use by another program (or another copy of this one)."},
+        {"/dev/x", local(OpenFailure::Refused),
+         "permission denied. Add the user to the dialout group (sudo usermod -aG dialout alice) "
+         "and log in again."},
+        {"/dev/x", local(OpenFailure::Refused, false, "uucp"),
+         "permission denied (owner root, group uucp, mode rw-rw----): the user needs read and "
+         "write access to it."},
+        {"/dev/x", local(OpenFailure::Other), "cannot be opened (Input/output error)."},
+        {"rfc2217://h:1", "h:1 is no known host.", "h:1 is no known host." + check},
+        {"socket://h:1", "h:1 refused the connection.", "h:1 refused the connection." + check},
+        {"rfc2217://h:1", "h:1 did not answer.", "h:1 did not answer." + check},
+        {"h:1", schemeless, schemeless}};
+    for (const auto& [device, reason, expected] : rows) {
+        EXPECT_EQ(describeOpenFailure(2, device, reason),
+                  "COM2 (" + device + "): " + expected +
+                      " Right-click COM to choose the device for COM2.");
+    }
 }
 
 }  // namespace

@@ -60,10 +60,23 @@ TEST(ReconnectAtStartUpTest, aMissingCom1IsOpenedAsSoonAsItIsThere) {
     panel.port.setMissing(1, true);
     panel.handlers.load();
     ASSERT_EQ(panel.window.warnings().size(), 1U);
-    EXPECT_TRUE(says(panel.window.warnings()[0], "opens it by itself as soon as it is there"));
+    EXPECT_TRUE(says(panel.window.warnings()[0], "opens the device by itself"));
     panel.port.setMissing(1, false);
     panel.port.deviceBack();
     EXPECT_TRUE(panel.serial.isOpen());
+}
+
+TEST(ReconnectAtStartUpTest, advisesNoPlugForADeviceThereAndNeverWatchesATextThatNamesNone) {
+    for (const std::string device : {"/dev/ttyUSB0", "127.0.0.1:4001"}) {
+        const bool busy = device.starts_with('/');
+        PanelHarness panel{PanelHarness::NotLoaded{}};
+        panel.devices.use(1, device);
+        panel.port.setBusy(1, busy);
+        if (!busy) panel.port.setMissingDevice(device);
+        panel.handlers.load();
+        EXPECT_FALSE(says(panel.window.warnings().at(0), "by itself")) << device;
+        EXPECT_EQ(panel.port.watched(), busy ? device : "") << device;
+    }
 }
 
 /// A server on the network: the open goes on in the background.
