@@ -106,7 +106,7 @@ TEST_F(DeviceChoiceTest, okAppliesAtOnceAndTheNextStartUsesIt) {
     start({given.path(), std::nullopt});
     DeviceDialogAnswer answer(QString::fromStdString(adapter.path()));
     chooseDeviceFor(1);
-    ASSERT_TRUE(answer.answered);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.answered; }, kWaitMs));
     EXPECT_EQ(answer.title, QStringLiteral("COM1 device"));
     EXPECT_EQ(answer.listed.value(0), QString::fromStdString(given.path()));
     EXPECT_FALSE(answer.okWhenEmpty);
@@ -130,7 +130,7 @@ TEST_F(DeviceChoiceTest, cancelLeavesAllAsItWas) {
     start({given.path(), std::nullopt});
     DeviceDialogAnswer answer(std::nullopt);
     chooseDeviceFor(1, control::kCom1Option, true);
-    ASSERT_TRUE(answer.answered);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.answered; }, kWaitMs));
     powerOn();
     EXPECT_EQ(given.read(4), "C00\r");
     EXPECT_EQ(panel->devices.deviceFor(1), given.path());
@@ -144,7 +144,7 @@ TEST_F(DeviceChoiceTest, theOtherPortIsOnlyRememberedUntilItIsChosen) {
                     Qt::Key_Space);  // shows the options
     DeviceDialogAnswer answer(QString::fromStdString(adapter.path()));
     chooseDeviceFor(2, control::kCom2Option);
-    ASSERT_TRUE(answer.answered);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.answered; }, kWaitMs));
     EXPECT_EQ(answer.title, QStringLiteral("COM2 device"));
     powerOn();
     EXPECT_EQ(given.read(4), "C00\r");
@@ -160,8 +160,9 @@ TEST_F(DeviceChoiceTest, aPathThatIsNoSerialDeviceIsReportedAndAnotherCanBeChose
     for (const QString& wrong : {folder.path(), folder.filePath(QStringLiteral("<b>no</b> such")),
                                  QString::fromLatin1(QM5_SOURCE_FILE)}) {
         DeviceDialogAnswer answer(wrong);
+        const std::size_t told = warnings.seen().size();
         chooseDeviceFor(1);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !warnings.seen().empty(); }, kWaitMs));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() > told; }, kWaitMs));
         const std::string text = warnings.seen().back().text;
         EXPECT_NE(text.find(wrong.toStdString()), std::string::npos) << text;
         EXPECT_NE(text.find("Right-click COM to choose the device for COM1."), std::string::npos)
@@ -172,6 +173,7 @@ TEST_F(DeviceChoiceTest, aPathThatIsNoSerialDeviceIsReportedAndAnotherCanBeChose
     }
     DeviceDialogAnswer answer(QString::fromStdString(adapter.path()));
     chooseDeviceFor(1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.answered; }, kWaitMs));
     powerOn();
     EXPECT_EQ(adapter.read(4), "C00\r");
     EXPECT_EQ(warnings.seen().size(), 3U);
