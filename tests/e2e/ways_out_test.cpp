@@ -52,7 +52,7 @@ struct WayOut {
 
 class WaysOutTest : public ::testing::TestWithParam<WayOut> {
   protected:
-    void start(const QStringList& arguments) {
+    void launch(const QStringList& arguments) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.path());
         environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(QM5_SILENT_RESOLVER));
@@ -62,6 +62,9 @@ class WaysOutTest : public ::testing::TestWithParam<WayOut> {
                                QStringLiteral(":verify_asan_link_order=0"));
         panel.setProcessEnvironment(environment);
         panel.start(QStringLiteral(QM5_CONTROL_BINARY), arguments);
+    }
+    void start(const QStringList& arguments) {
+        launch(arguments);
         ASSERT_TRUE(windowShown(QStringLiteral("QM5  CONTROL")));
         window = xdotool({"search", "--onlyvisible", "--name", "QM5  CONTROL"});
     }
@@ -137,11 +140,9 @@ std::vector<WayOut> everyWayFromEveryState() {
 }
 
 std::string rowName(const ::testing::TestParamInfo<WayOut>& row) {
-    static const char* const states[] = {"WarningBox", "DeviceDialog", "DeviceMenu", "NameLookup"};
-    const std::string way = row.param.way == kEnd      ? "End"
-                            : row.param.way == SIGTERM ? "Sigterm"
-                            : row.param.way == SIGHUP  ? "Sighup"
-                                                       : "Sigint";
+    const char* const states[] = {"WarningBox", "DeviceDialog", "DeviceMenu", "NameLookup"};
+    const std::string way =
+        row.param.way == kEnd ? "END" : "SIG" + std::string(sigabbrev_np(row.param.way));
     return way + "With" + states[static_cast<int>(row.param.state)];
 }
 
@@ -157,6 +158,17 @@ TEST_F(WaysOutTest, aSignalIgnoredByTheCallerStaysIgnored) {
     ::kill(static_cast<pid_t>(panel.processId()), SIGTERM);
     ASSERT_TRUE(panel.waitForFinished(kWaitMs));
     EXPECT_EQ(panel.exitCode(), 0);
+}
+
+/// The 3 seconds of --send hold for a lookup too: refused, the lookup left running behind.
+TEST_F(WaysOutTest, aSendToANameNeverAnsweredEndsWithinItsBound) {
+    QElapsedTimer took;
+    took.start();
+    launch({"--send", "power-on", "--com1", "rfc2217://silent.qm5.test:4001"});
+    ASSERT_TRUE(panel.waitForFinished(kWaitMs)) << "still running";
+    std::cout << "[ exit     ] --send: " << took.elapsed() << " ms\n";
+    EXPECT_LE(took.elapsed(), 3000 + kQuickExitMs);
+    EXPECT_EQ(panel.exitCode(), 3) << panel.readAllStandardError().toStdString();
 }
 
 }  // namespace
