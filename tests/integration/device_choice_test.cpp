@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -152,6 +153,29 @@ TEST_F(DeviceChoiceTest, theOtherPortIsOnlyRememberedUntilItIsChosen) {
     panel->click(control::kCom2Option);
     powerOn();
     EXPECT_EQ(adapter.read(4), "C00\r");
+}
+
+/// Refused before any open is tried: the dialog stays, with what was typed and why, and shows
+/// its whole placeholder.
+TEST_F(DeviceChoiceTest, anEntryRefusedBeforeAnyOpenKeepsTheDialogTheTextAndTheReason) {
+    start({given.path(), std::nullopt});
+    for (const QString& refused :
+         {QStringLiteral("projector:4001"), QStringLiteral("telnet://p:23")}) {
+        DeviceDialogAnswer answer(refused);
+        chooseDeviceFor(1);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return answer.answered; }, kWaitMs));
+        auto* dialog = panel->window.findChild<DeviceDialog*>(QStringLiteral("DeviceDialog"));
+        ASSERT_TRUE(dialog != nullptr && dialog->isVisible()) << refused.toStdString();
+        const QLineEdit* entry = dialog->findChild<QComboBox*>()->lineEdit();
+        EXPECT_EQ(entry->text(), refused);
+        EXPECT_GE(entry->width(), entry->fontMetrics().horizontalAdvance(answer.placeholder));
+        EXPECT_TRUE(
+            dialog->findChild<QLabel*>(QStringLiteral("Refusal"))->text().contains(refused));
+        dialog->close();
+        QTest::qWait(20);
+    }
+    EXPECT_TRUE(warnings.seen().empty());
+    EXPECT_TRUE(panel->serial.isOpen());
 }
 
 TEST_F(DeviceChoiceTest, aPathThatIsNoSerialDeviceIsReportedAndAnotherCanBeChosen) {
