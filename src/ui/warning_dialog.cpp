@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include <algorithm>
+
 #include "ui/whole_words.h"
 
 namespace qm5 {
@@ -24,23 +26,26 @@ WarningDialog::WarningDialog(const QString& title, const QString& text, QWidget*
     setWindowModality(Qt::NonModal);
     // A device path may hold anything, markup too.
     setTextFormat(Qt::PlainText);
-    setText(laidOutWhole(text, fontMetrics(), fontMetrics().averageCharWidth() * kLineChars));
+    const QFontMetrics metrics = fontMetrics();
+    setText(laidOutWhole(text, metrics, metrics.averageCharWidth() * kLineChars));
     setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QLabel* shown = label();
+    if (shown == nullptr) return;
     // Keys stay with the buttons: Return closes the box, Ctrl+C reaches keyPressEvent.
-    if (QLabel* shown = label()) shown->setFocusPolicy(Qt::NoFocus);
+    shown->setFocusPolicy(Qt::NoFocus);
+    // The box wraps its text too, anywhere a path allows: wide enough for every line, it never
+    // has to.
+    int widest = 0;
+    for (const QString& line : this->text().split(QLatin1Char('\n'))) {
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    const QMargins margins = shown->contentsMargins();
+    shown->setMinimumWidth(widest + margins.left() + margins.right() +
+                           2 * std::max(0, shown->indent()) + 2 * shown->margin() + 1);
 }
 
 QLabel* WarningDialog::label() const {
     return findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-}
-
-void WarningDialog::showEvent(QShowEvent* event) {
-    QMessageBox::showEvent(event);
-    // The lines are broken already: the box would wrap them again, anywhere in a path.
-    QLabel* shown = label();
-    if (shown == nullptr || !shown->wordWrap()) return;
-    shown->setWordWrap(false);
-    setFixedSize(sizeHint());
 }
 
 void WarningDialog::keyPressEvent(QKeyEvent* event) {

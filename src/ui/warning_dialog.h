@@ -13,7 +13,6 @@ class WarningDialog final : public QMessageBox {
     WarningDialog(const QString& title, const QString& text, QWidget* parent);
 
   protected:
-    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:

@@ -142,6 +142,11 @@ TEST(WarningTextTest, isPlainAndKeepsPathsAndCommandsWholeAndCopiesAsShown) {
     }
     WarningDialog box(QStringLiteral("QM5 Control"), given, nullptr);
     box.show();
+    // Wide enough for each line: the box wraps none of them again.
+    const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    for (const QString& line : box.text().split(QLatin1Char('\n'))) {
+        EXPECT_LT(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width());
+    }
     QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), box.text());
     EXPECT_FALSE(box.text().contains(QChar(0x00A0)));
