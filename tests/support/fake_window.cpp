@@ -61,11 +61,8 @@ void FakeWindow::closeOpenWarning() {
 void FakeWindow::pickDevice(int port, std::string_view current, DeviceChoice& choice) {
     deviceQuestions.emplace_back(port, current);
     if (!pickedDevice) return;
-    if (const auto why = choice.refusal(*pickedDevice)) {
-        refusals.push_back(*why);
-        return;
-    }
-    choice.onDeviceChosen(port, *pickedDevice);
+    // A refused entry stays in the dialog: nothing is chosen.
+    if (!choice.refusal(*pickedDevice)) choice.onDeviceChosen(port, *pickedDevice);
 }
 
 std::string FakeWindow::caption(std::string_view control) const {

@@ -35,7 +35,7 @@ class FakeWindow final : public Controls, public Window, public MessageBox, publ
     /// Records the text; the operator closes the box at once unless `keepWarningsOpen`.
     void openWarning(std::string_view text, MessageBoxEvents& events) override;
     void closeWarning() override { openWarning_ = nullptr; }
-    /// Answers with `pickedDevice`, as OK would, and records what was asked and refused.
+    /// Answers with `pickedDevice`, as OK would, and records what was asked.
     void pickDevice(int port, std::string_view current, DeviceChoice& choice) override;
     /// The operator closes the open box.
     void closeOpenWarning();
@@ -60,7 +60,6 @@ class FakeWindow final : public Controls, public Window, public MessageBox, publ
     std::optional<std::string> pickedDevice;
     /// The port and the device in use of each time a device was asked for.
     std::vector<std::pair<int, std::string>> deviceQuestions;
-    std::vector<std::string> refusals;
     bool keepWarningsOpen = false;
 
   private:
