@@ -4,6 +4,7 @@
 #include "core/intervals.h"
 #include "core/layout_names.h"
 #include "core/timer.h"
+#include "link/device_address.h"
 #include "link/port_devices.h"
 #include "link/serial_control.h"
 
@@ -76,6 +77,7 @@ void ControlPanel::onOpenFailed(const SerialError& error) {
 void ControlPanel::onLinkChanged() {
     dispatch([this] {
         startingUp_ = false;
+        if (serial_.isOpen()) warnings_.withdraw(devices_.deviceFor(serial_.portNumber()));
         if (const auto choice = std::exchange(pendingChoice_, std::nullopt)) {
             rememberDevice(choice->port, choice->device);
         }
@@ -201,17 +203,29 @@ void ControlPanel::end() {
         serial_.setOpen(false);
     } catch (const SerialError&) {
     }
+    warnings_.clear();
     platform_.window.end();
     ended_ = true;
 }
 
 void ControlPanel::chooseDevice(int port) {
-    dispatch([this, port] {
-        const std::string inUse = devices_.deviceFor(port);
-        const auto picked = platform_.devicePicker.pickDevice(port, inUse);
-        if (!picked) return;
-        const std::string device = trimmed(*picked);
-        if (device.empty() || device == inUse) return;
+    dispatch(
+        [this, port] { platform_.devicePicker.pickDevice(port, devices_.deviceFor(port), *this); });
+}
+
+std::optional<std::string> ControlPanel::refusal(std::string_view device) const {
+    const std::string text = trimmed(device);
+    if (text.empty()) {
+        return "Give a device: a serial port's path, rfc2217://HOST:PORT or socket://HOST:PORT.";
+    }
+    const auto parsed = parseDevice(text);
+    if (const auto* wrong = std::get_if<AddressError>(&parsed)) return wrong->what + ".";
+    return std::nullopt;
+}
+
+void ControlPanel::onDeviceChosen(int port, std::string_view picked) {
+    dispatch([this, port, device = trimmed(picked)] {
+        if (device.empty() || device == devices_.deviceFor(port)) return;
         if (port != currentPort()) {
             rememberDevice(port, device);
             return;
@@ -273,7 +287,9 @@ void ControlPanel::dispatch(const std::function<void()>& handler) {
 void ControlPanel::reportFailure(const SerialError& error, std::string_view note) {
     // A held button whose sends fail must not keep failing.
     platform_.repeatTimer.setEnabled(false);
-    if (!error.alreadyTold()) warnings_.show(std::string(error.what()) + std::string(note));
+    if (error.alreadyTold()) return;
+    warnings_.show(std::string(error.what()) + std::string(note),
+                   devices_.deviceFor(serial_.portNumber()));
 }
 
 }  // namespace qm5

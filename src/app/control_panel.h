@@ -37,7 +37,7 @@ class PortInUseListener {
 /// Events come in by control name; a control without a handler for an event ignores it, so the
 /// widgets can forward every click and every mouse press alike. A serial failure stops the
 /// handler where it happened and is reported in one warning box; the program keeps running.
-class ControlPanel final : public ControlEvents, private SerialListener {
+class ControlPanel final : public ControlEvents, private SerialListener, private DeviceChoice {
   public:
     static constexpr std::string_view kLineSettings = "19200,N,8,1";
 
@@ -80,6 +80,8 @@ class ControlPanel final : public ControlEvents, private SerialListener {
     void onDeviceLost(const SerialError& error) override;
     void onOpenFailed(const SerialError& error) override;
     void onLinkChanged() override;
+    std::optional<std::string> refusal(std::string_view device) const override;
+    void onDeviceChosen(int port, std::string_view picked) override;
     /// "END".
     void end();
     void choosePort(int port);

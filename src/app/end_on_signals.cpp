@@ -10,7 +10,10 @@
 
 #include <sys/socket.h>
 #include <unistd.h>
+#include <cerrno>
 #include <csignal>
+#include <iterator>
+#include <utility>
 
 namespace qm5 {
 
@@ -18,10 +21,16 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 constexpr int kEndSignals[] = {SIGTERM, SIGINT, SIGHUP};
+/// What each signal did before; restored at the end.
+struct sigaction before[std::size(kEndSignals)];
+bool taken[std::size(kEndSignals)] = {};
 
 void onEndSignal(int /*signal*/) {
+    // The code the signal interrupted may be about to read errno.
+    const int savedErrno = errno;
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
+    errno = savedErrno;
 }
 
 }  // namespace
@@ -35,11 +44,18 @@ EndOnSignals::EndOnSignals(ControlPanel& panel) : panel_(panel) {
     action.sa_handler = onEndSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signal : kEndSignals) ::sigaction(signal, &action, nullptr);
+    for (std::size_t i = 0; i < std::size(kEndSignals); ++i) {
+        // A signal the caller ignores (nohup, a background job) stays ignored.
+        if (::sigaction(kEndSignals[i], nullptr, &before[i]) != 0) continue;
+        if (before[i].sa_handler == SIG_IGN) continue;
+        taken[i] = ::sigaction(kEndSignals[i], &action, nullptr) == 0;
+    }
 }
 
 EndOnSignals::~EndOnSignals() {
-    for (const int signal : kEndSignals) std::signal(signal, SIG_DFL);
+    for (std::size_t i = 0; i < std::size(kEndSignals); ++i) {
+        if (std::exchange(taken[i], false)) ::sigaction(kEndSignals[i], &before[i], nullptr);
+    }
     for (int& end : signalPipe) {
         if (end >= 0) ::close(end);
         end = -1;

@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 #include <variant>
 
 #include "app/command_line.h"
@@ -9,7 +10,20 @@
 #include "app/end_on_signals.h"
 #include "app/qt_panel.h"
 #include "app/send_command.h"
+#include "link/network_device.h"
 #include "ui/fonts.h"
+
+namespace {
+
+/// Qt waits at exit for a name lookup still running, as long as a silent resolver takes (19 s
+/// measured). Everything is written and closed by now: such an exit does not wait for it.
+int endingUnheld(int status) {
+    if (!qm5::NetworkDevice::lookupMayRun()) return status;
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("qm5-control"));
@@ -26,19 +40,24 @@ int main(int argc, char* argv[]) {
     }
     if (commandLine.send) {
         const QCoreApplication app(argc, argv);
-        return qm5::sendFromShell(*commandLine.send, commandLine.port,
-                                  std::move(commandLine.devices), commandLine.logFile);
+        return endingUnheld(qm5::sendFromShell(*commandLine.send, commandLine.port,
+                                               std::move(commandLine.devices),
+                                               commandLine.logFile));
     }
 
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     qm5::installFontSubstitutes();
 
-    qm5::QtPanel panel(std::move(commandLine.devices));
-    panel.window.setLabel(commandLine.label);
-    const qm5::EndOnSignals endOnSignals(panel.handlers);
-    panel.handlers.load();
-    panel.logTraffic(commandLine.logFile);
-    panel.window.show();
-    return QApplication::exec();
+    int status = 0;
+    {
+        qm5::QtPanel panel(std::move(commandLine.devices));
+        panel.window.setLabel(commandLine.label);
+        const qm5::EndOnSignals endOnSignals(panel.handlers);
+        panel.handlers.load();
+        panel.logTraffic(commandLine.logFile);
+        panel.window.show();
+        status = QApplication::exec();
+    }
+    return endingUnheld(status);
 }

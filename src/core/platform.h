@@ -40,20 +40,41 @@ class Window {
     virtual void end() = 0;
 };
 
-/// A modal warning: exclamation icon, one OK button, the application's title as caption.
+/// Told when the operator has closed the warning box.
+class MessageBoxEvents {
+  public:
+    virtual ~MessageBoxEvents() = default;
+    virtual void onMessageBoxClosed() = 0;
+};
+
+/// A warning: exclamation icon, one OK button, the application's title as caption. It blocks
+/// neither the caller (no event loop runs under the handler that shows it) nor the window.
 class MessageBox {
   public:
     virtual ~MessageBox() = default;
-    /// Returns when the operator has closed the box.
-    virtual void warning(std::string_view text) = 0;
+    /// Opens the box and returns at once; `events` hears when the operator has closed it.
+    virtual void openWarning(std::string_view text, MessageBoxEvents& events) = 0;
+    /// Closes the open box, if any, without telling its events.
+    virtual void closeWarning() = 0;
+};
+
+/// Told what the operator chose in the device dialog.
+class DeviceChoice {
+  public:
+    virtual ~DeviceChoice() = default;
+    /// Why `device` cannot name a device at all; the dialog then stays open with the text.
+    virtual std::optional<std::string> refusal(std::string_view device) const = 0;
+    /// `device` has passed refusal and the dialog has closed.
+    virtual void onDeviceChosen(int port, std::string_view device) = 0;
 };
 
 /// Asks the operator which device a port means.
 class DevicePicker {
   public:
     virtual ~DevicePicker() = default;
-    /// Nothing when the operator cancels. `port` is 1 or 2; `current` is the device in use.
-    virtual std::optional<std::string> pickDevice(int port, std::string_view current) = 0;
+    /// Opens the dialog and returns at once; `choice` hears of an OK, a Cancel says nothing.
+    /// `port` is 1 or 2; `current` is the device in use.
+    virtual void pickDevice(int port, std::string_view current, DeviceChoice& choice) = 0;
 };
 
 /// The window's timers and widgets, as the handlers reach them.

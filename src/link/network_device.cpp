@@ -70,12 +70,14 @@ bool NetworkDevice::open(const LineSettings& settings) {
         connectTo(lookup_(host));
     } else {
         stage_ = Stage::LookingUp;
+        ++lookupsUnanswered_;
         lookupId_ = QHostInfo::lookupHost(host, this, &NetworkDevice::onLookedUp);
     }
     return false;
 }
 
 void NetworkDevice::onLookedUp(const QHostInfo& info) {
+    --lookupsUnanswered_;
     lookupId_ = -1;
     if (stage_ != Stage::LookingUp) return;
     connectTo(info.error() == QHostInfo::NoError ? info.addresses() : QList<QHostAddress>{});

@@ -40,6 +40,10 @@ class NetworkDevice final : public QObject, public Device {
     NetworkDevice(NetworkAddress address, DeviceEvents& events, HostLookup lookup = {});
     ~NetworkDevice() override;
 
+    /// Whether a name lookup of this process may still run on Qt's lookup thread: one that was
+    /// given up is not stopped (the resolver cannot be interrupted), and Qt waits for it at exit.
+    static bool lookupMayRun() { return lookupsUnanswered_ > 0; }
+
     bool open(const LineSettings& settings) override;
     void close() override;
     bool isOpen() const override { return stage_ == Stage::Open; }
@@ -78,6 +82,9 @@ class NetworkDevice final : public QObject, public Device {
     QTimer openLimit_;
     QTimer subnegotiationLimit_;
     int lookupId_ = -1;
+    /// Lookups started and not answered, given up ones included; only the window's thread
+    /// counts them.
+    static inline int lookupsUnanswered_ = 0;
     Stage stage_ = Stage::Closed;
     std::optional<LineSettings> settings_;
     std::optional<TelnetCodec> telnet_;

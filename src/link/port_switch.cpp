@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "core/warning_box.h"
 #include "link/serial_control.h"
 
 namespace qm5 {
@@ -12,12 +11,16 @@ namespace qm5 {
 bool PortSwitch::switchTo(int port) {
     const std::optional<std::string> failure = tryOpen(port);
     if (!failure) return true;
-    warnings_.show(*failure);
+    otherPort_ = static_cast<std::int16_t>(port == 1 ? 2 : 1);
+    warnings_.show(*failure, {}, this);
+    return false;
+}
+
+void PortSwitch::afterWarning() {
     try {
-        serial_.setPortNumber(static_cast<std::int16_t>(port == 1 ? 2 : 1));
+        serial_.setPortNumber(otherPort_);
     } catch (const SerialError&) {
     }
-    return false;
 }
 
 std::optional<std::string> PortSwitch::tryOpen(int port) {

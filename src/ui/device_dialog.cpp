@@ -12,6 +12,8 @@
 #include <QSerialPortInfo>
 #include <QVBoxLayout>
 
+#include "core/platform.h"
+
 namespace qm5 {
 
 namespace {
@@ -44,17 +46,23 @@ std::vector<FoundDevice> findSerialDevices() {
 }
 
 DeviceDialog::DeviceDialog(int port, const QString& current, const std::vector<FoundDevice>& found,
-                           QWidget* parent)
-    : QDialog(parent), devices_(new QComboBox(this)) {
+                           DeviceChoice& choice, QWidget* parent)
+    : QDialog(parent),
+      port_(port),
+      choice_(choice),
+      devices_(new QComboBox(this)),
+      refusal_(new QLabel(this)) {
     setObjectName(QStringLiteral("DeviceDialog"));
     setWindowTitle(QStringLiteral("COM%1 device").arg(port));
     devices_->setObjectName(QStringLiteral("Device"));
     devices_->setAccessibleName(QStringLiteral("Device"));
     devices_->setEditable(true);
     devices_->setInsertPolicy(QComboBox::NoInsert);
-    devices_->setMinimumContentsLength(40);
-    devices_->lineEdit()->setPlaceholderText(
-        QStringLiteral("/dev/ttyUSB0, rfc2217://HOST:PORT or socket://HOST:PORT"));
+    const QString placeholder =
+        QStringLiteral("/dev/ttyUSB0, rfc2217://HOST:PORT or socket://HOST:PORT");
+    devices_->lineEdit()->setPlaceholderText(placeholder);
+    // Wide enough for the whole placeholder: it is the only hint of the forms taken.
+    devices_->setMinimumContentsLength(static_cast<int>(placeholder.size()));
     devices_->addItem(current, current);
     for (const FoundDevice& device : found) {
         if (device.path != current) devices_->addItem(itemText(device), device.path);
@@ -65,17 +73,34 @@ DeviceDialog::DeviceDialog(int port, const QString& current, const std::vector<F
     auto* label = new QLabel(QStringLiteral("&Device:"), this);
     label->setBuddy(devices_);
     form->addRow(label, devices_);
+    refusal_->setObjectName(QStringLiteral("Refusal"));
+    refusal_->setTextFormat(Qt::PlainText);
+    refusal_->setWordWrap(true);
+    refusal_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    refusal_->hide();
+    form->addRow(refusal_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
 
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &DeviceDialog::onOk);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(devices_, &QComboBox::editTextChanged, this,
             [this](const QString& text) { ok_->setEnabled(!text.trimmed().isEmpty()); });
     ok_->setEnabled(!current.trimmed().isEmpty());
+}
+
+void DeviceDialog::onOk() {
+    const QString chosen = device();
+    if (const auto why = choice_.refusal(chosen.toStdString())) {
+        refusal_->setText(QString::fromStdString(*why));
+        refusal_->show();
+        return;
+    }
+    accept();
+    choice_.onDeviceChosen(port_, chosen.toStdString());
 }
 
 QString DeviceDialog::device() const {

@@ -7,9 +7,12 @@
 #include <vector>
 
 class QComboBox;
+class QLabel;
 class QPushButton;
 
 namespace qm5 {
+
+class DeviceChoice;
 
 /// A serial device the system lists, by the name that stays the same across plug-ins where one
 /// exists, with what the system says it is.
@@ -22,17 +25,23 @@ struct FoundDevice {
 /// has one.
 std::vector<FoundDevice> findSerialDevices();
 
-/// "COM1 device": an editable list of devices, the one in use first; any path can be typed.
+/// "COM1 device": an editable list of devices, the one in use first; any path can be typed. An
+/// entry `choice` refuses keeps the dialog open, with the reason under it.
 class DeviceDialog final : public QDialog {
   public:
     DeviceDialog(int port, const QString& current, const std::vector<FoundDevice>& found,
-                 QWidget* parent);
+                 DeviceChoice& choice, QWidget* parent);
 
     /// The device path chosen or typed.
     QString device() const;
 
   private:
+    void onOk();
+
+    int port_;
+    DeviceChoice& choice_;
     QComboBox* devices_;
+    QLabel* refusal_;
     QPushButton* ok_;
 };
 

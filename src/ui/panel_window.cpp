@@ -279,7 +279,8 @@ void PanelWindow::setCaption(std::string_view name, std::string_view text) {
 
 void PanelWindow::setLabel(const QString& label) {
     const QString caption = toQString(windowSpec().caption);
-    setWindowTitle(label.isEmpty() ? caption : caption + QStringLiteral(" - ") + label);
+    label_ = label;
+    setWindowTitle(label.isEmpty() ? caption : label + QStringLiteral(" - ") + caption);
     setAccessibleName(windowTitle());
 }
 

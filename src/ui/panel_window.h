@@ -21,9 +21,10 @@ class PanelWindow final : public QWidget {
   public:
     PanelWindow();
 
-    /// The caption, then " - " and `label` when there is one: copies driving different
+    /// `label`, when there is one, then " - " and the caption: copies driving different
     /// projectors are told apart in the task bar, the window list and by screen readers.
     void setLabel(const QString& label);
+    const QString& label() const { return label_; }
 
     /// Starts reporting the widgets' events to `events`.
     void bind(ControlEvents& events);
@@ -52,6 +53,7 @@ class PanelWindow final : public QWidget {
     ControlEvents* events_ = nullptr;
     /// The button under a mouse button that is still down.
     std::string pressed_;
+    QString label_;
 };
 
 }  // namespace qm5

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ui/whole_words.h"
 
+#include <QFontMetrics>
+#include <QStringList>
+
 namespace qm5 {
 
 namespace {
@@ -8,31 +11,28 @@ namespace {
 constexpr QChar kNoBreakSpace(0x00A0);
 constexpr QChar kWordJoiner(0x2060);
 
-bool breaksLine(QChar c) {
-    return c.isSpace() && c != kNoBreakSpace;
+QString laidOutParagraph(const QString& paragraph, const QFontMetrics& metrics, int width) {
+    QString laidOut;
+    QString line;
+    for (QString word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        word.replace(kNoBreakSpace, QLatin1Char(' '));
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (line.isEmpty() || metrics.horizontalAdvance(longer) <= width) {
+            line = longer;
+            continue;
+        }
+        laidOut += line + QLatin1Char('\n');
+        line = word;
+    }
+    return laidOut + line;
 }
 
 }  // namespace
 
-QString withWholePaths(const QString& text) {
-    QString joined;
-    joined.reserve(text.size() * 2);
-    qsizetype wordStart = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && !breaksLine(text[i])) continue;
-        const QStringView word = QStringView(text).mid(wordStart, i - wordStart);
-        if (word.contains(QLatin1Char('/')) || word.contains(kNoBreakSpace)) {
-            for (qsizetype c = 0; c < word.size(); ++c) {
-                if (c > 0) joined += kWordJoiner;
-                joined += word[c];
-            }
-        } else {
-            joined += word;
-        }
-        if (i < text.size()) joined += text[i];
-        wordStart = i + 1;
-    }
-    return joined;
+QString laidOutWhole(const QString& text, const QFontMetrics& metrics, int width) {
+    QStringList paragraphs = QString(text).remove(kWordJoiner).split(QLatin1Char('\n'));
+    for (QString& paragraph : paragraphs) paragraph = laidOutParagraph(paragraph, metrics, width);
+    return paragraphs.join(QLatin1Char('\n'));
 }
 
 }  // namespace qm5

@@ -3,12 +3,15 @@
 
 #include <QString>
 
+class QFontMetrics;
+
 namespace qm5 {
 
-/// `text` for a box that wraps its lines: a word holding a path or an address ("/dev/serial/
-/// by-id/usb-…", "rfc2217://host:4001"), or a command whose words are joined by no-break spaces,
-/// is joined so that no line breaks inside it, where the line breaking rules would allow it
-/// after "/" or "-". Screen readers ignore the joiners.
-QString withWholePaths(const QString& text);
+/// `text` as a box shows it: plain, lines of about `width` pixels broken at spaces only, so a
+/// path or an address ("/dev/serial/by-id/usb-…", "rfc2217://host:4001") is never split where
+/// the line breaking rules would allow it after "/" or "-". Words joined by no-break spaces (a
+/// command) stay on one line and are shown with plain spaces; word joiners are dropped. What the
+/// operator copies is what is shown, and a copied command runs.
+QString laidOutWhole(const QString& text, const QFontMetrics& metrics, int width);
 
 }  // namespace qm5

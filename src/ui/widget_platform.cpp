@@ -3,7 +3,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QMessageBox>
 #include <QScreen>
 
 #include <algorithm>
@@ -13,7 +12,7 @@
 #include "ui/device_dialog.h"
 #include "ui/panel_window.h"
 #include "ui/qt_text.h"
-#include "ui/whole_words.h"
+#include "ui/warning_dialog.h"
 
 namespace qm5 {
 
@@ -95,20 +94,45 @@ void WidgetPlatform::end() {
     QCoreApplication::exit(0);
 }
 
-void WidgetPlatform::warning(std::string_view text) {
+void WidgetPlatform::openWarning(std::string_view text, MessageBoxEvents& events) {
     // The box belongs to the window: a failure at start-up shows the window first.
     if (!window_.isVisible()) window_.show();
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle),
-                    withWholePaths(toQString(text)), QMessageBox::Ok, &window_);
-    // A device path may hold anything, markup too.
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    auto* box = new WarningDialog(titled(QString::fromLatin1(kApplicationTitle)), toQString(text),
+                                  &window_);
+    warningClosed_ = QObject::connect(box, &QDialog::finished, box, [this, &events] {
+        warning_.clear();
+        events.onMessageBoxClosed();
+    });
+    warning_ = box;
+    box->show();
+    // Keys go to the box at once, as to a modal one: Return closes it.
+    box->activateWindow();
 }
 
-std::optional<std::string> WidgetPlatform::pickDevice(int port, std::string_view current) {
-    DeviceDialog dialog(port, toQString(current), findSerialDevices(), &window_);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.device().toStdString();
+void WidgetPlatform::closeWarning() {
+    if (warning_.isNull()) return;
+    QObject::disconnect(warningClosed_);
+    warning_->close();
+    warning_.clear();
+}
+
+void WidgetPlatform::pickDevice(int port, std::string_view current, DeviceChoice& choice) {
+    if (!deviceDialog_.isNull()) {
+        deviceDialog_->activateWindow();
+        return;
+    }
+    auto* dialog =
+        new DeviceDialog(port, toQString(current), findSerialDevices(), choice, &window_);
+    dialog->setWindowTitle(titled(dialog->windowTitle()));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    deviceDialog_ = dialog;
+    // Not modal, as the warnings: nothing may keep "END" from the operator.
+    dialog->show();
+    dialog->activateWindow();
+}
+
+QString WidgetPlatform::titled(const QString& title) const {
+    return window_.label().isEmpty() ? title : window_.label() + QStringLiteral(" - ") + title;
 }
 
 void WidgetPlatform::resize() {

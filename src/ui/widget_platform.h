@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QMetaObject>
+#include <QPointer>
+
 #include "core/platform.h"
+
+class QMessageBox;
 
 namespace qm5 {
 
+class DeviceDialog;
 class PanelWindow;
 
 /// The controls, the window, the warning box and the device dialog of the panel on Qt widgets. The
@@ -34,14 +40,20 @@ class WidgetPlatform final : public Controls,
     float screenHeight() const override;
     void end() override;
 
-    void warning(std::string_view text) override;
-    std::optional<std::string> pickDevice(int port, std::string_view current) override;
+    void openWarning(std::string_view text, MessageBoxEvents& events) override;
+    void closeWarning() override;
+    void pickDevice(int port, std::string_view current, DeviceChoice& choice) override;
 
   private:
     void resize();
+    /// `title` after the window's label, when there is one.
+    QString titled(const QString& title) const;
 
     PanelWindow& window_;
     float clientHeight_;
+    QPointer<QMessageBox> warning_;
+    QMetaObject::Connection warningClosed_;
+    QPointer<DeviceDialog> deviceDialog_;
 };
 
 }  // namespace qm5

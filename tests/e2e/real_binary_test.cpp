@@ -199,9 +199,13 @@ TEST_F(RealBinaryTest, anEndSignalClosesThePortAndRemovesItsLock) {
 }
 
 TEST_F(RealBinaryTest, aLabelTellsCopiesApart) {
-    ASSERT_NO_FATAL_FAILURE(start({}, {QStringLiteral("--label"), QStringLiteral("Hall B")}));
-    EXPECT_EQ(windowsNamed(QStringLiteral("^DRAV   QM5  CONTROL  Ver\\.1\\.10  - Hall B$")),
+    ASSERT_NO_FATAL_FAILURE(start({}, {QStringLiteral("--label"), QStringLiteral("Hall B"),
+                                       QStringLiteral("--com1"), QStringLiteral("/dev/qm5-none")}));
+    EXPECT_EQ(windowsNamed(QStringLiteral("^Hall B - DRAV   QM5  CONTROL  Ver\\.1\\.10 $")),
               QStringList{window});
+    EXPECT_TRUE(QTest::qWaitFor(
+        [] { return windowsNamed(QStringLiteral("^Hall B - QM5 Control$")).size() == 1; },
+        kWaitMs));
 }
 
 /// Installed, started from the menu with no terminal: the operator picks the adapter in the

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -97,7 +98,7 @@ TEST_F(DeviceChoiceTest, okAppliesAtOnceAndTheNextStartUsesIt) {
     start({given.path(), std::nullopt});
     DeviceDialogAnswer answer(QString::fromStdString(adapter.path()));
     chooseDeviceFor(1);
-    ASSERT_TRUE(answer.answered);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.answered; }, kWaitMs));
     EXPECT_EQ(answer.title, QStringLiteral("COM1 device"));
     EXPECT_EQ(answer.listed.value(0), QString::fromStdString(given.path()));
     EXPECT_FALSE(answer.okWhenEmpty);
@@ -121,7 +122,7 @@ TEST_F(DeviceChoiceTest, cancelLeavesAllAsItWas) {
     start({given.path(), std::nullopt});
     DeviceDialogAnswer answer(std::nullopt);
     chooseDeviceFor(1, control::kCom1Option, true);
-    ASSERT_TRUE(answer.answered);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.answered; }, kWaitMs));
     powerOn();
     EXPECT_EQ(given.read(4), "C00\r");
     EXPECT_EQ(panel->devices.deviceFor(1), given.path());
@@ -135,7 +136,7 @@ TEST_F(DeviceChoiceTest, theOtherPortIsOnlyRememberedUntilItIsChosen) {
                     Qt::Key_Space);  // shows the options
     DeviceDialogAnswer answer(QString::fromStdString(adapter.path()));
     chooseDeviceFor(2, control::kCom2Option);
-    ASSERT_TRUE(answer.answered);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.answered; }, kWaitMs));
     EXPECT_EQ(answer.title, QStringLiteral("COM2 device"));
     powerOn();
     EXPECT_EQ(given.read(4), "C00\r");
@@ -145,14 +146,38 @@ TEST_F(DeviceChoiceTest, theOtherPortIsOnlyRememberedUntilItIsChosen) {
     EXPECT_EQ(adapter.read(4), "C00\r");
 }
 
+/// Refused before any open is tried: the dialog stays, with what was typed and why, and shows
+/// its whole placeholder.
+TEST_F(DeviceChoiceTest, anEntryRefusedBeforeAnyOpenKeepsTheDialogTheTextAndTheReason) {
+    start({given.path(), std::nullopt});
+    for (const QString& refused :
+         {QStringLiteral("projector:4001"), QStringLiteral("telnet://p:23")}) {
+        DeviceDialogAnswer answer(refused);
+        chooseDeviceFor(1);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return answer.answered; }, kWaitMs));
+        auto* dialog = panel->window.findChild<DeviceDialog*>(QStringLiteral("DeviceDialog"));
+        ASSERT_TRUE(dialog != nullptr && dialog->isVisible()) << refused.toStdString();
+        const QLineEdit* entry = dialog->findChild<QComboBox*>()->lineEdit();
+        EXPECT_EQ(entry->text(), refused);
+        EXPECT_GE(entry->width(), entry->fontMetrics().horizontalAdvance(answer.placeholder));
+        EXPECT_TRUE(
+            dialog->findChild<QLabel*>(QStringLiteral("Refusal"))->text().contains(refused));
+        dialog->close();
+        QTest::qWait(20);
+    }
+    EXPECT_TRUE(warnings.seen().empty());
+    EXPECT_TRUE(panel->serial.isOpen());
+}
+
 TEST_F(DeviceChoiceTest, aPathThatIsNoSerialDeviceIsReportedAndAnotherCanBeChosen) {
     start({given.path(), std::nullopt});
     const QTemporaryDir folder;
     for (const QString& wrong : {folder.path(), folder.filePath(QStringLiteral("<b>no</b> such")),
                                  QString::fromLatin1(QM5_SOURCE_FILE)}) {
         DeviceDialogAnswer answer(wrong);
+        const std::size_t told = warnings.seen().size();
         chooseDeviceFor(1);
-        ASSERT_TRUE(warnings.waitFor(1));
+        ASSERT_TRUE(warnings.waitFor(told + 1));
         const std::string text = warnings.seen().back().text;
         EXPECT_NE(text.find(wrong.toStdString()), std::string::npos) << text;
         EXPECT_NE(text.find("Right-click COM to choose the device for COM1."), std::string::npos)
@@ -163,6 +188,7 @@ TEST_F(DeviceChoiceTest, aPathThatIsNoSerialDeviceIsReportedAndAnotherCanBeChose
     }
     DeviceDialogAnswer answer(QString::fromStdString(adapter.path()));
     chooseDeviceFor(1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.answered; }, kWaitMs));
     powerOn();
     EXPECT_EQ(adapter.read(4), "C00\r");
     EXPECT_EQ(warnings.seen().size(), 3U);

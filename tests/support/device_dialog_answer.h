@@ -32,8 +32,13 @@ class DeviceDialogAnswer {
 
   private:
     void answer() {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || dialog->objectName() != QStringLiteral("DeviceDialog")) return;
+        QDialog* dialog = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window->objectName() == QStringLiteral("DeviceDialog")) {
+                dialog = qobject_cast<QDialog*>(window);
+            }
+        }
+        if (dialog == nullptr) return;
         poll_.stop();
         title = dialog->windowTitle();
         auto* devices = dialog->findChild<QComboBox*>(QStringLiteral("Device"));

@@ -2,6 +2,7 @@
 #include "support/fake_window.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "ui/control_table.h"
 
@@ -46,14 +47,22 @@ void FakeWindow::setValue(std::string_view option, bool selected) {
     values_.at(known(option)) = selected;
 }
 
-void FakeWindow::warning(std::string_view text) {
+void FakeWindow::openWarning(std::string_view text, MessageBoxEvents& events) {
     warnings_.emplace_back(text);
-    if (whileWarningOpen) whileWarningOpen();
+    openWarning_ = &events;
+    if (!keepWarningsOpen) closeOpenWarning();
 }
 
-std::optional<std::string> FakeWindow::pickDevice(int port, std::string_view current) {
+void FakeWindow::closeOpenWarning() {
+    if (MessageBoxEvents* events = std::exchange(openWarning_, nullptr))
+        events->onMessageBoxClosed();
+}
+
+void FakeWindow::pickDevice(int port, std::string_view current, DeviceChoice& choice) {
     deviceQuestions.emplace_back(port, current);
-    return pickedDevice;
+    if (!pickedDevice) return;
+    // A refused entry stays in the dialog: nothing is chosen.
+    if (!choice.refusal(*pickedDevice)) choice.onDeviceChosen(port, *pickedDevice);
 }
 
 std::string FakeWindow::caption(std::string_view control) const {

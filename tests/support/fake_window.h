@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -33,9 +32,14 @@ class FakeWindow final : public Controls, public Window, public MessageBox, publ
     float screenHeight() const override { return screenHeight_; }
     void end() override { ended_ = true; }
 
-    void warning(std::string_view text) override;
-    /// Answers with `pickedDevice` and records what was asked.
-    std::optional<std::string> pickDevice(int port, std::string_view current) override;
+    /// Records the text; the operator closes the box at once unless `keepWarningsOpen`.
+    void openWarning(std::string_view text, MessageBoxEvents& events) override;
+    void closeWarning() override { openWarning_ = nullptr; }
+    /// Answers with `pickedDevice`, as OK would, and records what was asked.
+    void pickDevice(int port, std::string_view current, DeviceChoice& choice) override;
+    /// The operator closes the open box.
+    void closeOpenWarning();
+    bool warningOpen() const { return openWarning_ != nullptr; }
 
     std::string caption(std::string_view control) const;
     std::string description(std::string_view control) const {
@@ -56,8 +60,7 @@ class FakeWindow final : public Controls, public Window, public MessageBox, publ
     std::optional<std::string> pickedDevice;
     /// The port and the device in use of each time a device was asked for.
     std::vector<std::pair<int, std::string>> deviceQuestions;
-    /// Runs while a warning box is open, as the event loop goes on under a modal box.
-    std::function<void()> whileWarningOpen;
+    bool keepWarningsOpen = false;
 
   private:
     static std::string known(std::string_view control);
@@ -74,6 +77,7 @@ class FakeWindow final : public Controls, public Window, public MessageBox, publ
     float screenHeight_ = 11520;
     bool ended_ = false;
     std::vector<std::string> warnings_;
+    MessageBoxEvents* openWarning_ = nullptr;
 };
 
 }  // namespace qm5::test

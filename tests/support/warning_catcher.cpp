@@ -12,10 +12,14 @@ namespace qm5::test {
 WarningCatcher::WarningCatcher() {
     poll_.setInterval(5);
     QObject::connect(&poll_, &QTimer::timeout, &poll_, [this] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || !box->isVisible()) return;
-        // As the operator reads it: without the joiners that keep a path on one line.
-        const QString text = box->text().remove(QChar(0x2060));
+        QMessageBox* box = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* shown = qobject_cast<QMessageBox*>(window);
+            if (shown != nullptr && shown->isVisible()) box = shown;
+        }
+        if (box == nullptr) return;
+        // As the operator reads it: the lines of the box as one text.
+        const QString text = box->text().replace(QLatin1Char('\n'), QLatin1Char(' '));
         seen_.push_back({text.toStdString(), box->windowTitle().toStdString(), box->icon(),
                          box->standardButtons(), box->textFormat()});
         box->button(QMessageBox::Ok)->click();

@@ -53,21 +53,6 @@ TEST_F(FailureTest, aRepeatWhoseSendsFailStopsAfterOneWarning) {
     EXPECT_EQ(state.repeatCode, 0);
 }
 
-TEST_F(FailureTest, showsNoSecondBoxWhileOneIsOpen) {
-    panel.port.failWrites(true);
-    int failuresWhileOpen = 0;
-    panel.window.whileWarningOpen = [&] {
-        if (failuresWhileOpen++ > 0) return;
-        panel.handlers.click(control::kPowerOff);
-        panel.handlers.mouseDown(control::kVolumeMinus);
-    };
-    panel.handlers.click(control::kPowerOn);
-    EXPECT_EQ(panel.window.warnings().size(), 1U);
-    panel.window.whileWarningOpen = nullptr;
-    panel.handlers.click(control::kPowerOn);
-    EXPECT_EQ(panel.window.warnings().size(), 2U);
-}
-
 TEST_F(FailureTest, aDeviceThatGoesAwayIsClosedAndReportedAndCanBeReopened) {
     panel.handlers.mouseDown(control::kZoomPlus);  // Zoom +, every 50 ms
     panel.clock.advance(120);

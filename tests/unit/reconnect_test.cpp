@@ -55,8 +55,10 @@ TEST_F(ReconnectTest, theWatchEndsWhenTheOperatorChoosesAPortOrEnds) {
     EXPECT_TRUE(panel.port.watched().empty());
 }
 
+/// The warning, still open, closes itself: its cause is gone.
 TEST(ReconnectAtStartUpTest, aMissingCom1IsOpenedAsSoonAsItIsThere) {
     PanelHarness panel{PanelHarness::NotLoaded{}};
+    panel.window.keepWarningsOpen = true;
     panel.port.setMissing(1, true);
     panel.handlers.load();
     ASSERT_EQ(panel.window.warnings().size(), 1U);
@@ -64,6 +66,7 @@ TEST(ReconnectAtStartUpTest, aMissingCom1IsOpenedAsSoonAsItIsThere) {
     panel.port.setMissing(1, false);
     panel.port.deviceBack();
     EXPECT_TRUE(panel.serial.isOpen());
+    EXPECT_FALSE(panel.window.warningOpen());
 }
 
 TEST(ReconnectAtStartUpTest, advisesNoPlugForADeviceThereAndNeverWatchesATextThatNamesNone) {

@@ -3,17 +3,18 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTextLayout>
 
 #include "support/controls.h"
 #include "ui/caption_label.h"
 #include "ui/control_table.h"
 #include "ui/qt_text.h"
+#include "ui/warning_dialog.h"
 #include "ui/whole_words.h"
 #include "widgets/panel_window_fixture.h"
 
@@ -123,25 +124,32 @@ TEST_F(PanelWindowTest, keepsEachPortOptionClearOfTheNext) {
     }
 }
 
-TEST(WholePathsTest, aWarningBreaksNoPathNorCommandAcrossLines) {
+/// The box shows plain text, a path and a command each whole on a line, and Ctrl+C copies it as
+/// shown: a pasted path names its file, a pasted command runs.
+TEST(WarningTextTest, isPlainAndKeepsPathsAndCommandsWholeAndCopiesAsShown) {
     const QString path = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART-if00-port0");
-    const QString command = QStringLiteral("sudo\u00A0usermod\u00A0-aG\u00A0dialout\u00A0alice");
-    const QString text = withWholePaths(QStringLiteral("COM1 (") + path +
-                                        QStringLiteral("): permission denied. Run ") + command +
-                                        QStringLiteral(" and log in again."));
+    const QString command = QStringLiteral("sudo usermod -aG dialout alice");
+    const QString given = QStringLiteral("COM1 (") + path +
+                          QStringLiteral("): permission denied. Run ") +
+                          QString(command).replace(QLatin1Char(' '), QChar(0x00A0)) +
+                          QStringLiteral(" and log in again.");
     for (const int width : {120, 200, 300}) {
-        QTextLayout layout(text, QApplication::font());
-        layout.beginLayout();
-        QStringList lines;
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-            lines << text.mid(line.textStart(), line.textLength()).remove(QChar(0x2060)).trimmed();
-        }
-        layout.endLayout();
-        const QString shown = lines.join(QLatin1Char('\n'));
-        EXPECT_TRUE(shown.contains(path)) << width << "\n" << shown.toStdString();
-        EXPECT_TRUE(shown.contains(command)) << width << "\n" << shown.toStdString();
+        const QString shown = laidOutWhole(given, QFontMetrics(QApplication::font()), width);
+        EXPECT_FALSE(shown.contains(QChar(0x00A0)) || shown.contains(QChar(0x2060))) << width;
+        const QStringList lines = shown.split(QLatin1Char('\n'));
+        EXPECT_TRUE(lines.filter(path).size() == 1) << width << "\n" << shown.toStdString();
+        EXPECT_TRUE(lines.filter(command).size() == 1) << width << "\n" << shown.toStdString();
     }
+    WarningDialog box(QStringLiteral("QM5 Control"), given, nullptr);
+    box.show();
+    // Wide enough for each line: the box wraps none of them again.
+    const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    for (const QString& line : box.text().split(QLatin1Char('\n'))) {
+        EXPECT_LT(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width());
+    }
+    QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), box.text());
+    EXPECT_FALSE(box.text().contains(QChar(0x00A0)));
 }
 
 TEST_F(PanelWindowTest, holdButtonRepeatsForAnyMouseButtonUntilReleased) {
