@@ -15,16 +15,16 @@
 #include <vector>
 
 #include "app/qt_panel.h"
+#include "core/controls.h"
 #include "frame_clock.h"
 #include "pty/pty_pair.h"
 #include "stats.h"
-#include "support/controls.h"
 #include "support/ser2net_process.h"
 #include "ui/fonts.h"
 
 namespace {
 
-namespace control = qm5::test::control;
+namespace control = qm5::control;
 
 using qm5::bench::Clock;
 

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "app/qt_panel.h"
-#include "core/layout_names.h"
+#include "core/controls.h"
 #include "link/device_address.h"
 #include "link/network_device.h"
 #include "pty/pty_pair.h"
@@ -87,7 +87,7 @@ void serverReturn(int rounds) {
         if (!QTest::qWaitFor([&] { return panel.serial.isOpen(); }, kWaitMs)) break;
         times.push_back(back.elapsed());
         // Traffic confirms the link, so the next retry starts again from a second.
-        panel.handlers.click(qm5::layout::kPowerOn);
+        panel.handlers.click(qm5::control::kPowerOn);
     }
     if (!times.empty()) printTimes("server back -> port open (first retry ~1 s)", times);
 }

@@ -12,14 +12,14 @@
 #include <string>
 
 #include "app/qt_panel.h"
+#include "core/controls.h"
 #include "frame_clock.h"
 #include "pty/pty_pair.h"
-#include "support/controls.h"
 #include "ui/fonts.h"
 
 namespace {
 
-namespace control = qm5::test::control;
+namespace control = qm5::control;
 
 using qm5::QtPanel;
 

@@ -14,13 +14,13 @@
 #include <string>
 
 #include "app/qt_panel.h"
+#include "core/controls.h"
 #include "process.h"
-#include "support/controls.h"
 #include "ui/fonts.h"
 
 namespace {
 
-namespace control = qm5::test::control;
+namespace control = qm5::control;
 
 using Clock = std::chrono::steady_clock;
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/control_panel.h"
 
+#include "core/controls.h"
 #include "core/intervals.h"
-#include "core/layout_names.h"
 #include "core/timer.h"
 #include "link/port_devices.h"
 #include "link/serial_control.h"
@@ -91,11 +91,11 @@ void ControlPanel::bindClicks() {
     for (const OneShotButton& button : oneShotButtons()) {
         clickHandlers_.emplace(button.control, [this, &button] { oneShots_.click(button); });
     }
-    clickHandlers_.emplace(layout::kEndButton, [this] { end(); });
-    clickHandlers_.emplace(layout::kComButton, [this] { portSelector_.onComButton(); });
-    clickHandlers_.emplace(layout::kViewToggle, [this] { views_.onViewToggle(); });
-    clickHandlers_.emplace(layout::kCom1Option, [this] { choosePort(1); });
-    clickHandlers_.emplace(layout::kCom2Option, [this] { choosePort(2); });
+    clickHandlers_.emplace(control::kEndButton, [this] { end(); });
+    clickHandlers_.emplace(control::kComButton, [this] { portSelector_.onComButton(); });
+    clickHandlers_.emplace(control::kViewToggle, [this] { views_.onViewToggle(); });
+    clickHandlers_.emplace(control::kCom1Option, [this] { choosePort(1); });
+    clickHandlers_.emplace(control::kCom2Option, [this] { choosePort(2); });
 }
 
 void ControlPanel::load() {
@@ -119,7 +119,7 @@ void ControlPanel::load() {
         }
         // Selected without its click: the port switch would close and reopen the port just
         // opened, work done twice (two negotiations with a server).
-        platform_.controls.setValue(layout::kCom1Option, true);
+        platform_.controls.setValue(control::kCom1Option, true);
         startingUp_ = serial_.link() == SerialControl::Link::Connecting;
     });
     describePort();
@@ -172,7 +172,7 @@ void ControlPanel::describePort() {
             break;
     }
     const std::string device = devices_.deviceFor(port);
-    platform_.controls.setDescription(layout::kComButton,
+    platform_.controls.setDescription(control::kComButton,
                                       portLabel(port) + ": " + device + std::string(link));
     if (portInUse_ != nullptr) portInUse_->onPortInUse(device, serial_.isOpen());
 }
@@ -234,7 +234,7 @@ void ControlPanel::tryDevice(int port, const std::string& device) {
         return;
     }
     // As a click on the port's option would have left it.
-    const std::string_view option = port == 1 ? layout::kCom1Option : layout::kCom2Option;
+    const std::string_view option = port == 1 ? control::kCom1Option : control::kCom2Option;
     platform_.controls.setValue(option, true);
     portSelector_.hide();
     // A server is remembered once it has answered.
@@ -261,8 +261,8 @@ void ControlPanel::rememberDevice(int port, const std::string& device) {
 }
 
 int ControlPanel::currentPort() const {
-    if (platform_.controls.value(layout::kCom1Option)) return 1;
-    if (platform_.controls.value(layout::kCom2Option)) return 2;
+    if (platform_.controls.value(control::kCom1Option)) return 1;
+    if (platform_.controls.value(control::kCom2Option)) return 2;
     return serial_.portNumber();
 }
 

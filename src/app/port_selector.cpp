@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "app/port_selector.h"
 
-#include "core/layout_names.h"
+#include "core/controls.h"
 #include "core/timer.h"
 
 namespace qm5 {
 
 void PortSelector::onComButton() {
-    platform_.controls.setVisible(layout::kPortSelector, true);
+    platform_.controls.setVisible(control::kPortSelector, true);
     platform_.portSelectorTimer.setEnabled(true);
 }
 
@@ -17,7 +17,7 @@ void PortSelector::onTimeout() {
 }
 
 void PortSelector::hide() {
-    platform_.controls.setVisible(layout::kPortSelector, false);
+    platform_.controls.setVisible(control::kPortSelector, false);
 }
 
 }  // namespace qm5

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "link/exchange.h"
 
-#include "core/layout_names.h"
+#include "core/controls.h"
 #include "core/monitor_text.h"
 #include "core/timer.h"
 #include "link/frame.h"
@@ -25,20 +25,20 @@ void Exchange::sendText(const TrafficText& text) {
     shownReply_.clear();
     shownStatus_.clear();
     record(TrafficRecorder::Direction::Sent, text.chars());
-    platform_.controls.setCaption(layout::kTxdLine, text.monitor());
+    platform_.controls.setCaption(control::kTxdLine, text.monitor());
     platform_.replyTimeout.setEnabled(true);
     state_.replyPending = 1;
     platform_.monitorClearing.setEnabled(true);
 }
 
 void Exchange::showReceived(const TrafficText& text) {
-    platform_.controls.setCaption(layout::kRxdLine, text.monitor());
+    platform_.controls.setCaption(control::kRxdLine, text.monitor());
     shownReply_ = text.monitor();
     // The status tables read no more than the first four characters of a reply.
     constexpr std::size_t kDecodedChars = 4;
     const std::string reply = monitorText(text.reply().substr(0, kDecodedChars));
     if (const auto status = decodeStatus(state_.sendText.chars(), reply)) {
-        platform_.controls.setCaption(layout::kStatusLine, *status);
+        platform_.controls.setCaption(control::kStatusLine, *status);
         shownStatus_ = *status;
     }
 }
@@ -59,7 +59,7 @@ void Exchange::record(TrafficRecorder::Direction direction, std::string_view cha
 
 void Exchange::onReplyTimeout() {
     if (state_.replyPending == 1) {
-        platform_.controls.setCaption(layout::kRxdLine, kNoReplyMark);
+        platform_.controls.setCaption(control::kRxdLine, kNoReplyMark);
         shownReply_ = kNoReplyMark;
     }
     platform_.replyTimeout.setEnabled(false);
@@ -68,9 +68,9 @@ void Exchange::onReplyTimeout() {
 }
 
 void Exchange::onMonitorClearing() {
-    platform_.controls.setCaption(layout::kTxdLine, "");
-    platform_.controls.setCaption(layout::kRxdLine, "");
-    platform_.controls.setCaption(layout::kStatusLine, "");
+    platform_.controls.setCaption(control::kTxdLine, "");
+    platform_.controls.setCaption(control::kRxdLine, "");
+    platform_.controls.setCaption(control::kStatusLine, "");
     platform_.monitorClearing.setEnabled(false);
 }
 

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "core/control_events.h"
-#include "core/layout_names.h"
+#include "core/controls.h"
 #include "ui/accessibility.h"
 #include "ui/caption_button.h"
 #include "ui/caption_label.h"
@@ -141,7 +141,7 @@ PanelWindow::PanelWindow() : fixedSize_(new FixedSize(*this)) {
             control(spec.name)->lower();
     }
     orderTabs();
-    control(layout::kPowerOn)->setFocus();
+    control(control::kPowerOn)->setFocus();
 }
 
 QWidget* PanelWindow::create(const ControlSpec& spec, QWidget* parent) {
@@ -236,7 +236,7 @@ void PanelWindow::bind(ControlEvents& events) {
     // The port controls also choose the device behind each port: right-click, the menu key or
     // Shift+F10.
     for (const std::string_view name :
-         {layout::kComButton, layout::kCom1Option, layout::kCom2Option}) {
+         {control::kComButton, control::kCom1Option, control::kCom2Option}) {
         QWidget* widget = control(name);
         widget->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(widget, &QWidget::customContextMenuRequested, this,

@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "core/controls.h"
 #include "pty/pty_pair.h"
-#include "support/controls.h"
 #include "support/fake_device_memory.h"
 #include "support/real_panel.h"
 #include "support/warning_catcher.h"

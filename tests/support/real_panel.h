@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "app/qt_panel.h"
-#include "support/controls.h"
+#include "core/controls.h"
 #include "support/wait.h"
 
 namespace qm5::test {

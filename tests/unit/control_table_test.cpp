@@ -5,15 +5,13 @@
 #include <set>
 #include <string>
 
+#include "core/controls.h"
 #include "panel/hold_buttons.h"
 #include "panel/one_shot_buttons.h"
-#include "support/controls.h"
 #include "ui/control_table.h"
 
 namespace qm5 {
 namespace {
-
-namespace control = test::control;
 
 TwipRect inWindow(const ControlSpec& spec) {
     TwipRect rect = spec.geometry;
