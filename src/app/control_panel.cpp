@@ -14,13 +14,6 @@ namespace {
 constexpr std::string_view kOpenedWhenBack =
     " Plug it in: the panel opens it by itself as soon as it is there.";
 
-std::string trimmed(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t\r\n";
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return std::string(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
-}
-
 }  // namespace
 
 ControlPanel::ControlPanel(PanelPlatform& platform, SerialControl& serial, PortDevices& devices)
@@ -33,7 +26,8 @@ ControlPanel::ControlPanel(PanelPlatform& platform, SerialControl& serial, PortD
       oneShots_(platform, state_, exchange_),
       holds_(platform, state_, exchange_),
       views_(platform),
-      portSelector_(platform) {
+      portSelector_(platform),
+      deviceChoice_(platform, serial, devices, portSwitch_, portSelector_, warnings_) {
     // Design-time settings: every timer stopped, with its starting interval.
     platform_.repeatTimer.setInterval(kRepeatAtStartMs);
     platform_.replyTimeout.setInterval(kReplyTimeoutMs);
@@ -65,8 +59,8 @@ void ControlPanel::onDeviceLost(const SerialError& error) {
 
 void ControlPanel::onOpenFailed(const SerialError& error) {
     dispatch([this, &error] {
-        if (pendingChoice_) {
-            keepDeviceBefore(error.what());
+        if (deviceChoice_.pending()) {
+            deviceChoice_.keepDeviceBefore(error.what());
         } else if (std::exchange(startingUp_, false)) {
             serial_.watchForDevice();
             reportFailure(error, kOpenedWhenBack);
@@ -80,9 +74,7 @@ void ControlPanel::onOpenFailed(const SerialError& error) {
 void ControlPanel::onLinkChanged() {
     dispatch([this] {
         startingUp_ = false;
-        if (const auto choice = std::exchange(pendingChoice_, std::nullopt)) {
-            rememberDevice(choice->port, choice->device);
-        }
+        deviceChoice_.onPortOpened();
         describePort();
     });
 }
@@ -149,14 +141,14 @@ void ControlPanel::mouseUp(std::string_view control) {
 
 void ControlPanel::choosePort(int port) {
     startingUp_ = false;
-    pendingChoice_.reset();
+    deviceChoice_.forget();
     const bool open = portSwitch_.switchTo(port);
     describePort();
     if (open) portSelector_.hide();
 }
 
 void ControlPanel::describePort() {
-    const int port = currentPort();
+    const int port = portSelector_.portInUse(serial_);
     std::string_view link = " (not open)";
     switch (serial_.link()) {
         case SerialControl::Link::Open:
@@ -212,58 +204,8 @@ void ControlPanel::end() {
 
 void ControlPanel::chooseDevice(int port) {
     dispatch([this, port] {
-        const std::string inUse = devices_.deviceFor(port);
-        const auto picked = platform_.devicePicker.pickDevice(port, inUse);
-        if (!picked) return;
-        const std::string device = trimmed(*picked);
-        if (device.empty() || device == inUse) return;
-        if (port != currentPort()) {
-            rememberDevice(port, device);
-            return;
-        }
-        tryDevice(port, device);
-        describePort();
+        if (deviceChoice_.choose(port)) describePort();
     });
-}
-
-void ControlPanel::tryDevice(int port, const std::string& device) {
-    pendingChoice_ = PendingChoice{port, device, devices_.deviceFor(port), devices_.chosen(port)};
-    devices_.use(port, device);
-    if (const std::optional<std::string> failure = portSwitch_.tryOpen(port)) {
-        keepDeviceBefore(*failure);
-        return;
-    }
-    // As a click on the port's option would have left it.
-    const std::string_view option = port == 1 ? control::kCom1Option : control::kCom2Option;
-    platform_.controls.setValue(option, true);
-    portSelector_.hide();
-    // A server is remembered once it has answered.
-    if (serial_.link() == SerialControl::Link::Open) {
-        pendingChoice_.reset();
-        rememberDevice(port, device);
-    }
-}
-
-void ControlPanel::keepDeviceBefore(const std::string& failure) {
-    const PendingChoice choice = *std::exchange(pendingChoice_, std::nullopt);
-    // A typo must not cost the working line.
-    devices_.use(choice.port, choice.chosenBefore);
-    const bool reopened = !portSwitch_.tryOpen(choice.port);
-    warnings_.show(failure + " " + portLabel(choice.port) + " keeps " + choice.before +
-                   (reopened ? "." : ", which cannot be opened either."));
-}
-
-void ControlPanel::rememberDevice(int port, const std::string& device) {
-    if (const auto failure = devices_.choose(port, device)) {
-        warnings_.show(device + " is used for " + portLabel(port) +
-                       " until the program ends, but cannot be remembered: " + *failure + ".");
-    }
-}
-
-int ControlPanel::currentPort() const {
-    if (platform_.controls.value(control::kCom1Option)) return 1;
-    if (platform_.controls.value(control::kCom2Option)) return 2;
-    return serial_.portNumber();
 }
 
 void ControlPanel::dispatch(const std::function<void()>& handler) {

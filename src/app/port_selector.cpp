@@ -3,6 +3,7 @@
 
 #include "core/controls.h"
 #include "core/timer.h"
+#include "link/serial_control.h"
 
 namespace qm5 {
 
@@ -18,6 +19,12 @@ void PortSelector::onTimeout() {
 
 void PortSelector::hide() {
     platform_.controls.setVisible(control::kPortSelector, false);
+}
+
+int PortSelector::portInUse(const SerialControl& serial) const {
+    if (platform_.controls.value(control::kCom1Option)) return 1;
+    if (platform_.controls.value(control::kCom2Option)) return 2;
+    return serial.portNumber();
 }
 
 }  // namespace qm5
