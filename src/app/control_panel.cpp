@@ -46,18 +46,19 @@ ControlPanel::ControlPanel(PanelPlatform& platform, SerialControl& serial, PortD
     serial_.setListener(*this);
 }
 
-void ControlPanel::onLineEvent(LineEvent event) {
-    dispatch([this, event] { exchange_.onLineEvent(event); });
+void ControlPanel::onSerialEvent(LineEvent event) {
+    if (event != LineEvent::Received) return;
+    dispatch([this] { exchange_.onReceived(); });
 }
 
-void ControlPanel::onDeviceLost(const SerialError& error) {
+void ControlPanel::onPortLost(const SerialError& error) {
     dispatch([this, &error] {
         describePort();
         reportFailure(error);
     });
 }
 
-void ControlPanel::onOpenFailed(const SerialError& error) {
+void ControlPanel::onPortOpenFailed(const SerialError& error) {
     dispatch([this, &error] {
         if (deviceChoice_.pending()) {
             deviceChoice_.keepDeviceBefore(error.what());

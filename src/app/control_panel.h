@@ -75,9 +75,9 @@ class ControlPanel final : public ControlEvents, private SerialListener {
 
   private:
     void bindClicks();
-    void onLineEvent(LineEvent event) override;
-    void onDeviceLost(const SerialError& error) override;
-    void onOpenFailed(const SerialError& error) override;
+    void onSerialEvent(LineEvent event) override;
+    void onPortLost(const SerialError& error) override;
+    void onPortOpenFailed(const SerialError& error) override;
     void onLinkChanged() override;
     /// "END".
     void end();

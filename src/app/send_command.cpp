@@ -118,14 +118,14 @@ class OwnSend final : private SerialListener, public TrafficLogEvents {
             log_->record(direction, portLabel(serial_.portNumber()), serial_.devicePath(), chars);
     }
 
-    void onLineEvent(LineEvent event) override {
+    void onSerialEvent(LineEvent event) override {
         if (event != LineEvent::Received) return;
         const std::string piece = serial_.readAll();
         record(TrafficRecorder::Direction::Received, piece);
         received_.append(piece);
     }
-    void onDeviceLost(const SerialError& error) override { failure_ = error.what(); }
-    void onOpenFailed(const SerialError& error) override { failure_ = error.what(); }
+    void onPortLost(const SerialError& error) override { failure_ = error.what(); }
+    void onPortOpenFailed(const SerialError& error) override { failure_ = error.what(); }
     void onLinkChanged() override {}
     void onLogFailed(const std::string& why) override {
         std::fprintf(stderr, "qm5-control: %s.\n", why.c_str());

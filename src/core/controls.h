@@ -15,7 +15,7 @@
 /// | monitor-clearing timer                      | `Timer4`         |
 /// | serial control                              | `MSComm1`        |
 /// | `Exchange::sendText`, `showReceived`        | `Hyouji`         |
-/// | `Exchange::onLineEvent`                     | `MSComm1_OnComm` |
+/// | `Exchange::onReceived`                      | `MSComm1_OnComm` |
 /// | the control panel (`ControlPanel`)          | `Form1`          |
 /// | `ControlPanel::load`                        | `Form_Load`      |
 /// | `ControlPanel::keyDown`                     | `Form_KeyDown`   |

@@ -28,7 +28,8 @@ enum class LineEvent : std::int16_t {
 class DeviceEvents {
   public:
     virtual ~DeviceEvents() = default;
-    virtual void onLineEvent(LineEvent event) = 0;
+    /// Characters arrived (LineEvent::Received), or the line reports another event.
+    virtual void onLineReport(LineEvent event) = 0;
     /// The device went away and has been closed; the reason in the operator's words.
     virtual void onDeviceLost(std::string_view reason) = 0;
     /// A device that opens in the background (a server on the network) is open now.

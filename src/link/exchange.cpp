@@ -43,8 +43,7 @@ void Exchange::showReceived(const TrafficText& text) {
     }
 }
 
-void Exchange::onLineEvent(LineEvent event) {
-    if (event != LineEvent::Received) return;
+void Exchange::onReceived() {
     const std::string piece = serial_.readAll();
     record(TrafficRecorder::Direction::Received, piece);
     state_.receiveText.append(piece);

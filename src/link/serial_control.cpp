@@ -122,9 +122,9 @@ std::string SerialControl::readAll() {
     return isOpen() ? device_->readAll() : std::string();
 }
 
-void SerialControl::onLineEvent(LineEvent event) {
+void SerialControl::onLineReport(LineEvent event) {
     if (event == LineEvent::Received) confirm();
-    if (listener_ != nullptr) listener_->onLineEvent(event);
+    if (listener_ != nullptr) listener_->onSerialEvent(event);
 }
 
 void SerialControl::onDeviceLost(std::string_view reason) {
@@ -134,7 +134,7 @@ void SerialControl::onDeviceLost(std::string_view reason) {
     const std::string text = goneAway(reason);
     if (listener_ == nullptr) return;
     if (news) {
-        listener_->onDeviceLost(SerialError(text));
+        listener_->onPortLost(SerialError(text));
     } else {
         listener_->onLinkChanged();
     }
@@ -159,7 +159,7 @@ void SerialControl::onOpenFailed(std::string_view said) {
     }
     link_ = Link::Closed;
     if (listener_ != nullptr) {
-        listener_->onOpenFailed(
+        listener_->onPortOpenFailed(
             SerialError(describeOpenFailure(deviceName(), portNumber_, reason)));
     }
 }

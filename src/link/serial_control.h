@@ -17,12 +17,13 @@ namespace qm5 {
 class SerialListener {
   public:
     virtual ~SerialListener() = default;
-    virtual void onLineEvent(LineEvent event) = 0;
+    /// A line event passed on by the serial control (`MSComm1_OnComm`).
+    virtual void onSerialEvent(LineEvent event) = 0;
     /// Raised once when the open device goes away (unplugged, far end closed), after the port
     /// has been closed. The control watches for the device and reopens it by itself.
-    virtual void onDeviceLost(const SerialError& error) = 0;
+    virtual void onPortLost(const SerialError& error) = 0;
     /// A device opening in the background could not be opened.
-    virtual void onOpenFailed(const SerialError& error) = 0;
+    virtual void onPortOpenFailed(const SerialError& error) = 0;
     /// The port opened in the background, or was reopened by itself.
     virtual void onLinkChanged() = 0;
 };
@@ -69,7 +70,7 @@ class SerialControl final : private DeviceEvents, private DeviceWatchEvents {
     std::string deviceName() const;
 
   private:
-    void onLineEvent(LineEvent event) override;
+    void onLineReport(LineEvent event) override;
     void onDeviceLost(std::string_view reason) override;
     void onDeviceOpened() override;
     void onOpenFailed(std::string_view reason) override;
