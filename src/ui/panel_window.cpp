@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/panel_window.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -9,8 +10,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 
 #include <algorithm>
@@ -19,15 +18,11 @@
 #include "core/control_events.h"
 #include "core/controls.h"
 #include "ui/accessibility.h"
-#include "ui/caption_button.h"
-#include "ui/caption_label.h"
-#include "ui/caption_option.h"
 #include "ui/control_table.h"
 #include "ui/fixed_size.h"
 #include "ui/fonts.h"
 #include "ui/panel_window_widgets.h"
 #include "ui/qt_text.h"
-#include "ui/text_line.h"
 
 namespace qm5 {
 
