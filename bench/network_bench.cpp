@@ -32,7 +32,7 @@ using qm5::bench::Clock;
 struct Setup {
     Setup(qm5::PtyPair& line, const std::string& device)
         : panel(qm5::PortDevices::PerPort{device, std::nullopt}) {
-        panel.handlers.load();
+        panel.controlPanel.load();
         panel.window.show();
         QTest::qWait(200);
         // Once the line is open: the far end of a pty nobody has open reads as an error.

@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
     qm5::PtyPair line;
     ::setenv("QM5_COM1", line.path().c_str(), 1);
     QtPanel panel;
-    panel.handlers.load();
+    panel.controlPanel.load();
     panel.window.show();
     qm5::bench::FrameClock wire(line.farEnd());
 

@@ -65,9 +65,9 @@ class Device {
 };
 
 /// Chooses the kind of device that a device text names, at each open.
-class DeviceFactory {
+class DeviceMaker {
   public:
-    virtual ~DeviceFactory() = default;
+    virtual ~DeviceMaker() = default;
     /// `device` is the text behind port `port` ("/dev/ttyUSB0", "rfc2217://host:4001").
     virtual std::unique_ptr<Device> makeDevice(int port, const std::string& device,
                                                DeviceEvents& events) = 0;

@@ -8,7 +8,7 @@
 namespace qm5 {
 
 SerialControl::~SerialControl() {
-    factory_.stopWatching();
+    deviceMaker_.stopWatching();
 }
 
 template <typename Step>
@@ -36,7 +36,7 @@ void SerialControl::setLineSettings(std::string_view text) {
 }
 
 void SerialControl::setOpen(bool open) {
-    factory_.stopWatching();
+    deviceMaker_.stopWatching();
     reconnecting_ = false;
     probation_ = false;
     if (!open) {
@@ -52,14 +52,14 @@ void SerialControl::watchForDevice() {
     if (link_ == Link::Open || link_ == Link::Connecting) return;
     link_ = Link::Away;
     reconnecting_ = true;
-    factory_.watchFor(devicePath(), *this);
+    deviceMaker_.watchFor(devicePath(), *this);
 }
 
 void SerialControl::openDevice() {
     toldConnecting_ = false;
     try {
         device_.reset();
-        device_ = factory_.makeDevice(portNumber_, devicePath(), *this);
+        device_ = deviceMaker_.makeDevice(portNumber_, devicePath(), *this);
         link_ = device_->open(settings_) ? Link::Open : Link::Connecting;
     } catch (const DeviceFailure& failure) {
         device_.reset();
@@ -107,13 +107,13 @@ void SerialControl::write(std::string_view chars) {
 
 void SerialControl::confirm() {
     if (!std::exchange(probation_, false)) return;
-    factory_.stopWatching();
+    deviceMaker_.stopWatching();
 }
 
 std::string SerialControl::goneAway(std::string_view reason) {
     link_ = Link::Away;
     reconnecting_ = true;
-    factory_.watchFor(devicePath(), *this);
+    deviceMaker_.watchFor(devicePath(), *this);
     return deviceName() + ": " + std::string(reason) +
            " The panel reconnects by itself when the device is back.";
 }
@@ -144,7 +144,7 @@ void SerialControl::onDeviceOpened() {
     link_ = Link::Open;
     // The delay of a server's next try keeps growing until traffic passes.
     probation_ = std::exchange(reconnecting_, false);
-    if (!probation_) factory_.stopWatching();
+    if (!probation_) deviceMaker_.stopWatching();
     if (listener_ != nullptr) listener_->onLinkChanged();
 }
 
@@ -154,7 +154,7 @@ void SerialControl::onOpenFailed(std::string_view said) {
     device_.reset();
     if (reconnecting_) {
         link_ = Link::Away;
-        factory_.watchFor(devicePath(), *this);
+        deviceMaker_.watchFor(devicePath(), *this);
         return;
     }
     link_ = Link::Closed;
@@ -170,7 +170,7 @@ void SerialControl::onDeviceMayBeBack() {
         openDevice();
     } catch (const SerialError&) {
         link_ = Link::Away;
-        factory_.watchFor(devicePath(), *this);
+        deviceMaker_.watchFor(devicePath(), *this);
         return;
     }
     if (link_ == Link::Open) onDeviceOpened();

@@ -30,15 +30,15 @@ class SerialListener {
 
 /// The serial control of the window: the port number (changed only while closed), the line
 /// settings, open and close, writes (only while open) and the line's events. At each open the
-/// device factory gives the device that the port's device text names. A device that goes away
+/// device maker gives the device that the port's device text names. A device that goes away
 /// is watched for and reopened on the same port without any action. Every failure is thrown
 /// as SerialError with an operator-facing description.
 class SerialControl final : private DeviceEvents, private DeviceWatchEvents {
   public:
     enum class Link { Closed, Connecting, Open, Away };
 
-    SerialControl(const PortDevices& devices, DeviceFactory& factory)
-        : devices_(devices), factory_(factory) {}
+    SerialControl(const PortDevices& devices, DeviceMaker& deviceMaker)
+        : devices_(devices), deviceMaker_(deviceMaker) {}
     ~SerialControl() override;
     SerialControl(const SerialControl&) = delete;
     SerialControl& operator=(const SerialControl&) = delete;
@@ -87,7 +87,7 @@ class SerialControl final : private DeviceEvents, private DeviceWatchEvents {
     auto named(Step&& step) -> decltype(step());
 
     const PortDevices& devices_;
-    DeviceFactory& factory_;
+    DeviceMaker& deviceMaker_;
     SerialListener* listener_ = nullptr;
     std::int16_t portNumber_ = 1;
     std::string settingsText_ = "9600,N,8,1";

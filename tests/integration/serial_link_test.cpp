@@ -61,7 +61,7 @@ TEST_F(SerialLinkTest, sendsEachFrameIntactAndShowsWhatComesBack) {
 }
 
 TEST_F(SerialLinkTest, aSecondCopyCannotOpenAPortInUse) {
-    SerialControl second(panel->devices, panel->deviceKinds);
+    SerialControl second(panel->devices, panel->deviceMaker);
     try {
         second.setOpen(true);
         FAIL() << "opened a port in use";
@@ -182,8 +182,8 @@ TEST_F(StartupFaultTest, aCom1HeldByAnotherCopyIsReportedAndCanBeChosenOnceFree)
     ::setenv("QM5_COM1", com1.path().c_str(), 1);
     FakeDeviceMemory nothingRemembered;
     const PortDevices devices(nothingRemembered);
-    SystemDevices systemDevices;
-    auto other = std::make_unique<SerialControl>(devices, systemDevices);
+    SystemDeviceMaker deviceMaker;
+    auto other = std::make_unique<SerialControl>(devices, deviceMaker);
     other->setOpen(true);
     start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 1; }, kWaitMs));
@@ -201,7 +201,7 @@ using EndTest = SerialLinkTest;
 
 TEST_F(EndTest, closesThePort) {
     panel->click(control::kEndButton);
-    EXPECT_TRUE(panel->handlers.ended());
+    EXPECT_TRUE(panel->controlPanel.ended());
     EXPECT_TRUE(com1->farEndClosed());
 }
 

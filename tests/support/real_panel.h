@@ -20,7 +20,7 @@ struct RealPanel : QtPanel {
 
     explicit RealPanel(PortDevices::PerPort commandLine = {}, Start start = Start::LoadAndShow)
         : QtPanel(std::move(commandLine)) {
-        handlers.load();
+        controlPanel.load();
         if (start == Start::LoadAndShow) window.show();
         // A server on the network connects in the background.
         EXPECT_TRUE(QTest::qWaitFor(

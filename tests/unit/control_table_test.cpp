@@ -45,11 +45,11 @@ TEST(ControlTableTest, holdsEveryControlOfTheWindowOnceByKind) {
 }
 
 TEST(ControlTableTest, fitsTheClientAreaAtEveryHeight) {
-    const WindowSpec& handlers = windowSpec();
+    const WindowSpec& form = windowSpec();
     for (const ControlSpec& spec : controlTable()) {
         if (spec.kind == ControlKind::Timer || spec.kind == ControlKind::SerialControl) continue;
         if (spec.kind == ControlKind::Line) {
-            EXPECT_LE(std::max(spec.geometry.left, spec.geometry.width), handlers.clientWidth);
+            EXPECT_LE(std::max(spec.geometry.left, spec.geometry.width), form.clientWidth);
             continue;
         }
         const TwipRect rect = inWindow(spec);

@@ -36,12 +36,12 @@ TEST(WaylandScenarioTest, doesTheMainJobRefusesMaximiseAndEndsCleanly) {
     {
         // A device that does not open: a warning box, and the line is kept.
         DeviceDialogAnswer typo(QStringLiteral("/dev/qm5-no-such-adapter"));
-        panel.handlers.chooseDevice(1);
+        panel.controlPanel.chooseDevice(1);
         ASSERT_TRUE(typo.answered);
         ASSERT_TRUE(QTest::qWaitFor([&] { return warnings.seen().size() == 1; }, kWaitMs));
     }
     DeviceDialogAnswer chosen(QString::fromStdString(adapter.path()));
-    panel.handlers.chooseDevice(1);
+    panel.controlPanel.chooseDevice(1);
     ASSERT_TRUE(chosen.answered);
 
     for (const Qt::WindowState refused : {Qt::WindowMaximized, Qt::WindowFullScreen}) {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "link/system_devices.h"
+#include "link/system_device_maker.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -14,15 +14,15 @@
 
 namespace qm5 {
 
-SystemDevices::SystemDevices() {
+SystemDeviceMaker::SystemDeviceMaker() {
     retry_.setSingleShot(true);
-    connect(&retry_, &QTimer::timeout, this, &SystemDevices::onRetry);
+    connect(&retry_, &QTimer::timeout, this, &SystemDeviceMaker::onRetry);
     connect(&folders_, &QFileSystemWatcher::directoryChanged, this,
-            &SystemDevices::onFolderChanged);
+            &SystemDeviceMaker::onFolderChanged);
 }
 
-std::unique_ptr<Device> SystemDevices::makeDevice(int /*port*/, const std::string& device,
-                                                  DeviceEvents& events) {
+std::unique_ptr<Device> SystemDeviceMaker::makeDevice(int /*port*/, const std::string& device,
+                                                      DeviceEvents& events) {
     auto address = parseDevice(device);
     if (const auto* wrong = std::get_if<AddressError>(&address)) {
         throw DeviceFailure{wrong->what + "."};
@@ -33,7 +33,7 @@ std::unique_ptr<Device> SystemDevices::makeDevice(int /*port*/, const std::strin
     return std::make_unique<SerialPortDevice>(device, events);
 }
 
-void SystemDevices::watchFor(const std::string& device, DeviceWatchEvents& events) {
+void SystemDeviceMaker::watchFor(const std::string& device, DeviceWatchEvents& events) {
     events_ = &events;
     path_.clear();
     if (std::holds_alternative<LocalDevice>(parseDevice(device))) {
@@ -52,7 +52,7 @@ void SystemDevices::watchFor(const std::string& device, DeviceWatchEvents& event
     retry_.start(milliseconds(static_cast<long long>(static_cast<double>(delay.count()) * jitter)));
 }
 
-void SystemDevices::stopWatching() {
+void SystemDeviceMaker::stopWatching() {
     events_ = nullptr;
     tries_ = 0;
     retry_.stop();
@@ -60,7 +60,7 @@ void SystemDevices::stopWatching() {
     if (!folders_.directories().isEmpty()) folders_.removePaths(folders_.directories());
 }
 
-void SystemDevices::watchNearestFolder() {
+void SystemDeviceMaker::watchNearestFolder() {
     QFileInfo folder(QFileInfo(path_).absolutePath());
     while (!folder.exists() && !folder.isRoot()) folder.setFile(folder.absolutePath());
     const QString nearest = folder.absoluteFilePath();
@@ -69,7 +69,7 @@ void SystemDevices::watchNearestFolder() {
     folders_.addPath(nearest);
 }
 
-void SystemDevices::onFolderChanged() {
+void SystemDeviceMaker::onFolderChanged() {
     if (events_ == nullptr || path_.isEmpty()) return;
     if (!QFileInfo::exists(path_)) {
         watchNearestFolder();
@@ -79,7 +79,7 @@ void SystemDevices::onFolderChanged() {
     std::exchange(events_, nullptr)->onDeviceMayBeBack();
 }
 
-void SystemDevices::onRetry() {
+void SystemDeviceMaker::onRetry() {
     if (events_ != nullptr) std::exchange(events_, nullptr)->onDeviceMayBeBack();
 }
 
