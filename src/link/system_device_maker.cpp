@@ -14,6 +14,15 @@
 
 namespace qm5 {
 
+namespace {
+
+template <typename... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+
+}  // namespace
+
 SystemDeviceMaker::SystemDeviceMaker() {
     retry_.setSingleShot(true);
     connect(&retry_, &QTimer::timeout, this, &SystemDeviceMaker::onRetry);
@@ -24,13 +33,20 @@ SystemDeviceMaker::SystemDeviceMaker() {
 std::unique_ptr<Device> SystemDeviceMaker::makeDevice(int /*port*/, const std::string& device,
                                                       DeviceEvents& events) {
     auto address = parseDevice(device);
-    if (const auto* wrong = std::get_if<AddressError>(&address)) {
-        throw DeviceFailure{wrong->what + "."};
-    }
-    if (auto* network = std::get_if<NetworkAddress>(&address)) {
-        return std::make_unique<NetworkDevice>(std::move(*network), events);
-    }
-    return std::make_unique<SerialPortDevice>(device, events);
+    // One overload per form and no catch-all: a form added to the address compiles only once it
+    // is handled here.
+    return std::visit(Overloaded{
+                          [](AddressError& wrong) -> std::unique_ptr<Device> {
+                              throw DeviceFailure{wrong.what + "."};
+                          },
+                          [&](NetworkAddress& network) -> std::unique_ptr<Device> {
+                              return std::make_unique<NetworkDevice>(std::move(network), events);
+                          },
+                          [&](LocalDevice& /*local*/) -> std::unique_ptr<Device> {
+                              return std::make_unique<SerialPortDevice>(device, events);
+                          },
+                      },
+                      address);
 }
 
 void SystemDeviceMaker::watchFor(const std::string& device, DeviceWatchEvents& events) {
