@@ -99,7 +99,7 @@ void ControlPanel::load() {
         window.setTop((window.screenHeight() - window.height()) / 2.0F);
         window.setHeight(Views::kNormalHeight);
         state_.repeatCode = 0;
-        state_.replyPending = 0;
+        state_.replyPending = false;
         state_.receiveText.clear();
         serial_.setPortNumber(1);
         serial_.setLineSettings(kLineSettings);

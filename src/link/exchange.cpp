@@ -27,7 +27,7 @@ void Exchange::sendText(const TrafficText& text) {
     record(TrafficRecorder::Direction::Sent, text.chars());
     platform_.controls.setCaption(control::kTxdLine, text.monitor());
     platform_.replyTimeout.setEnabled(true);
-    state_.replyPending = 1;
+    state_.replyPending = true;
     platform_.monitorClearing.setEnabled(true);
 }
 
@@ -47,7 +47,7 @@ void Exchange::onReceived() {
     const std::string piece = serial_.readAll();
     record(TrafficRecorder::Direction::Received, piece);
     state_.receiveText.append(piece);
-    state_.replyPending = 0;
+    state_.replyPending = false;
     showReceived(state_.receiveText);
 }
 
@@ -57,13 +57,13 @@ void Exchange::record(TrafficRecorder::Direction direction, std::string_view cha
 }
 
 void Exchange::onReplyTimeout() {
-    if (state_.replyPending == 1) {
+    if (state_.replyPending) {
         platform_.controls.setCaption(control::kRxdLine, kNoReplyMark);
         shownReply_ = kNoReplyMark;
     }
     platform_.replyTimeout.setEnabled(false);
     state_.receiveText.clear();
-    state_.replyPending = 0;
+    state_.replyPending = false;
 }
 
 void Exchange::onMonitorClearing() {

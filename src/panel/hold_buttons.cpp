@@ -41,16 +41,16 @@ const std::array kButtons{
 };
 
 struct ArrowTiming {
-    std::uint8_t adjustMode;
+    AdjustMode adjustMode;
     int replyTimeout;
     int monitorClearing;
 };
 
-// Mode 0 (nothing chosen yet) leaves the normal reply timeout and monitor clearing.
+// AdjustMode::None leaves the normal reply timeout and monitor clearing.
 constexpr std::array kArrowTimings{
-    ArrowTiming{1, 150, 190},
-    ArrowTiming{2, 50, 75},
-    ArrowTiming{3, 5, 5},
+    ArrowTiming{AdjustMode::Menu, 150, 190},
+    ArrowTiming{AdjustMode::Lens, 50, 75},
+    ArrowTiming{AdjustMode::DigitalZoom, 5, 5},
 };
 
 }  // namespace
@@ -115,7 +115,7 @@ void HoldButtons::release(const HoldButton& button) {
     state_.receiveText.clear();
     if (button.releaseSetsFastestArrows) {
         platform_.repeatTimer.setInterval(kFastestArrowRepeatMs);
-        state_.adjustMode = kFastestArrowMode;
+        state_.adjustMode = AdjustMode::DigitalZoom;
     }
 }
 

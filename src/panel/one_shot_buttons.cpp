@@ -10,9 +10,9 @@ namespace qm5 {
 
 namespace {
 
-constexpr Selector kMenuSelector{200, 1};
-constexpr Selector kZoomSelector{50, 2};
-constexpr Selector kFocusSelector{100, 2};
+constexpr Selector kMenuSelector{200, AdjustMode::Menu};
+constexpr Selector kZoomSelector{50, AdjustMode::Lens};
+constexpr Selector kFocusSelector{100, AdjustMode::Lens};
 
 const std::array kButtons{
     // Power

@@ -29,7 +29,7 @@ TEST_P(OneShotButtonTest, sendsItsFrameOncePerClickAndSetsTheArrowsTiming) {
     EXPECT_EQ(panel.handlers.state().sendText.chars(), row.frame);
     EXPECT_EQ(panel.repeatTimer.interval(), row.repeatTimer);
     EXPECT_TRUE(panel.repeatTimer.enabled());
-    EXPECT_EQ(panel.handlers.state().adjustMode, row.adjustMode);
+    EXPECT_EQ(static_cast<int>(panel.handlers.state().adjustMode), row.adjustMode);
     EXPECT_EQ(panel.replyTimeout.interval(), 500);
     EXPECT_EQ(panel.monitorClearing.interval(), 1000);
     EXPECT_TRUE(panel.replyTimeout.enabled());
@@ -80,12 +80,12 @@ TEST(SelectorTest, theLastSelectorClickedSetsBothValues) {
     panel.handlers.click(control::kFocusSelector);  // FOCUS
     panel.handlers.click(control::kZoomSelector);   // ZOOM
     EXPECT_EQ(panel.repeatTimer.interval(), 50);
-    EXPECT_EQ(panel.handlers.state().adjustMode, 2);
+    EXPECT_EQ(panel.handlers.state().adjustMode, AdjustMode::Lens);
 
     panel.handlers.click(control::kMenuOn);   // MENU ON
     panel.handlers.click(control::kMenuOff);  // MENU OFF
     EXPECT_EQ(panel.repeatTimer.interval(), 200);
-    EXPECT_EQ(panel.handlers.state().adjustMode, 1);
+    EXPECT_EQ(panel.handlers.state().adjustMode, AdjustMode::Menu);
 }
 
 }  // namespace
