@@ -15,16 +15,16 @@
 #include <vector>
 
 #include "app/qt_panel.h"
+#include "core/controls.h"
 #include "frame_clock.h"
 #include "pty/pty_pair.h"
 #include "stats.h"
-#include "support/controls.h"
 #include "support/ser2net_process.h"
 #include "ui/fonts.h"
 
 namespace {
 
-namespace control = qm5::test::control;
+namespace control = qm5::control;
 
 using qm5::bench::Clock;
 
@@ -32,7 +32,7 @@ using qm5::bench::Clock;
 struct Setup {
     Setup(qm5::PtyPair& line, const std::string& device)
         : panel(qm5::PortDevices::PerPort{device, std::nullopt}) {
-        panel.handlers.load();
+        panel.controlPanel.load();
         panel.window.show();
         QTest::qWait(200);
         // Once the line is open: the far end of a pty nobody has open reads as an error.

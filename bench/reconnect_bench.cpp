@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "app/qt_panel.h"
-#include "core/layout_names.h"
+#include "core/controls.h"
 #include "link/device_address.h"
 #include "link/network_device.h"
 #include "pty/pty_pair.h"
@@ -53,7 +53,7 @@ void pathReturn(int rounds) {
     auto adapter = std::make_unique<qm5::PtyPair>();
     QFile::link(QString::fromStdString(adapter->path()), name);
     qm5::QtPanel panel({name.toStdString(), std::nullopt});
-    panel.handlers.load();
+    panel.controlPanel.load();
     std::vector<qint64> times;
     for (int round = 0; round < rounds; ++round) {
         adapter->hangUp();
@@ -74,7 +74,7 @@ void serverReturn(int rounds) {
     auto server = std::make_unique<Rfc2217Server>(Rfc2217Server::Behaviour::Answers);
     const quint16 port = server->port();
     qm5::QtPanel panel({"rfc2217://127.0.0.1:" + std::to_string(port), std::nullopt});
-    panel.handlers.load();
+    panel.controlPanel.load();
     std::vector<qint64> times;
     for (int round = 0; round < rounds; ++round) {
         if (!QTest::qWaitFor([&] { return panel.serial.isOpen(); }, kWaitMs)) break;
@@ -87,7 +87,7 @@ void serverReturn(int rounds) {
         if (!QTest::qWaitFor([&] { return panel.serial.isOpen(); }, kWaitMs)) break;
         times.push_back(back.elapsed());
         // Traffic confirms the link, so the next retry starts again from a second.
-        panel.handlers.click(qm5::layout::kPowerOn);
+        panel.controlPanel.click(qm5::control::kPowerOn);
     }
     if (!times.empty()) printTimes("server back -> port open (first retry ~1 s)", times);
 }
@@ -145,12 +145,12 @@ void silentServerStartUp() {
     QElapsedTimer started;
     started.start();
     qm5::QtPanel panel({"rfc2217://127.0.0.1:" + std::to_string(silent.port()), std::nullopt});
-    panel.handlers.load();
+    panel.controlPanel.load();
     panel.window.show();
     const bool exposed = QTest::qWaitForWindowExposed(&panel.window);
     std::printf("%-44s %5lld ms%s\n", "window up beside a silent server",
                 static_cast<long long>(started.elapsed()), exposed ? "" : " (never exposed)");
-    panel.handlers.requestEnd();
+    panel.controlPanel.requestEnd();
 }
 
 }  // namespace

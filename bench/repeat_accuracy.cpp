@@ -12,14 +12,14 @@
 #include <string>
 
 #include "app/qt_panel.h"
+#include "core/controls.h"
 #include "frame_clock.h"
 #include "pty/pty_pair.h"
-#include "support/controls.h"
 #include "ui/fonts.h"
 
 namespace {
 
-namespace control = qm5::test::control;
+namespace control = qm5::control;
 
 using qm5::QtPanel;
 
@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
     qm5::PtyPair line;
     ::setenv("QM5_COM1", line.path().c_str(), 1);
     QtPanel panel;
-    panel.handlers.load();
+    panel.controlPanel.load();
     panel.window.show();
     qm5::bench::FrameClock wire(line.farEnd());
 

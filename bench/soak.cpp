@@ -14,13 +14,13 @@
 #include <string>
 
 #include "app/qt_panel.h"
+#include "core/controls.h"
 #include "process.h"
-#include "support/controls.h"
 #include "ui/fonts.h"
 
 namespace {
 
-namespace control = qm5::test::control;
+namespace control = qm5::control;
 
 using Clock = std::chrono::steady_clock;
 
@@ -54,7 +54,7 @@ int main(int argc, char* argv[]) {
     ::setenv("QM5_COM1", projector.readLine().c_str(), 1);
 
     qm5::QtPanel panel;
-    panel.handlers.load();
+    panel.controlPanel.load();
     panel.window.show();
     // Releasing D.Zoom leaves the arrows their fastest repeat.
     QWidget* dzoom = panel.window.control(control::kDigitalZoomPlus);

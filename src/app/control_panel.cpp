@@ -1,25 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "app/control_panel.h"
 
+#include "core/controls.h"
 #include "core/intervals.h"
-#include "core/layout_names.h"
 #include "core/timer.h"
-#include "link/device_address.h"
 #include "link/port_devices.h"
 #include "link/serial_control.h"
 
 namespace qm5 {
-
-namespace {
-
-std::string trimmed(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t\r\n";
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return std::string(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
-}
-
-}  // namespace
 
 ControlPanel::ControlPanel(PanelPlatform& platform, SerialControl& serial, PortDevices& devices)
     : platform_(platform),
@@ -31,7 +19,8 @@ ControlPanel::ControlPanel(PanelPlatform& platform, SerialControl& serial, PortD
       oneShots_(platform, state_, exchange_),
       holds_(platform, state_, exchange_),
       views_(platform),
-      portSelector_(platform) {
+      portSelector_(platform),
+      deviceChoice_(platform, serial, devices, portSwitch_, portSelector_, warnings_) {
     // Design-time settings: every timer stopped, with its starting interval.
     platform_.repeatTimer.setInterval(kRepeatAtStartMs);
     platform_.replyTimeout.setInterval(kReplyTimeoutMs);
@@ -50,21 +39,22 @@ ControlPanel::ControlPanel(PanelPlatform& platform, SerialControl& serial, PortD
     serial_.setListener(*this);
 }
 
-void ControlPanel::onLineEvent(LineEvent event) {
-    dispatch([this, event] { exchange_.onLineEvent(event); });
+void ControlPanel::onSerialEvent(LineEvent event) {
+    if (event != LineEvent::Received) return;
+    dispatch([this] { exchange_.onReceived(); });
 }
 
-void ControlPanel::onDeviceLost(const SerialError& error) {
+void ControlPanel::onPortLost(const SerialError& error) {
     dispatch([this, &error] {
         describePort();
         reportFailure(error);
     });
 }
 
-void ControlPanel::onOpenFailed(const SerialError& error) {
+void ControlPanel::onPortOpenFailed(const SerialError& error) {
     dispatch([this, &error] {
-        if (pendingChoice_) {
-            keepDeviceBefore(error.what());
+        if (deviceChoice_.pending()) {
+            deviceChoice_.keepDeviceBefore(error.what());
         } else if (std::exchange(startingUp_, false)) {
             reportFailure(error, serial_.watchForDevice());
         } else {
@@ -78,9 +68,7 @@ void ControlPanel::onLinkChanged() {
     dispatch([this] {
         startingUp_ = false;
         if (serial_.isOpen()) warnings_.withdraw(devices_.deviceFor(serial_.portNumber()));
-        if (const auto choice = std::exchange(pendingChoice_, std::nullopt)) {
-            rememberDevice(choice->port, choice->device);
-        }
+        deviceChoice_.onPortOpened();
         describePort();
     });
 }
@@ -89,11 +77,11 @@ void ControlPanel::bindClicks() {
     for (const OneShotButton& button : oneShotButtons()) {
         clickHandlers_.emplace(button.control, [this, &button] { oneShots_.click(button); });
     }
-    clickHandlers_.emplace(layout::kEndButton, [this] { end(); });
-    clickHandlers_.emplace(layout::kComButton, [this] { portSelector_.onComButton(); });
-    clickHandlers_.emplace(layout::kViewToggle, [this] { views_.onViewToggle(); });
-    clickHandlers_.emplace(layout::kCom1Option, [this] { choosePort(1); });
-    clickHandlers_.emplace(layout::kCom2Option, [this] { choosePort(2); });
+    clickHandlers_.emplace(control::kEndButton, [this] { end(); });
+    clickHandlers_.emplace(control::kComButton, [this] { portSelector_.onComButton(); });
+    clickHandlers_.emplace(control::kViewToggle, [this] { views_.onViewToggle(); });
+    clickHandlers_.emplace(control::kCom1Option, [this] { choosePort(1); });
+    clickHandlers_.emplace(control::kCom2Option, [this] { choosePort(2); });
 }
 
 void ControlPanel::load() {
@@ -104,7 +92,7 @@ void ControlPanel::load() {
         window.setTop((window.screenHeight() - window.height()) / 2.0F);
         window.setHeight(Views::kNormalHeight);
         state_.repeatCode = 0;
-        state_.replyPending = 0;
+        state_.replyPending = false;
         state_.receiveText.clear();
         serial_.setPortNumber(1);
         serial_.setLineSettings(kLineSettings);
@@ -116,7 +104,7 @@ void ControlPanel::load() {
         }
         // Selected without its click: the port switch would close and reopen the port just
         // opened, work done twice (two negotiations with a server).
-        platform_.controls.setValue(layout::kCom1Option, true);
+        platform_.controls.setValue(control::kCom1Option, true);
         startingUp_ = serial_.link() == SerialControl::Link::Connecting;
     });
     describePort();
@@ -146,14 +134,14 @@ void ControlPanel::mouseUp(std::string_view control) {
 
 void ControlPanel::choosePort(int port) {
     startingUp_ = false;
-    pendingChoice_.reset();
+    deviceChoice_.forget();
     const bool open = portSwitch_.switchTo(port);
     describePort();
     if (open) portSelector_.hide();
 }
 
 void ControlPanel::describePort() {
-    const int port = currentPort();
+    const int port = portSelector_.portInUse(serial_);
     std::string_view link = " (not open)";
     switch (serial_.link()) {
         case SerialControl::Link::Open:
@@ -169,7 +157,7 @@ void ControlPanel::describePort() {
             break;
     }
     const std::string device = devices_.deviceFor(port);
-    platform_.controls.setDescription(layout::kComButton,
+    platform_.controls.setDescription(control::kComButton,
                                       portLabel(port) + ": " + device + std::string(link));
     if (portInUse_ != nullptr) portInUse_->onPortInUse(device, serial_.isOpen());
 }
@@ -214,65 +202,13 @@ void ControlPanel::chooseDevice(int port) {
 }
 
 std::optional<std::string> ControlPanel::refusal(std::string_view device) const {
-    const std::string text = trimmed(device);
-    if (text.empty()) {
-        return "Give a device: a serial port's path, rfc2217://HOST:PORT or socket://HOST:PORT.";
-    }
-    const auto parsed = parseDevice(text);
-    if (const auto* wrong = std::get_if<AddressError>(&parsed)) return wrong->what + ".";
-    return std::nullopt;
+    return DeviceChoice::refusal(device);
 }
 
 void ControlPanel::onDeviceChosen(int port, std::string_view picked) {
-    dispatch([this, port, device = trimmed(picked)] {
-        if (device.empty() || device == devices_.deviceFor(port)) return;
-        if (port != currentPort()) {
-            rememberDevice(port, device);
-            return;
-        }
-        tryDevice(port, device);
-        describePort();
+    dispatch([this, port, picked = std::string(picked)] {
+        if (deviceChoice_.use(port, picked)) describePort();
     });
-}
-
-void ControlPanel::tryDevice(int port, const std::string& device) {
-    pendingChoice_ = PendingChoice{port, device, devices_.deviceFor(port), devices_.chosen(port)};
-    devices_.use(port, device);
-    if (const std::optional<std::string> failure = portSwitch_.tryOpen(port)) {
-        keepDeviceBefore(*failure);
-        return;
-    }
-    // As a click on the port's option would have left it.
-    const std::string_view option = port == 1 ? layout::kCom1Option : layout::kCom2Option;
-    platform_.controls.setValue(option, true);
-    portSelector_.hide();
-    // A server is remembered once it has answered.
-    if (serial_.link() == SerialControl::Link::Open) {
-        pendingChoice_.reset();
-        rememberDevice(port, device);
-    }
-}
-
-void ControlPanel::keepDeviceBefore(const std::string& failure) {
-    const PendingChoice choice = *std::exchange(pendingChoice_, std::nullopt);
-    // A typo must not cost the working line.
-    devices_.use(choice.port, choice.chosenBefore);
-    const bool reopened = !portSwitch_.tryOpen(choice.port);
-    warnings_.show(failure + " " + portLabel(choice.port) + " keeps " + choice.before +
-                   (reopened ? "." : ", which cannot be opened either."));
-}
-
-void ControlPanel::rememberDevice(int port, const std::string& device) {
-    if (const auto failure = devices_.choose(port, device)) {
-        warnings_.show(device + " is used for " + portLabel(port) +
-                       " until the program ends, but cannot be remembered: " + *failure + ".");
-    }
-}
-
-int ControlPanel::currentPort() const {
-    if (platform_.controls.value(layout::kCom1Option)) return 1;
-    if (platform_.controls.value(layout::kCom2Option)) return 2;
-    return serial_.portNumber();
 }
 
 void ControlPanel::dispatch(const std::function<void()>& handler) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "app/device_choice.h"
 #include "app/port_selector.h"
 #include "app/views.h"
 #include "core/control_events.h"
@@ -37,7 +38,8 @@ class PortInUseListener {
 /// Events come in by control name; a control without a handler for an event ignores it, so the
 /// widgets can forward every click and every mouse press alike. A serial failure stops the
 /// handler where it happened and is reported in one warning box; the program keeps running.
-class ControlPanel final : public ControlEvents, private SerialListener, private DeviceChoice {
+class ControlPanel final : public ControlEvents, private SerialListener,
+                           private DevicePickerEvents {
   public:
     static constexpr std::string_view kLineSettings = "19200,N,8,1";
 
@@ -51,9 +53,7 @@ class ControlPanel final : public ControlEvents, private SerialListener, private
     void click(std::string_view control) override;
     void mouseDown(std::string_view control) override;
     void mouseUp(std::string_view control) override;
-    /// Asks for the port's device and remembers the answer. The current port is reopened on it
-    /// at once; a device that does not open is neither used nor remembered, and the device used
-    /// before is opened again.
+    /// Asks for the port's device and remembers the answer (DeviceChoice).
     void chooseDevice(int port) override;
 
     /// Ends the program as "END" does, when the system asks (a signal).
@@ -76,26 +76,18 @@ class ControlPanel final : public ControlEvents, private SerialListener, private
 
   private:
     void bindClicks();
-    void onLineEvent(LineEvent event) override;
-    void onDeviceLost(const SerialError& error) override;
-    void onOpenFailed(const SerialError& error) override;
+    void onSerialEvent(LineEvent event) override;
+    void onPortLost(const SerialError& error) override;
+    void onPortOpenFailed(const SerialError& error) override;
     void onLinkChanged() override;
     std::optional<std::string> refusal(std::string_view device) const override;
     void onDeviceChosen(int port, std::string_view picked) override;
     /// "END".
     void end();
     void choosePort(int port);
-    /// Opens the current port on `device`, remembered once it is open; on failure,
-    /// keepDeviceBefore.
-    void tryDevice(int port, const std::string& device);
-    /// Says why the device chosen did not open and opens the one used before again.
-    void keepDeviceBefore(const std::string& failure);
-    void rememberDevice(int port, const std::string& device);
     /// Tells in the COM button's tooltip and accessible description which device the port in
     /// use is, and whether it is open.
     void describePort();
-    /// The port the selector shows as chosen; before any is chosen, the serial control's.
-    int currentPort() const;
     void dispatch(const std::function<void()>& handler);
     /// Stops a held button's repeat and shows the failure, followed by `note`, unless the
     /// operator has been told already.
@@ -112,17 +104,10 @@ class ControlPanel final : public ControlEvents, private SerialListener, private
     HoldButtons holds_;
     Views views_;
     PortSelector portSelector_;
+    DeviceChoice deviceChoice_;
     bool ended_ = false;
     /// Start-up's port is still connecting: if it fails, it is watched for.
     bool startingUp_ = false;
-    /// A device chosen in the dialog, not yet open (a server still connecting).
-    struct PendingChoice {
-        int port;
-        std::string device;
-        std::string before;
-        std::optional<std::string> chosenBefore;
-    };
-    std::optional<PendingChoice> pendingChoice_;
     PortInUseListener* portInUse_ = nullptr;
 
     std::unordered_map<std::string_view, std::function<void()>> clickHandlers_;

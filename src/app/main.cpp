@@ -53,8 +53,8 @@ int main(int argc, char* argv[]) {
     {
         qm5::QtPanel panel(std::move(commandLine.devices));
         panel.window.setLabel(commandLine.label);
-        const qm5::EndOnSignals endOnSignals(panel.handlers);
-        panel.handlers.load();
+        const qm5::EndOnSignals endOnSignals(panel.controlPanel);
+        panel.controlPanel.load();
         panel.logTraffic(commandLine.logFile);
         panel.window.show();
         status = QApplication::exec();

@@ -5,6 +5,8 @@
 
 namespace qm5 {
 
+class SerialControl;
+
 /// The port selector under "COM": shown by the button, hidden by its timer or once a port is
 /// chosen. The port steps themselves are the port switch's.
 class PortSelector {
@@ -15,6 +17,8 @@ class PortSelector {
     void onComButton();
     void onTimeout();
     void hide();
+    /// The port the selector shows as chosen; before any is chosen, the serial control's.
+    int portInUse(const SerialControl& serial) const;
 
   private:
     PanelPlatform& platform_;

@@ -6,7 +6,7 @@
 #include "app/remote_control.h"
 #include "link/qt_device_memory.h"
 #include "link/serial_control.h"
-#include "link/system_devices.h"
+#include "link/system_device_maker.h"
 #include "link/traffic_log.h"
 #include "ui/panel_window.h"
 #include "ui/widget_platform.h"
@@ -19,7 +19,7 @@ struct QtPanel : public TrafficLogEvents {
     /// `commandLine` holds the devices given as --com1 and --com2.
     explicit QtPanel(PortDevices::PerPort commandLine = {})
         : devices(memory, std::move(commandLine)) {
-        window.bind(handlers);
+        window.bind(controlPanel);
     }
 
     QtTimer repeatTimer;
@@ -28,29 +28,29 @@ struct QtPanel : public TrafficLogEvents {
     QtTimer monitorClearing;
     QtDeviceMemory memory;
     PortDevices devices;
-    SystemDevices deviceKinds;
-    SerialControl serial{devices, deviceKinds};
+    SystemDeviceMaker deviceMaker;
+    SerialControl serial{devices, deviceMaker};
     PanelWindow window;
     WidgetPlatform widgets{window};
     PanelPlatform platform{repeatTimer, replyTimeout, portSelectorTimer, monitorClearing,
                            widgets,     widgets,      widgets,           widgets};
-    ControlPanel handlers{platform, serial, devices};
-    RemoteControl remote{handlers};
+    ControlPanel controlPanel{platform, serial, devices};
+    RemoteControl remote{controlPanel};
 
     /// Appends the traffic to `file` from now on; an empty name logs nothing.
     void logTraffic(const QString& file) {
         if (file.isEmpty()) return;
         log = std::make_unique<TrafficLog>(file, *this);
         if (const auto failure = log->open()) {
-            handlers.showWarning(*failure + "; the panel goes on without a log.");
+            controlPanel.showWarning(*failure + "; the panel goes on without a log.");
             return;
         }
-        handlers.setRecorder(*log);
+        controlPanel.setRecorder(*log);
     }
     std::unique_ptr<TrafficLog> log;
 
   private:
-    void onLogFailed(const std::string& why) override { handlers.showWarning(why + "."); }
+    void onLogFailed(const std::string& why) override { controlPanel.showWarning(why + "."); }
 };
 
 }  // namespace qm5

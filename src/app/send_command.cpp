@@ -17,7 +17,7 @@
 #include "link/qt_device_memory.h"
 #include "link/serial_control.h"
 #include "link/status_decoding.h"
-#include "link/system_devices.h"
+#include "link/system_device_maker.h"
 #include "link/traffic_log.h"
 
 namespace qm5 {
@@ -65,7 +65,7 @@ std::optional<int> throughPanel(const Command& command, const std::string& devic
 class OwnSend final : private SerialListener, public TrafficLogEvents {
   public:
     OwnSend(int port, PortDevices& devices, const QString& logFile)
-        : serial_(devices, deviceKinds_) {
+        : serial_(devices, deviceMaker_) {
         serial_.setListener(*this);
         serial_.setPortNumber(static_cast<std::int16_t>(port));
         serial_.setLineSettings("19200,N,8,1");
@@ -118,20 +118,20 @@ class OwnSend final : private SerialListener, public TrafficLogEvents {
             log_->record(direction, portLabel(serial_.portNumber()), serial_.devicePath(), chars);
     }
 
-    void onLineEvent(LineEvent event) override {
+    void onSerialEvent(LineEvent event) override {
         if (event != LineEvent::Received) return;
         const std::string piece = serial_.readAll();
         record(TrafficRecorder::Direction::Received, piece);
         received_.append(piece);
     }
-    void onDeviceLost(const SerialError& error) override { failure_ = error.what(); }
-    void onOpenFailed(const SerialError& error) override { failure_ = error.what(); }
+    void onPortLost(const SerialError& error) override { failure_ = error.what(); }
+    void onPortOpenFailed(const SerialError& error) override { failure_ = error.what(); }
     void onLinkChanged() override {}
     void onLogFailed(const std::string& why) override {
         std::fprintf(stderr, "qm5-control: %s.\n", why.c_str());
     }
 
-    SystemDevices deviceKinds_;
+    SystemDeviceMaker deviceMaker_;
     SerialControl serial_;
     std::unique_ptr<TrafficLog> log_;
     TrafficText received_;

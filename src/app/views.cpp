@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "core/control_events.h"
-#include "core/layout_names.h"
+#include "core/controls.h"
 #include "core/timer.h"
 
 namespace qm5 {
@@ -22,18 +22,18 @@ void Views::onKeyDown(std::int16_t keyCode, std::int16_t shift) {
         shift & (ControlEvents::kShiftMask | ControlEvents::kCtrlMask | ControlEvents::kAltMask);
     if (modifiers != ControlEvents::kCtrlMask || keyCode != kKeyH) return;
     platform_.window.setHeight(kMaintenanceHeight);
-    platform_.controls.setCaption(layout::kViewToggle, kClose);
-    platform_.controls.setVisible(layout::kViewToggle, true);
+    platform_.controls.setCaption(control::kViewToggle, kClose);
+    platform_.controls.setVisible(control::kViewToggle, true);
 }
 
 void Views::onViewToggle() {
     platform_.portSelectorTimer.setEnabled(false);
     if (platform_.window.height() < kToggleThreshold) {
         platform_.window.setHeight(kDataHeight);
-        platform_.controls.setCaption(layout::kViewToggle, kHideData);
+        platform_.controls.setCaption(control::kViewToggle, kHideData);
     } else {
         platform_.window.setHeight(kNormalHeight);
-        platform_.controls.setCaption(layout::kViewToggle, kShowData);
+        platform_.controls.setCaption(control::kViewToggle, kShowData);
     }
     platform_.portSelectorTimer.setEnabled(true);
 }

@@ -59,9 +59,9 @@ class MessageBox {
 };
 
 /// Told what the operator chose in the device dialog.
-class DeviceChoice {
+class DevicePickerEvents {
   public:
-    virtual ~DeviceChoice() = default;
+    virtual ~DevicePickerEvents() = default;
     /// Why `device` cannot name a device at all; the dialog then stays open with the text.
     virtual std::optional<std::string> refusal(std::string_view device) const = 0;
     /// `device` has passed refusal and the dialog has closed.
@@ -74,7 +74,7 @@ class DevicePicker {
     virtual ~DevicePicker() = default;
     /// Opens the dialog and returns at once; `choice` hears of an OK, a Cancel says nothing.
     /// `port` is 1 or 2; `current` is the device in use.
-    virtual void pickDevice(int port, std::string_view current, DeviceChoice& choice) = 0;
+    virtual void pickDevice(int port, std::string_view current, DevicePickerEvents& choice) = 0;
 };
 
 /// The window's timers and widgets, as the handlers reach them.

@@ -28,7 +28,8 @@ enum class LineEvent : std::int16_t {
 class DeviceEvents {
   public:
     virtual ~DeviceEvents() = default;
-    virtual void onLineEvent(LineEvent event) = 0;
+    /// Characters arrived (LineEvent::Received), or the line reports another event.
+    virtual void onLineReport(LineEvent event) = 0;
     /// The device went away and has been closed; the reason in the operator's words.
     virtual void onDeviceLost(std::string_view reason) = 0;
     /// A device that opens in the background (a server on the network) is open now.
@@ -64,9 +65,9 @@ class Device {
 };
 
 /// Chooses the kind of device that a device text names, at each open.
-class DeviceFactory {
+class DeviceMaker {
   public:
-    virtual ~DeviceFactory() = default;
+    virtual ~DeviceMaker() = default;
     /// `device` is the text behind port `port` ("/dev/ttyUSB0", "rfc2217://host:4001").
     virtual std::unique_ptr<Device> makeDevice(int port, const std::string& device,
                                                DeviceEvents& events) = 0;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "link/exchange.h"
 
-#include "core/layout_names.h"
+#include "core/controls.h"
 #include "core/monitor_text.h"
 #include "core/timer.h"
 #include "link/frame.h"
@@ -25,30 +25,29 @@ void Exchange::sendText(const TrafficText& text) {
     shownReply_.clear();
     shownStatus_.clear();
     record(TrafficRecorder::Direction::Sent, text.chars());
-    platform_.controls.setCaption(layout::kTxdLine, text.monitor());
+    platform_.controls.setCaption(control::kTxdLine, text.monitor());
     platform_.replyTimeout.setEnabled(true);
-    state_.replyPending = 1;
+    state_.replyPending = true;
     platform_.monitorClearing.setEnabled(true);
 }
 
 void Exchange::showReceived(const TrafficText& text) {
-    platform_.controls.setCaption(layout::kRxdLine, text.monitor());
+    platform_.controls.setCaption(control::kRxdLine, text.monitor());
     shownReply_ = text.monitor();
     // The status tables read no more than the first four characters of a reply.
     constexpr std::size_t kDecodedChars = 4;
     const std::string reply = monitorText(text.reply().substr(0, kDecodedChars));
     if (const auto status = decodeStatus(state_.sendText.chars(), reply)) {
-        platform_.controls.setCaption(layout::kStatusLine, *status);
+        platform_.controls.setCaption(control::kStatusLine, *status);
         shownStatus_ = *status;
     }
 }
 
-void Exchange::onLineEvent(LineEvent event) {
-    if (event != LineEvent::Received) return;
+void Exchange::onReceived() {
     const std::string piece = serial_.readAll();
     record(TrafficRecorder::Direction::Received, piece);
     state_.receiveText.append(piece);
-    state_.replyPending = 0;
+    state_.replyPending = false;
     showReceived(state_.receiveText);
 }
 
@@ -58,19 +57,19 @@ void Exchange::record(TrafficRecorder::Direction direction, std::string_view cha
 }
 
 void Exchange::onReplyTimeout() {
-    if (state_.replyPending == 1) {
-        platform_.controls.setCaption(layout::kRxdLine, kNoReplyMark);
+    if (state_.replyPending) {
+        platform_.controls.setCaption(control::kRxdLine, kNoReplyMark);
         shownReply_ = kNoReplyMark;
     }
     platform_.replyTimeout.setEnabled(false);
     state_.receiveText.clear();
-    state_.replyPending = 0;
+    state_.replyPending = false;
 }
 
 void Exchange::onMonitorClearing() {
-    platform_.controls.setCaption(layout::kTxdLine, "");
-    platform_.controls.setCaption(layout::kRxdLine, "");
-    platform_.controls.setCaption(layout::kStatusLine, "");
+    platform_.controls.setCaption(control::kTxdLine, "");
+    platform_.controls.setCaption(control::kRxdLine, "");
+    platform_.controls.setCaption(control::kStatusLine, "");
     platform_.monitorClearing.setEnabled(false);
 }
 

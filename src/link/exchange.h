@@ -47,7 +47,8 @@ class Exchange final : public FrameSender {
     void sendText(const TrafficText& text);
     /// Shows `text` on the RXD line and decodes it onto the status line.
     void showReceived(const TrafficText& text);
-    void onLineEvent(LineEvent event);
+    /// Reads what arrived, records it and shows it.
+    void onReceived();
     void onReplyTimeout();
     void onMonitorClearing();
 

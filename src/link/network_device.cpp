@@ -110,7 +110,7 @@ void NetworkDevice::onReadyRead() {
     if (stage_ == Stage::SettingLine) {
         checkLineSettings();
     } else if (!unread_.empty()) {
-        events_.onLineEvent(LineEvent::Received);
+        events_.onLineReport(LineEvent::Received);
     }
 }
 
@@ -182,7 +182,7 @@ void NetworkDevice::opened() {
     stage_ = Stage::Open;
     events_.onDeviceOpened();
     // Serial data that came with the answers.
-    if (!unread_.empty()) events_.onLineEvent(LineEvent::Received);
+    if (!unread_.empty()) events_.onLineReport(LineEvent::Received);
 }
 
 void NetworkDevice::onSocketError(QAbstractSocket::SocketError error) {

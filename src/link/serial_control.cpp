@@ -10,7 +10,7 @@
 namespace qm5 {
 
 SerialControl::~SerialControl() {
-    factory_.stopWatching();
+    deviceMaker_.stopWatching();
 }
 
 template <typename Step>
@@ -38,7 +38,7 @@ void SerialControl::setLineSettings(std::string_view text) {
 }
 
 void SerialControl::setOpen(bool open) {
-    factory_.stopWatching();
+    deviceMaker_.stopWatching();
     reconnecting_ = false;
     probation_ = false;
     if (!open) {
@@ -55,7 +55,7 @@ std::string SerialControl::watchForDevice() {
     if (std::holds_alternative<AddressError>(parseDevice(devicePath()))) return {};
     link_ = Link::Away;
     reconnecting_ = true;
-    if (!factory_.watchFor(devicePath(), *this)) return {};
+    if (!deviceMaker_.watchFor(devicePath(), *this)) return {};
     return " The panel opens the device by itself as soon as it is there.";
 }
 
@@ -63,7 +63,7 @@ void SerialControl::openDevice() {
     toldConnecting_ = false;
     try {
         device_.reset();
-        device_ = factory_.makeDevice(portNumber_, devicePath(), *this);
+        device_ = deviceMaker_.makeDevice(portNumber_, devicePath(), *this);
         link_ = device_->open(settings_) ? Link::Open : Link::Connecting;
     } catch (const DeviceFailure& failure) {
         device_.reset();
@@ -111,13 +111,13 @@ void SerialControl::write(std::string_view chars) {
 
 void SerialControl::confirm() {
     if (!std::exchange(probation_, false)) return;
-    factory_.stopWatching();
+    deviceMaker_.stopWatching();
 }
 
 std::string SerialControl::goneAway(std::string_view reason) {
     link_ = Link::Away;
     reconnecting_ = true;
-    factory_.watchFor(devicePath(), *this);
+    deviceMaker_.watchFor(devicePath(), *this);
     return deviceName() + ": " + std::string(reason) +
            " The panel reconnects by itself when the device is back.";
 }
@@ -126,9 +126,9 @@ std::string SerialControl::readAll() {
     return isOpen() ? device_->readAll() : std::string();
 }
 
-void SerialControl::onLineEvent(LineEvent event) {
+void SerialControl::onLineReport(LineEvent event) {
     if (event == LineEvent::Received) confirm();
-    if (listener_ != nullptr) listener_->onLineEvent(event);
+    if (listener_ != nullptr) listener_->onSerialEvent(event);
 }
 
 void SerialControl::onDeviceLost(std::string_view reason) {
@@ -138,7 +138,7 @@ void SerialControl::onDeviceLost(std::string_view reason) {
     const std::string text = goneAway(reason);
     if (listener_ == nullptr) return;
     if (news) {
-        listener_->onDeviceLost(SerialError(text));
+        listener_->onPortLost(SerialError(text));
     } else {
         listener_->onLinkChanged();
     }
@@ -148,7 +148,7 @@ void SerialControl::onDeviceOpened() {
     link_ = Link::Open;
     // The delay of a server's next try keeps growing until traffic passes.
     probation_ = std::exchange(reconnecting_, false);
-    if (!probation_) factory_.stopWatching();
+    if (!probation_) deviceMaker_.stopWatching();
     if (listener_ != nullptr) listener_->onLinkChanged();
 }
 
@@ -158,12 +158,12 @@ void SerialControl::onOpenFailed(std::string_view said) {
     device_.reset();
     if (reconnecting_) {
         link_ = Link::Away;
-        factory_.watchFor(devicePath(), *this);
+        deviceMaker_.watchFor(devicePath(), *this);
         return;
     }
     link_ = Link::Closed;
     if (listener_ != nullptr) {
-        listener_->onOpenFailed(
+        listener_->onPortOpenFailed(
             SerialError(describeOpenFailure(portNumber_, devicePath(), reason)));
     }
 }
@@ -174,7 +174,7 @@ void SerialControl::onDeviceMayBeBack() {
         openDevice();
     } catch (const SerialError&) {
         link_ = Link::Away;
-        factory_.watchFor(devicePath(), *this);
+        deviceMaker_.watchFor(devicePath(), *this);
         return;
     }
     if (link_ == Link::Open) onDeviceOpened();

@@ -17,27 +17,28 @@ namespace qm5 {
 class SerialListener {
   public:
     virtual ~SerialListener() = default;
-    virtual void onLineEvent(LineEvent event) = 0;
+    /// A line event passed on by the serial control (`MSComm1_OnComm`).
+    virtual void onSerialEvent(LineEvent event) = 0;
     /// Raised once when the open device goes away (unplugged, far end closed), after the port
     /// has been closed. The control watches for the device and reopens it by itself.
-    virtual void onDeviceLost(const SerialError& error) = 0;
+    virtual void onPortLost(const SerialError& error) = 0;
     /// A device opening in the background could not be opened.
-    virtual void onOpenFailed(const SerialError& error) = 0;
+    virtual void onPortOpenFailed(const SerialError& error) = 0;
     /// The port opened in the background, or was reopened by itself.
     virtual void onLinkChanged() = 0;
 };
 
 /// The serial control of the window: the port number (changed only while closed), the line
 /// settings, open and close, writes (only while open) and the line's events. At each open the
-/// device factory gives the device that the port's device text names. A device that goes away
+/// device maker gives the device that the port's device text names. A device that goes away
 /// is watched for and reopened on the same port without any action. Every failure is thrown
 /// as SerialError with an operator-facing description.
 class SerialControl final : private DeviceEvents, private DeviceWatchEvents {
   public:
     enum class Link { Closed, Connecting, Open, Away };
 
-    SerialControl(const PortDevices& devices, DeviceFactory& factory)
-        : devices_(devices), factory_(factory) {}
+    SerialControl(const PortDevices& devices, DeviceMaker& deviceMaker)
+        : devices_(devices), deviceMaker_(deviceMaker) {}
     ~SerialControl() override;
     SerialControl(const SerialControl&) = delete;
     SerialControl& operator=(const SerialControl&) = delete;
@@ -71,7 +72,7 @@ class SerialControl final : private DeviceEvents, private DeviceWatchEvents {
     std::string deviceName() const;
 
   private:
-    void onLineEvent(LineEvent event) override;
+    void onLineReport(LineEvent event) override;
     void onDeviceLost(std::string_view reason) override;
     void onDeviceOpened() override;
     void onOpenFailed(std::string_view reason) override;
@@ -88,7 +89,7 @@ class SerialControl final : private DeviceEvents, private DeviceWatchEvents {
     auto named(Step&& step) -> decltype(step());
 
     const PortDevices& devices_;
-    DeviceFactory& factory_;
+    DeviceMaker& deviceMaker_;
     SerialListener* listener_ = nullptr;
     std::int16_t portNumber_ = 1;
     std::string settingsText_ = "9600,N,8,1";

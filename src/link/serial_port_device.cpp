@@ -62,7 +62,7 @@ SerialPortDevice::SerialPortDevice(const std::string& path, DeviceEvents& events
 }
 
 void SerialPortDevice::onReadyRead() {
-    events_.onLineEvent(LineEvent::Received);
+    events_.onLineReport(LineEvent::Received);
 }
 
 bool SerialPortDevice::open(const LineSettings& settings) {

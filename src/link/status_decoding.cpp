@@ -57,17 +57,17 @@ constexpr std::size_t kLampTimeCompared = 8;
 
 }  // namespace
 
-std::optional<std::string> decodeStatus(std::string_view sendText, std::string_view monitorText) {
+std::optional<std::string> decodeStatus(std::string_view sendText, std::string_view reply) {
     for (const TableQuery& query : kTableQueries) {
         if (sendText != query.frame) continue;
-        const std::string_view prefix = monitorText.substr(0, query.compared);
+        const std::string_view prefix = reply.substr(0, query.compared);
         for (const Row& row : query.rows) {
             if (prefix == row.monitorPrefix) return std::string(row.statusLine);
         }
         return std::nullopt;
     }
     if (sendText == kLampTimeFrame) {
-        return std::string(monitorText.substr(0, kLampTimeCompared)) + " Hour Use";
+        return std::string(reply.substr(0, kLampTimeCompared)) + " Hour Use";
     }
     return std::nullopt;
 }

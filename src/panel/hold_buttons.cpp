@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <array>
 
+#include "core/controls.h"
 #include "core/intervals.h"
-#include "core/layout_names.h"
 #include "core/timer.h"
 
 namespace qm5 {
@@ -21,36 +21,36 @@ constexpr HoldTiming kSelectRepeat{500, 200, 245};
 // The tick resends the code of the pressed button, so one table serves press and tick. SELECT
 // releases to 0 like every other button: a tick can never send a code no button owns.
 const std::array kButtons{
-    HoldButton{"Command1", "C09", 1, kStepwiseRepeat},          // VOL +
-    HoldButton{"Command2", "C0A", 2, kStepwiseRepeat},          // VOL -
-    HoldButton{"Command5", "C3C", 3, {}},                       // arrow up
-    HoldButton{"Command7", "C3D", 4, {}},                       // arrow down
-    HoldButton{"Command9", "C3B", 5, {}},                       // arrow left
-    HoldButton{"Command8", "C3A", 6, {}},                       // arrow right
-    HoldButton{"Command15", "C47", 7, kLensRepeat},             // Zoom +
-    HoldButton{"Command35", "C46", 8, kLensRepeat},             // Zoom -
-    HoldButton{"Command36", "C4B", 9, kLensRepeat},             // Focus +
-    HoldButton{"Command37", "C4A", 10, kLensRepeat},            // Focus -
-    HoldButton{"Command6", "C3F", 13, kSelectRepeat},           // SELECT
-    HoldButton{"Command48", "C30", 17, kStepwiseRepeat, true},  // D.Zoom +
-    HoldButton{"Command49", "C31", 18, kStepwiseRepeat, true},  // D.Zoom -
-    HoldButton{"Command50", "C8E", 19, kStepwiseRepeat},        // Keystone +
-    HoldButton{"Command51", "C8F", 20, kStepwiseRepeat},        // Keystone -
-    HoldButton{"Command59", "C5D", 21, kLensRepeat},            // Lens shift up
-    HoldButton{"Command62", "C5E", 22, kLensRepeat},            // Lens shift down
+    HoldButton{control::kVolumePlus, "C09", 1, kStepwiseRepeat},               // VOL +
+    HoldButton{control::kVolumeMinus, "C0A", 2, kStepwiseRepeat},              // VOL -
+    HoldButton{control::kArrowUp, "C3C", 3, {}},                               // arrow up
+    HoldButton{control::kArrowDown, "C3D", 4, {}},                             // arrow down
+    HoldButton{control::kArrowLeft, "C3B", 5, {}},                             // arrow left
+    HoldButton{control::kArrowRight, "C3A", 6, {}},                            // arrow right
+    HoldButton{control::kZoomPlus, "C47", 7, kLensRepeat},                     // Zoom +
+    HoldButton{control::kZoomMinus, "C46", 8, kLensRepeat},                    // Zoom -
+    HoldButton{control::kFocusPlus, "C4B", 9, kLensRepeat},                    // Focus +
+    HoldButton{control::kFocusMinus, "C4A", 10, kLensRepeat},                  // Focus -
+    HoldButton{control::kSelect, "C3F", 13, kSelectRepeat},                    // SELECT
+    HoldButton{control::kDigitalZoomPlus, "C30", 17, kStepwiseRepeat, true},   // D.Zoom +
+    HoldButton{control::kDigitalZoomMinus, "C31", 18, kStepwiseRepeat, true},  // D.Zoom -
+    HoldButton{control::kKeystonePlus, "C8E", 19, kStepwiseRepeat},            // Keystone +
+    HoldButton{control::kKeystoneMinus, "C8F", 20, kStepwiseRepeat},           // Keystone -
+    HoldButton{control::kLensShiftUp, "C5D", 21, kLensRepeat},                 // Lens shift up
+    HoldButton{control::kLensShiftDown, "C5E", 22, kLensRepeat},               // Lens shift down
 };
 
 struct ArrowTiming {
-    std::uint8_t adjustMode;
+    AdjustMode adjustMode;
     int replyTimeout;
     int monitorClearing;
 };
 
-// Mode 0 (nothing chosen yet) leaves the normal reply timeout and monitor clearing.
+// AdjustMode::None leaves the normal reply timeout and monitor clearing.
 constexpr std::array kArrowTimings{
-    ArrowTiming{1, 150, 190},
-    ArrowTiming{2, 50, 75},
-    ArrowTiming{3, 5, 5},
+    ArrowTiming{AdjustMode::Menu, 150, 190},
+    ArrowTiming{AdjustMode::Lens, 50, 75},
+    ArrowTiming{AdjustMode::DigitalZoom, 5, 5},
 };
 
 }  // namespace
@@ -108,14 +108,14 @@ void HoldButtons::release(const HoldButton& button) {
     platform_.repeatTimer.setEnabled(false);
     platform_.replyTimeout.setEnabled(false);
     platform_.monitorClearing.setEnabled(true);
-    platform_.controls.setCaption(layout::kTxdLine, "");
-    platform_.controls.setCaption(layout::kRxdLine, "");
+    platform_.controls.setCaption(control::kTxdLine, "");
+    platform_.controls.setCaption(control::kRxdLine, "");
     platform_.replyTimeout.setInterval(kReplyTimeoutMs);
     platform_.monitorClearing.setInterval(kMonitorClearingMs);
     state_.receiveText.clear();
     if (button.releaseSetsFastestArrows) {
         platform_.repeatTimer.setInterval(kFastestArrowRepeatMs);
-        state_.adjustMode = kFastestArrowMode;
+        state_.adjustMode = AdjustMode::DigitalZoom;
     }
 }
 

@@ -40,7 +40,6 @@ std::optional<std::string_view> tickCode(std::uint8_t repeatCode);
 class HoldButtons {
   public:
     static constexpr int kFastestArrowRepeatMs = 5;
-    static constexpr std::uint8_t kFastestArrowMode = 3;
 
     HoldButtons(PanelPlatform& platform, WindowState& state, FrameSender& sender)
         : platform_(platform), state_(state), sender_(sender) {}

@@ -15,7 +15,7 @@ namespace qm5 {
 /// What an adjustment selector sets after its send.
 struct Selector {
     int repeatInterval;
-    std::uint8_t adjustMode;
+    AdjustMode adjustMode;
 };
 
 /// A button that sends its code once per click.

@@ -5,7 +5,7 @@
 #include <span>
 #include <utility>
 
-#include "core/layout_names.h"
+#include "core/controls.h"
 #include "ui/control_table.h"
 
 namespace qm5 {
@@ -26,7 +26,9 @@ constexpr std::pair<std::string_view, std::string_view> kGroupTitles[] = {
 
 // The label beside a text line that says what the line shows.
 constexpr std::pair<std::string_view, std::string_view> kLineLabels[] = {
-    {layout::kTxdLine, "Label9"}, {layout::kRxdLine, "Label10"}, {layout::kStatusLine, "Label26"}};
+    {control::kTxdLine, "Label9"},
+    {control::kRxdLine, "Label10"},
+    {control::kStatusLine, "Label26"}};
 
 std::string_view captionOfLabelFor(
     std::string_view key, std::span<const std::pair<std::string_view, std::string_view>> table) {

@@ -46,7 +46,7 @@ std::vector<FoundDevice> findSerialDevices() {
 }
 
 DeviceDialog::DeviceDialog(int port, const QString& current, const std::vector<FoundDevice>& found,
-                           DeviceChoice& choice, QWidget* parent)
+                           DevicePickerEvents& choice, QWidget* parent)
     : QDialog(parent),
       port_(port),
       choice_(choice),

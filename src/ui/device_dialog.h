@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace qm5 {
 
-class DeviceChoice;
+class DevicePickerEvents;
 
 /// A serial device the system lists, by the name that stays the same across plug-ins where one
 /// exists, with what the system says it is.
@@ -30,7 +30,7 @@ std::vector<FoundDevice> findSerialDevices();
 class DeviceDialog final : public QDialog {
   public:
     DeviceDialog(int port, const QString& current, const std::vector<FoundDevice>& found,
-                 DeviceChoice& choice, QWidget* parent);
+                 DevicePickerEvents& choice, QWidget* parent);
 
     /// The device path chosen or typed.
     QString device() const;
@@ -39,7 +39,7 @@ class DeviceDialog final : public QDialog {
     void onOk();
 
     int port_;
-    DeviceChoice& choice_;
+    DevicePickerEvents& choice_;
     QComboBox* devices_;
     QLabel* refusal_;
     QPushButton* ok_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/panel_window.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -9,24 +10,19 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 
 #include <algorithm>
 #include <vector>
 
 #include "core/control_events.h"
-#include "core/layout_names.h"
+#include "core/controls.h"
 #include "ui/accessibility.h"
-#include "ui/caption_button.h"
-#include "ui/caption_label.h"
-#include "ui/caption_option.h"
 #include "ui/control_table.h"
 #include "ui/fixed_size.h"
 #include "ui/fonts.h"
+#include "ui/panel_window_widgets.h"
 #include "ui/qt_text.h"
-#include "ui/text_line.h"
 
 namespace qm5 {
 
@@ -36,23 +32,6 @@ namespace {
 // flooding device. No label is wide enough for more than this many of the narrowest glyphs, so
 // setting only this head shows the same and keeps each reception cheap.
 constexpr std::size_t kMaxShownChars = 512;
-
-QColor resolve(const Colour& colour) {
-    if (!colour.system) return QColor::fromRgb(colour.value);
-    const QPalette palette = QApplication::palette();
-    if (colour == kButtonText) return palette.color(QPalette::ButtonText);
-    // Inactive caption text as the classic desktop scheme paints it.
-    if (colour == kInactiveCaptionText) return QColor::fromRgb(0xC0C0C0);
-    return palette.color(QPalette::Button);
-}
-
-void paintColours(QWidget* widget, const ControlSpec& spec, QPalette::ColorRole backRole) {
-    QPalette palette = widget->palette();
-    palette.setColor(backRole, resolve(spec.back));
-    palette.setColor(QPalette::WindowText, resolve(spec.fore));
-    palette.setColor(QPalette::ButtonText, resolve(spec.fore));
-    widget->setPalette(palette);
-}
 
 std::int16_t keyCodeOf(const QKeyEvent* event) {
     // Letters and digits carry their ASCII code, as the handlers expect; no other key matters.
@@ -97,7 +76,7 @@ QAccessibleInterface* windowAccessibility(const QString& className, QObject* obj
 
 PanelWindow::PanelWindow() : fixedSize_(new FixedSize(*this)) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        dpi_ = screen->logicalDotsPerInchY();
+        scale_.dpi = screen->logicalDotsPerInchY();
     const WindowSpec& form = windowSpec();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(toQString(form.caption));
@@ -114,21 +93,24 @@ PanelWindow::PanelWindow() : fixedSize_(new FixedSize(*this)) {
     setPalette(palette);
     setAutoFillBackground(true);
     // Once the window is up: reading the images (and Qt's image plugins) would delay it.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            QIcon icon;
-            for (const int size : {16, 32, 48, 64}) {
-                icon.addFile(QStringLiteral(":/icons/qm5-control-%1.png").arg(size),
-                             QSize(size, size));
-            }
-            setWindowIcon(icon);
-        },
-        Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &PanelWindow::loadIcon, Qt::QueuedConnection);
+    buildControls();
+    orderTabs();
+    control(control::kPowerOn)->setFocus();
+}
 
+void PanelWindow::loadIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64}) {
+        icon.addFile(QStringLiteral(":/icons/qm5-control-%1.png").arg(size), QSize(size, size));
+    }
+    setWindowIcon(icon);
+}
+
+void PanelWindow::buildControls() {
     for (const ControlSpec& spec : controlTable()) {
         QWidget* parent = spec.container.empty() ? this : control(spec.container);
-        if (QWidget* widget = create(spec, parent)) {
+        if (QWidget* widget = makeControlWidget(spec, parent, scale_)) {
             widget->setObjectName(toQString(spec.name));
             if (spec.has(kHiddenAtStart)) widget->hide();
             controls_.insert(widget->objectName(), widget);
@@ -140,74 +122,6 @@ PanelWindow::PanelWindow() : fixedSize_(new FixedSize(*this)) {
         if (spec.kind == ControlKind::Label || spec.kind == ControlKind::Line)
             control(spec.name)->lower();
     }
-    orderTabs();
-    control(layout::kPowerOn)->setFocus();
-}
-
-QWidget* PanelWindow::create(const ControlSpec& spec, QWidget* parent) {
-    const TwipRect& g = spec.geometry;
-    QWidget* widget = nullptr;
-    switch (spec.kind) {
-        case ControlKind::Frame: {
-            auto* frame = new QFrame(parent);
-            frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-            paintColours(frame, spec, QPalette::Window);
-            frame->setAutoFillBackground(true);
-            widget = frame;
-            break;
-        }
-        case ControlKind::Label: {
-            // A fixed caption is shown whole; a text line shows the head of its text.
-            QLabel* label = spec.caption.empty() ? static_cast<QLabel*>(new TextLine(parent))
-                                                 : new CaptionLabel(parent);
-            label->setTextFormat(Qt::PlainText);
-            const Qt::Alignment horizontal = spec.has(kCentred)        ? Qt::AlignHCenter
-                                             : spec.has(kRightAligned) ? Qt::AlignRight
-                                                                       : Qt::AlignLeft;
-            label->setAlignment(horizontal | Qt::AlignTop);
-            if (spec.has(kSingleBorder)) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            paintColours(label, spec, QPalette::Window);
-            label->setAutoFillBackground(true);
-            widget = label;
-            break;
-        }
-        case ControlKind::Button: {
-            auto* button = new CaptionButton(parent);
-            button->setAutoDefault(false);
-            if (!spec.has(kStandardStyle)) paintColours(button, spec, QPalette::Button);
-            widget = button;
-            break;
-        }
-        case ControlKind::Option: {
-            auto* option = new CaptionOption(parent);
-            paintColours(option, spec, QPalette::Window);
-            option->setAutoFillBackground(true);
-            widget = option;
-            break;
-        }
-        case ControlKind::Line: {
-            const WindowSpec& form = windowSpec();
-            widget = new QWidget(parent);
-            QPalette palette = widget->palette();
-            palette.setColor(QPalette::Window, QColor::fromRgb(form.lineColour));
-            widget->setPalette(palette);
-            widget->setAutoFillBackground(true);
-            // A pen of that width centred on the line from (X1, Y1) to (X2, Y2).
-            const int pen = form.lineWidthPixels;
-            const int x = std::min(pixels(g.left), pixels(g.width)) - pen / 2;
-            const int y = std::min(pixels(g.top), pixels(g.height)) - pen / 2;
-            widget->setGeometry(x, y, std::abs(pixels(g.width) - pixels(g.left)) + pen,
-                                std::abs(pixels(g.height) - pixels(g.top)) + pen);
-            return widget;
-        }
-        case ControlKind::Timer:
-        case ControlKind::SerialControl:
-            return nullptr;
-    }
-    widget->setFont(fontFor(spec.font));
-    widget->setGeometry(pixels(g.left), pixels(g.top), pixels(g.width), pixels(g.height));
-    widget->setAccessibleDescription(QString::fromStdString(qm5::accessibleDescription(spec.name)));
-    return widget;
 }
 
 void PanelWindow::orderTabs() {
@@ -236,7 +150,7 @@ void PanelWindow::bind(ControlEvents& events) {
     // The port controls also choose the device behind each port: right-click, the menu key or
     // Shift+F10.
     for (const std::string_view name :
-         {layout::kComButton, layout::kCom1Option, layout::kCom2Option}) {
+         {control::kComButton, control::kCom1Option, control::kCom2Option}) {
         QWidget* widget = control(name);
         widget->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(widget, &QWidget::customContextMenuRequested, this,
@@ -289,7 +203,7 @@ void PanelWindow::setClientSize(QSize size) {
 }
 
 int PanelWindow::pixels(double twips) const {
-    return qRound(twips * dpi_ / 1440.0);
+    return scale_.pixels(twips);
 }
 
 bool PanelWindow::eventFilter(QObject* watched, QEvent* event) {

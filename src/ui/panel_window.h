@@ -7,11 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "ui/panel_window_widgets.h"
+
 namespace qm5 {
 
 class ControlEvents;
 class FixedSize;
-struct ControlSpec;
 
 /// The panel's window as Qt widgets, built from the control table, reporting clicks, mouse
 /// presses and keys.
@@ -34,7 +35,7 @@ class PanelWindow final : public QWidget {
     void setCaption(std::string_view name, std::string_view text);
     /// Twips to pixels at the screen's logical DPI (15 twips per pixel at 96 DPI).
     int pixels(double twips) const;
-    double twipsPerPixel() const { return 1440.0 / dpi_; }
+    double twipsPerPixel() const { return 1440.0 / scale_.dpi; }
     /// The client area's size; the window keeps it and is never maximised or full screen.
     void setClientSize(QSize size);
 
@@ -42,13 +43,15 @@ class PanelWindow final : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QWidget* create(const ControlSpec& spec, QWidget* parent);
+    void loadIcon();
+    /// Every widget of the control table, in its container.
+    void buildControls();
     /// "COM1 device…" and "COM2 device…", at `at` in `control`.
     void showDeviceMenu(QWidget* control, const QPoint& at);
     void orderTabs();
 
     QHash<QString, QWidget*> controls_;
-    double dpi_ = 96.0;
+    TwipScale scale_;
     FixedSize* fixedSize_;
     ControlEvents* events_ = nullptr;
     /// The button under a mouse button that is still down.

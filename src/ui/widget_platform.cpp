@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "core/layout_names.h"
+#include "core/controls.h"
 #include "ui/control_table.h"
 #include "ui/device_dialog.h"
 #include "ui/panel_window.h"
@@ -38,8 +38,8 @@ void WidgetPlatform::setVisible(std::string_view control, bool visible) {
     const bool focusInside = !visible && widget->isAncestorOf(window_.focusWidget());
     widget->setVisible(visible);
     // The port selector lies over "COM": the focus goes back there, not to the next button.
-    if (focusInside && control == layout::kPortSelector) {
-        window_.control(layout::kComButton)->setFocus();
+    if (focusInside && control == control::kPortSelector) {
+        window_.control(control::kComButton)->setFocus();
     }
 }
 
@@ -116,7 +116,7 @@ void WidgetPlatform::closeWarning() {
     warning_.clear();
 }
 
-void WidgetPlatform::pickDevice(int port, std::string_view current, DeviceChoice& choice) {
+void WidgetPlatform::pickDevice(int port, std::string_view current, DevicePickerEvents& choice) {
     if (!deviceDialog_.isNull()) {
         deviceDialog_->activateWindow();
         return;

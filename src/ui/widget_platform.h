@@ -42,7 +42,7 @@ class WidgetPlatform final : public Controls,
 
     void openWarning(std::string_view text, MessageBoxEvents& events) override;
     void closeWarning() override;
-    void pickDevice(int port, std::string_view current, DeviceChoice& choice) override;
+    void pickDevice(int port, std::string_view current, DevicePickerEvents& choice) override;
 
   private:
     void resize();

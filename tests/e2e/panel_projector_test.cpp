@@ -7,8 +7,8 @@
 #include <functional>
 #include <memory>
 
+#include "core/controls.h"
 #include "projector_process.h"
-#include "support/controls.h"
 #include "support/real_panel.h"
 #include "support/ser2net_process.h"
 

@@ -14,8 +14,8 @@
 #include <memory>
 
 #include "close_request.h"
+#include "core/controls.h"
 #include "projector_process.h"
-#include "support/controls.h"
 #include "support/wait.h"
 #include "ui/control_table.h"
 

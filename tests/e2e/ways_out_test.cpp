@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "projector_process.h"
-#include "support/controls.h"
+#include "core/controls.h"
 #include "support/wait.h"
 #include "ui/control_table.h"
 

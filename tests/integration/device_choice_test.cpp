@@ -16,8 +16,8 @@
 
 #include <memory>
 
+#include "core/controls.h"
 #include "pty/pty_pair.h"
-#include "support/controls.h"
 #include "support/device_dialog_answer.h"
 #include "support/real_panel.h"
 #include "support/scoped_env.h"

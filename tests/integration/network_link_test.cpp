@@ -15,10 +15,10 @@
 #include <memory>
 #include <thread>
 
+#include "core/controls.h"
 #include "core/monitor_text.h"
 #include "link/network_device.h"
 #include "pty/pty_pair.h"
-#include "support/controls.h"
 #include "support/device_outcome.h"
 #include "support/real_panel.h"
 #include "support/ser2net_process.h"

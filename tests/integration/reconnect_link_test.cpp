@@ -108,19 +108,19 @@ TEST(SilentServerTest, holdsNothingUp) {
     QElapsedTimer started;
     started.start();
     QtPanel panel({silent.address(), std::nullopt});
-    panel.handlers.load();
+    panel.controlPanel.load();
     panel.window.show();
     EXPECT_LT(started.elapsed(), 500);
     ASSERT_EQ(panel.serial.link(), SerialControl::Link::Connecting);
-    panel.handlers.click(control::kPowerOn);
-    panel.handlers.click(control::kPowerOn);
+    panel.controlPanel.click(control::kPowerOn);
+    panel.controlPanel.click(control::kPowerOn);
     ASSERT_TRUE(warnings.waitFor(1));
     EXPECT_NE(warnings.seen()[0].text.find("still connecting"), std::string::npos);
 
     QElapsedTimer ending;
     ending.start();
-    panel.handlers.click(control::kEndButton);
-    EXPECT_TRUE(panel.handlers.ended());
+    panel.controlPanel.click(control::kEndButton);
+    EXPECT_TRUE(panel.controlPanel.ended());
     EXPECT_EQ(panel.serial.link(), SerialControl::Link::Closed);
     EXPECT_LT(ending.elapsed(), 100);
     EXPECT_EQ(warnings.seen().size(), 1U);

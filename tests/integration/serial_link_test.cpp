@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "support/controls.h"
+#include "core/controls.h"
 #include "support/fake_device_memory.h"
 #include "support/named_pty.h"
 #include "support/real_panel.h"
@@ -48,7 +48,7 @@ TEST_F(SerialLinkTest, sendsEachFrameIntactAndShowsWhatComesBack) {
 }
 
 TEST_F(SerialLinkTest, aSecondCopyCannotOpenAPortInUse) {
-    SerialControl second(panel->devices, panel->deviceKinds);
+    SerialControl second(panel->devices, panel->deviceMaker);
     try {
         second.setOpen(true);
         FAIL() << "opened a port in use";
@@ -162,8 +162,8 @@ TEST_F(StartupFaultTest, aMissingCom1IsReportedAndCanBeChosenOnceItIsThere) {
 TEST_F(StartupFaultTest, aCom1HeldByAnotherCopyIsReportedAndCanBeChosenOnceFree) {
     FakeDeviceMemory nothingRemembered;
     const PortDevices devices(nothingRemembered, {com1.name(), std::nullopt});
-    SystemDevices systemDevices;
-    auto other = std::make_unique<SerialControl>(devices, systemDevices);
+    SystemDeviceMaker deviceMaker;
+    auto other = std::make_unique<SerialControl>(devices, deviceMaker);
     other->setOpen(true);
     startOn(com1.name());
     ASSERT_TRUE(warnings.waitFor(1));

@@ -10,7 +10,7 @@ namespace qm5::test {
 
 /// How a device opened alone, without a serial control, fares: what it told.
 struct DeviceOutcome final : DeviceEvents {
-    void onLineEvent(LineEvent /*event*/) override {}
+    void onLineReport(LineEvent /*event*/) override {}
     void onDeviceLost(std::string_view reason) override { lost = reason; }
     void onDeviceOpened() override { opened = true; }
     void onOpenFailed(std::string_view reason) override { failed = reason; }

@@ -58,7 +58,7 @@ void FakeWindow::closeOpenWarning() {
         events->onMessageBoxClosed();
 }
 
-void FakeWindow::pickDevice(int port, std::string_view current, DeviceChoice& choice) {
+void FakeWindow::pickDevice(int port, std::string_view current, DevicePickerEvents& choice) {
     deviceQuestions.emplace_back(port, current);
     if (!pickedDevice) return;
     // A refused entry stays in the dialog: nothing is chosen.

@@ -36,7 +36,7 @@ class FakeWindow final : public Controls, public Window, public MessageBox, publ
     void openWarning(std::string_view text, MessageBoxEvents& events) override;
     void closeWarning() override { openWarning_ = nullptr; }
     /// Answers with `pickedDevice`, as OK would, and records what was asked.
-    void pickDevice(int port, std::string_view current, DeviceChoice& choice) override;
+    void pickDevice(int port, std::string_view current, DevicePickerEvents& choice) override;
     /// The operator closes the open box.
     void closeOpenWarning();
     bool warningOpen() const { return openWarning_ != nullptr; }

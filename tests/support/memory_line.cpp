@@ -60,7 +60,7 @@ void MemoryLine::receive(std::string chars) {
 }
 
 void MemoryLine::raiseEvent(LineEvent event) {
-    if (events_ != nullptr) events_->onLineEvent(event);
+    if (events_ != nullptr) events_->onLineReport(event);
 }
 
 void MemoryLine::loseDevice() {

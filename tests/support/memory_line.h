@@ -15,7 +15,7 @@ class VirtualClock;
 
 /// Devices in memory behind the serial control: records what is written and opened, and lets a
 /// test deliver receptions and failures to the device open now.
-class MemoryLine final : public DeviceFactory {
+class MemoryLine final : public DeviceMaker {
   public:
     struct Write {
         std::int64_t at;

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/control_panel.h"
-#include "support/controls.h"
+#include "core/controls.h"
 #include "support/fake_window.h"
 #include "support/virtual_devices.h"
 

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "app/qt_panel.h"
-#include "support/controls.h"
+#include "core/controls.h"
 #include "support/wait.h"
 #include "support/warning_catcher.h"
 
@@ -22,7 +22,7 @@ struct RealPanel : QtPanel {
 
     explicit RealPanel(PortDevices::PerPort commandLine = {}, Start start = Start::LoadAndShow)
         : QtPanel(std::move(commandLine)) {
-        handlers.load();
+        controlPanel.load();
         if (start == Start::LoadAndShow) window.show();
         // A server on the network connects in the background.
         EXPECT_TRUE(QTest::qWaitFor(

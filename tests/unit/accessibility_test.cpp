@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "support/controls.h"
+#include "core/controls.h"
 #include "ui/accessibility.h"
 
 namespace qm5 {
 namespace {
-
-namespace control = test::control;
 
 TEST(AccessibilityTest, namesAButtonByItsGroupAndCaption) {
     EXPECT_EQ(accessibleName(control::kPowerOn, "ON"), "POWER ON");

@@ -5,13 +5,11 @@
 #include <set>
 #include <string>
 
-#include "support/controls.h"
+#include "core/controls.h"
 #include "ui/control_table.h"
 
 namespace qm5 {
 namespace {
-
-namespace control = test::control;
 
 TwipRect inWindow(const ControlSpec& spec) {
     TwipRect rect = spec.geometry;
@@ -45,11 +43,11 @@ TEST(ControlTableTest, holdsEveryControlOfTheWindowOnceByKind) {
 }
 
 TEST(ControlTableTest, fitsTheClientAreaAtEveryHeight) {
-    const WindowSpec& handlers = windowSpec();
+    const WindowSpec& form = windowSpec();
     for (const ControlSpec& spec : controlTable()) {
         if (spec.kind == ControlKind::Timer || spec.kind == ControlKind::SerialControl) continue;
         if (spec.kind == ControlKind::Line) {
-            EXPECT_LE(std::max(spec.geometry.left, spec.geometry.width), handlers.clientWidth);
+            EXPECT_LE(std::max(spec.geometry.left, spec.geometry.width), form.clientWidth);
             continue;
         }
         const TwipRect rect = inWindow(spec);

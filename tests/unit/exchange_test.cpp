@@ -20,13 +20,13 @@ TEST_F(ExchangeTest, sendsShowsMarksAMissingReplyAndBlanks) {
     powerOn();
     EXPECT_EQ(panel.port.frames(), (std::vector<std::string>{"C00\r"}));
     EXPECT_EQ(panel.txd(), " C 0 0 CR ");
-    EXPECT_EQ(state.replyPending, 1);
+    EXPECT_TRUE(state.replyPending);
 
     panel.clock.advanceTo(499);
     EXPECT_EQ(panel.rxd(), "");
     panel.clock.advanceTo(500);
     EXPECT_EQ(panel.rxd(), " X X X X");
-    EXPECT_EQ(state.replyPending, 0);
+    EXPECT_FALSE(state.replyPending);
     EXPECT_FALSE(panel.replyTimeout.enabled());
 
     panel.clock.advanceTo(999);
@@ -42,7 +42,7 @@ TEST_F(ExchangeTest, showsAReplyUntilTheMonitorIsCleared) {
     panel.clock.advanceTo(100);
     panel.port.receive(kAck);
     EXPECT_EQ(panel.rxd(), " ACK ");
-    EXPECT_EQ(state.replyPending, 0);
+    EXPECT_FALSE(state.replyPending);
     panel.clock.advanceTo(999);
     EXPECT_EQ(panel.rxd(), " ACK ");
     EXPECT_TRUE(state.receiveText.empty());
@@ -88,7 +88,7 @@ TEST_F(ExchangeTest, ignoresEventsOtherThanAReception) {
     powerOn();
     panel.port.raiseEvent(LineEvent::Sent);
     panel.port.raiseEvent(LineEvent::FramingError);
-    EXPECT_EQ(state.replyPending, 1);
+    EXPECT_TRUE(state.replyPending);
     EXPECT_EQ(panel.rxd(), "");
 }
 

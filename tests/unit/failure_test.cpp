@@ -16,7 +16,7 @@ TEST_F(FailureTest, aFailedSendStopsItsHandlerAndIsReportedOnce) {
     panel.handlers.click(control::kPowerOn);
     EXPECT_EQ(state.sendText.chars(), "C00\r");
     EXPECT_EQ(panel.txd(), "");
-    EXPECT_EQ(state.replyPending, 0);
+    EXPECT_FALSE(state.replyPending);
     EXPECT_FALSE(panel.replyTimeout.enabled());
     EXPECT_FALSE(panel.monitorClearing.enabled());
     EXPECT_EQ(panel.window.warnings(),
@@ -28,7 +28,7 @@ TEST_F(FailureTest, aSelectorWhoseSendFailsKeepsTheArrowsTiming) {
     panel.port.failWrites(true);
     panel.handlers.click(control::kZoomSelector);  // ZOOM
     EXPECT_EQ(panel.repeatTimer.interval(), 200);
-    EXPECT_EQ(state.adjustMode, 0);
+    EXPECT_EQ(state.adjustMode, AdjustMode::None);
 }
 
 TEST_F(FailureTest, aPressWhoseSendFailsStartsNoRepeat) {

@@ -89,7 +89,7 @@ TEST_F(ReleaseTest, blanksTheMonitorAtOnceAndRestoresTheNormalTimeouts) {
     EXPECT_EQ(panel.replyTimeout.interval(), 500);
     EXPECT_EQ(panel.monitorClearing.interval(), 1000);
     EXPECT_EQ(panel.repeatTimer.interval(), 50);
-    EXPECT_EQ(panel.handlers.state().adjustMode, 0);
+    EXPECT_EQ(panel.handlers.state().adjustMode, AdjustMode::None);
 
     panel.handlers.click(control::kPowerOn);
     panel.clock.advance(499);
@@ -104,11 +104,11 @@ TEST_F(ReleaseTest, ofDZoomLeavesTheArrowsTheirFastestTiming) {
         fresh.hold(dzoom, 300);
         EXPECT_EQ(fresh.repeatTimer.interval(), 5);
         EXPECT_FALSE(fresh.repeatTimer.enabled());
-        EXPECT_EQ(fresh.handlers.state().adjustMode, 3);
+        EXPECT_EQ(fresh.handlers.state().adjustMode, AdjustMode::DigitalZoom);
         // A later hold button takes its own interval and leaves the mode.
         fresh.handlers.mouseDown(control::kVolumePlus);
         EXPECT_EQ(fresh.repeatTimer.interval(), 250);
-        EXPECT_EQ(fresh.handlers.state().adjustMode, 3);
+        EXPECT_EQ(fresh.handlers.state().adjustMode, AdjustMode::DigitalZoom);
     }
 }
 

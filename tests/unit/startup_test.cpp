@@ -37,8 +37,8 @@ TEST(StartupTest, opensCom1OnceAndSendsNothing) {
 
     const WindowState& state = panel.handlers.state();
     EXPECT_EQ(state.repeatCode, 0);
-    EXPECT_EQ(state.replyPending, 0);
-    EXPECT_EQ(state.adjustMode, 0);
+    EXPECT_FALSE(state.replyPending);
+    EXPECT_EQ(state.adjustMode, AdjustMode::None);
     EXPECT_TRUE(state.sendText.empty());
     EXPECT_TRUE(state.receiveText.empty());
 

@@ -36,12 +36,12 @@ TEST(WaylandScenarioTest, doesTheMainJobRefusesMaximiseAndEndsCleanly) {
     {
         // A device that does not open: a warning box, and the line is kept.
         DeviceDialogAnswer typo(QStringLiteral("/dev/qm5-no-such-adapter"));
-        panel.handlers.chooseDevice(1);
+        panel.controlPanel.chooseDevice(1);
         ASSERT_TRUE(QTest::qWaitFor([&] { return typo.answered; }, kWaitMs));
         ASSERT_TRUE(warnings.waitFor(1));
     }
     DeviceDialogAnswer chosen(QString::fromStdString(adapter.path()));
-    panel.handlers.chooseDevice(1);
+    panel.controlPanel.chooseDevice(1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return chosen.answered; }, kWaitMs));
 
     for (const Qt::WindowState refused : {Qt::WindowMaximized, Qt::WindowFullScreen}) {

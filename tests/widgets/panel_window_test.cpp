@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "support/controls.h"
+#include "core/controls.h"
 #include "ui/caption_label.h"
 #include "ui/control_table.h"
 #include "ui/qt_text.h"

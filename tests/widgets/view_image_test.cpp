@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "support/controls.h"
+#include "core/controls.h"
 #include "widgets/panel_window_fixture.h"
 
 namespace qm5::test {

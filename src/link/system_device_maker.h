@@ -17,14 +17,14 @@ namespace qm5 {
 /// polling; a server, or a path that is there but would not open, is tried again after a delay
 /// that doubles from about a second to half a minute, with a little jitter so that many panels
 /// do not knock together.
-class SystemDevices final : public QObject, public DeviceFactory {
+class SystemDeviceMaker final : public QObject, public DeviceMaker {
     Q_OBJECT
 
   public:
     static constexpr std::chrono::milliseconds kFirstRetry{1000};
     static constexpr std::chrono::milliseconds kLongestRetry{30000};
 
-    SystemDevices();
+    SystemDeviceMaker();
 
     std::unique_ptr<Device> makeDevice(int port, const std::string& device,
                                        DeviceEvents& events) override;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "link/system_devices.h"
+#include "link/system_device_maker.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -14,26 +14,42 @@
 
 namespace qm5 {
 
-SystemDevices::SystemDevices() {
+namespace {
+
+template <typename... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+
+}  // namespace
+
+SystemDeviceMaker::SystemDeviceMaker() {
     retry_.setSingleShot(true);
-    connect(&retry_, &QTimer::timeout, this, &SystemDevices::onRetry);
+    connect(&retry_, &QTimer::timeout, this, &SystemDeviceMaker::onRetry);
     connect(&folders_, &QFileSystemWatcher::directoryChanged, this,
-            &SystemDevices::onFolderChanged);
+            &SystemDeviceMaker::onFolderChanged);
 }
 
-std::unique_ptr<Device> SystemDevices::makeDevice(int /*port*/, const std::string& device,
-                                                  DeviceEvents& events) {
+std::unique_ptr<Device> SystemDeviceMaker::makeDevice(int /*port*/, const std::string& device,
+                                                      DeviceEvents& events) {
     auto address = parseDevice(device);
-    if (const auto* wrong = std::get_if<AddressError>(&address)) {
-        throw DeviceFailure{wrong->what + "."};
-    }
-    if (auto* network = std::get_if<NetworkAddress>(&address)) {
-        return std::make_unique<NetworkDevice>(std::move(*network), events);
-    }
-    return std::make_unique<SerialPortDevice>(device, events);
+    // One overload per form and no catch-all: a form added to the address compiles only once it
+    // is handled here.
+    return std::visit(Overloaded{
+                          [](AddressError& wrong) -> std::unique_ptr<Device> {
+                              throw DeviceFailure{wrong.what + "."};
+                          },
+                          [&](NetworkAddress& network) -> std::unique_ptr<Device> {
+                              return std::make_unique<NetworkDevice>(std::move(network), events);
+                          },
+                          [&](LocalDevice& /*local*/) -> std::unique_ptr<Device> {
+                              return std::make_unique<SerialPortDevice>(device, events);
+                          },
+                      },
+                      address);
 }
 
-bool SystemDevices::watchFor(const std::string& device, DeviceWatchEvents& events) {
+bool SystemDeviceMaker::watchFor(const std::string& device, DeviceWatchEvents& events) {
     events_ = &events;
     path_.clear();
     if (std::holds_alternative<LocalDevice>(parseDevice(device))) {
@@ -53,7 +69,7 @@ bool SystemDevices::watchFor(const std::string& device, DeviceWatchEvents& event
     return false;
 }
 
-void SystemDevices::stopWatching() {
+void SystemDeviceMaker::stopWatching() {
     events_ = nullptr;
     tries_ = 0;
     retry_.stop();
@@ -61,7 +77,7 @@ void SystemDevices::stopWatching() {
     if (!folders_.directories().isEmpty()) folders_.removePaths(folders_.directories());
 }
 
-void SystemDevices::watchNearestFolder() {
+void SystemDeviceMaker::watchNearestFolder() {
     QFileInfo folder(QFileInfo(path_).absolutePath());
     while (!folder.exists() && !folder.isRoot()) folder.setFile(folder.absolutePath());
     const QString nearest = folder.absoluteFilePath();
@@ -70,7 +86,7 @@ void SystemDevices::watchNearestFolder() {
     folders_.addPath(nearest);
 }
 
-void SystemDevices::onFolderChanged() {
+void SystemDeviceMaker::onFolderChanged() {
     if (events_ == nullptr || path_.isEmpty()) return;
     if (!QFileInfo::exists(path_)) {
         watchNearestFolder();
@@ -80,7 +96,7 @@ void SystemDevices::onFolderChanged() {
     std::exchange(events_, nullptr)->onDeviceMayBeBack();
 }
 
-void SystemDevices::onRetry() {
+void SystemDeviceMaker::onRetry() {
     if (events_ != nullptr) std::exchange(events_, nullptr)->onDeviceMayBeBack();
 }
 

@@ -3,23 +3,39 @@
 
 #include <string_view>
 
-#include "core/layout_names.h"
+/// Each control by its role, defined as its layout name: the control table names every control
+/// by its layout name beside its caption; the button tables, the window, the handlers and the
+/// tests use these roles. The layout's names of what is not a control:
+///
+/// | role                                        | layout name      |
+/// |---------------------------------------------|------------------|
+/// | repeat timer (held buttons)                 | `Timer1`         |
+/// | reply timeout                               | `Timer2`         |
+/// | port selector timer                         | `Timer3`         |
+/// | monitor-clearing timer                      | `Timer4`         |
+/// | serial control                              | `MSComm1`        |
+/// | `Exchange::sendText`, `showReceived`        | `Hyouji`         |
+/// | `Exchange::onReceived`                      | `MSComm1_OnComm` |
+/// | the control panel (`ControlPanel`)          | `Form1`          |
+/// | `ControlPanel::load`                        | `Form_Load`      |
+/// | `ControlPanel::keyDown`                     | `Form_KeyDown`   |
+namespace qm5::control {
 
-/// The controls that tests address, by role, each beside its layout name and its caption.
-namespace qm5::test::control {
+// Monitor and status lines.
+inline constexpr std::string_view kTxdLine = "Label11";
+inline constexpr std::string_view kRxdLine = "Label12";
+inline constexpr std::string_view kStatusLine = "Label25";
 
-using layout::kCom1Option;    // "COM1"
-using layout::kCom2Option;    // "COM2"
-using layout::kComButton;     // "COM"
-using layout::kEndButton;     // "END"
-using layout::kPortSelector;  // the frame of the two port options
-using layout::kPowerOn;       // "ON" under "POWER"
-using layout::kRxdLine;
-using layout::kStatusLine;
-using layout::kTxdLine;
-using layout::kViewToggle;  // "データを表示する"
+// Port and view.
+inline constexpr std::string_view kPortSelector = "Frame8";
+inline constexpr std::string_view kComButton = "Command33";   // "COM"
+inline constexpr std::string_view kCom1Option = "Option1";    // "COM1"
+inline constexpr std::string_view kCom2Option = "Option2";    // "COM2"
+inline constexpr std::string_view kViewToggle = "Command34";  // "データを表示する"
+inline constexpr std::string_view kEndButton = "Command16";   // "END"
 
-// One-shot buttons.
+// One-shot buttons. "POWER ON" has the focus at start.
+inline constexpr std::string_view kPowerOn = "Command17";             // "ON" under "POWER"
 inline constexpr std::string_view kPowerOff = "Command18";            // "OFF" under "POWER"
 inline constexpr std::string_view kInput1 = "Command27";              // "1"
 inline constexpr std::string_view kInput2Rgb = "Command28";           // "2-RGB"
@@ -77,4 +93,4 @@ inline constexpr std::string_view kKeystoneMinus = "Command51";     // "-" under
 inline constexpr std::string_view kLensShiftUp = "Command59";       // "↑" under "LENS SHIFT"
 inline constexpr std::string_view kLensShiftDown = "Command62";     // "↓" under "LENS SHIFT"
 
-}  // namespace qm5::test::control
+}  // namespace qm5::control
