@@ -3,12 +3,10 @@
 
 #include <QCryptographicHash>
 #include <QLocalSocket>
-#include <QPointer>
 #include <QTimer>
 #include <QVariant>
 
 #include "app/commands.h"
-#include "core/intervals.h"
 
 namespace qm5 {
 
@@ -19,10 +17,10 @@ QString remoteName(std::string_view device) {
     return QStringLiteral("qm5-control-") + QString::fromLatin1(hash.toHex().left(16));
 }
 
-RemoteControl::RemoteControl(ControlPanel& panel) : panel_(panel) {
+RemoteControl::RemoteControl(ControlPanel& panel) : requests_(panel) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&server_, &QLocalServer::newConnection, this, &RemoteControl::onNewConnection);
-    panel_.setPortInUseListener(*this);
+    panel.setPortInUseListener(*this);
 }
 
 void RemoteControl::onPortInUse(std::string_view device, bool open) {
@@ -45,9 +43,9 @@ void RemoteControl::onNewConnection() {
         connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
         connect(client, &QLocalSocket::readyRead, this, [this, client] { onRequest(client); });
         // A client that never finishes its request is let go.
-        QTimer::singleShot(2000, client, [this, client] {
+        QTimer::singleShot(2000, client, [client] {
             if (!client->property("asked").toBool()) {
-                answer(client, "ERR the request did not end in a new line\n");
+                answerScript(client, "ERR the request did not end in a new line\n");
             }
         });
     }
@@ -57,7 +55,7 @@ void RemoteControl::onRequest(QLocalSocket* client) {
     if (client->property("asked").toBool()) return;
     if (!client->canReadLine()) {
         if (client->bytesAvailable() > kLongestRequest)
-            answer(client, "ERR the request is too long\n");
+            answerScript(client, "ERR the request is too long\n");
         return;
     }
     client->setProperty("asked", true);
@@ -65,29 +63,10 @@ void RemoteControl::onRequest(QLocalSocket* client) {
     const auto command =
         line.startsWith("SEND ") ? findCommand(line.mid(5).toStdString()) : std::nullopt;
     if (!command) {
-        answer(client, "ERR not a request: SEND CODE, with a code from --list-commands\n");
+        answerScript(client, "ERR not a request: SEND CODE, with a code from --list-commands\n");
         return;
     }
-    if (const auto refused = panel_.sendForScript(command->code)) {
-        answer(client, "ERR " + QByteArray::fromStdString(*refused) + "\n");
-        return;
-    }
-    // Once the reply timeout has passed, the RXD line holds the reply or the no-reply mark.
-    QPointer<QLocalSocket> waiting(client);
-    QTimer::singleShot(kReplyTimeoutMs + 20, this, [this, waiting] {
-        if (waiting.isNull()) return;
-        QByteArray lines = "RXD " + QByteArray::fromStdString(panel_.shownReply()) + "\n";
-        if (!panel_.shownStatus().empty()) {
-            lines += "STATUS " + QByteArray::fromStdString(panel_.shownStatus()) + "\n";
-        }
-        answer(waiting, lines + "END\n");
-    });
-}
-
-void RemoteControl::answer(QLocalSocket* client, const QByteArray& lines) {
-    client->setProperty("asked", true);
-    client->write(lines);
-    client->disconnectFromServer();
+    requests_.serve(client, command->code);
 }
 
 }  // namespace qm5

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/control_panel.h"
+#include "app/script_requests.h"
 
 class QLocalSocket;
 
@@ -18,11 +19,8 @@ namespace qm5 {
 QString remoteName(std::string_view device);
 
 /// Scripts reach the running panel through its local socket, so that the device is never opened
-/// twice and the operator sees what a script did. A request is one line, "SEND CODE"; the panel
-/// sends the frame as its button would, and answers once the reply timeout has passed:
-/// "RXD text" (what the RXD line showed), "STATUS text" for a status query, then "END". A
-/// malformed or oversized request, or one while a hold button is held, is answered "ERR why"
-/// and changes nothing.
+/// twice and the operator sees what a script did. A request is one line, "SEND CODE", served by
+/// ScriptRequests; a malformed or oversized request is answered "ERR why" and changes nothing.
 class RemoteControl final : public QObject, public PortInUseListener {
   public:
     static constexpr qint64 kLongestRequest = 64;
@@ -35,9 +33,8 @@ class RemoteControl final : public QObject, public PortInUseListener {
     void listen();
     void onNewConnection();
     void onRequest(QLocalSocket* client);
-    void answer(QLocalSocket* client, const QByteArray& lines);
 
-    ControlPanel& panel_;
+    ScriptRequests requests_;
     QLocalServer server_;
     /// The name to listen on; empty while the port is not open.
     QString wanted_;
