@@ -20,10 +20,17 @@ TEST(CommandsTest, namesEveryCommandOnceAndFindsItByCodeOrName) {
             << command.name;
         EXPECT_TRUE(names.insert(command.name).second) << command.name;
     }
-    const std::pair<const char*, const char*> found[] = {
-        {"C00", "C00"},           {"cr0", "CR0"},      {"power-on", "C00"},
-        {"STATUS", "CR0"},        {"vol-plus", "C09"}, {"vol-minus", "C0A"},
-        {"lens-shift-up", "C5D"}, {"up", "C3C"},       {"input-select-2-rgb", "C06"}};
+    const std::pair<const char*, const char*> found[] = {{"C00", "C00"},
+                                                         {"cr0", "CR0"},
+                                                         {"power-on", "C00"},
+                                                         {"STATUS", "CR0"},
+                                                         {"vol-plus", "C09"},
+                                                         {"vol-minus", "C0A"},
+                                                         {"lens-shift-up", "C5D"},
+                                                         {"up", "C3C"},
+                                                         {"input-select-2-rgb", "C06"},
+                                                         {"power-manegement-on", "C2A"},
+                                                         {"Power-Management-Off", "C2B"}};
     for (const auto& [what, code] : found) {
         const auto command = findCommand(what);
         ASSERT_TRUE(command.has_value()) << what;
