@@ -3,18 +3,22 @@
 
 #include <QCryptographicHash>
 #include <QLocalSocket>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QVariant>
 
 #include "app/commands.h"
+#include "link/canonical_device.h"
 
 namespace qm5 {
 
 QString remoteName(std::string_view device) {
+    // Qt checks that the folder is the user's own and that no one else may enter it.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) return {};
     const QByteArray hash =
-        QCryptographicHash::hash(QByteArray(device.data(), static_cast<qsizetype>(device.size())),
-                                 QCryptographicHash::Sha256);
-    return QStringLiteral("qm5-control-") + QString::fromLatin1(hash.toHex().left(16));
+        QCryptographicHash::hash(canonicalDevice(device).toUtf8(), QCryptographicHash::Sha256);
+    return folder + QStringLiteral("/qm5-control-") + QString::fromLatin1(hash.toHex().left(16));
 }
 
 RemoteControl::RemoteControl(ControlPanel& panel) : requests_(panel) {
@@ -30,7 +34,7 @@ void RemoteControl::onPortInUse(std::string_view device, bool open) {
 }
 
 void RemoteControl::listen() {
-    if (server_.isListening() && server_.serverName() == wanted_) return;
+    if (server_.isListening() && server_.fullServerName() == wanted_) return;
     server_.close();
     if (wanted_.isEmpty()) return;
     // A socket left by a copy that was killed would refuse the name.

@@ -14,8 +14,10 @@ class QLocalSocket;
 
 namespace qm5 {
 
-/// The local socket of the panel that has `device` open: private to the user, its name derived
-/// from the device, so that every copy of the panel has its own.
+/// The local socket of the panel that has `device` open: a full path in the user's private
+/// runtime folder, never a name in a folder others can write; named after the device's canonical
+/// path, so that every copy of the panel has its own and either name of a device finds it. Empty
+/// when the user has no such folder.
 QString remoteName(std::string_view device);
 
 /// Scripts reach the running panel through its local socket, so that the device is never opened

@@ -33,8 +33,10 @@ constexpr qint64 kLongestAnswer = 70000;
 /// Through the panel that has the device open. Returns the exit status, or nothing when no
 /// panel has it.
 std::optional<int> throughPanel(const Command& command, const std::string& device) {
+    const QString name = remoteName(device);
+    if (name.isEmpty()) return std::nullopt;
     QLocalSocket panel;
-    panel.connectToServer(remoteName(device));
+    panel.connectToServer(name);
     if (!panel.waitForConnected(1000)) return std::nullopt;
     panel.write("SEND " + QByteArray(command.code.data(), command.code.size()) + "\n");
     QByteArray answer;

@@ -378,6 +378,9 @@ TEST(CommandLineTest, sendsFromTheShellAndSaysHowItWent) {
 }  // namespace qm5::test
 
 int main(int argc, char* argv[]) {
+    // The panels' sockets go to a runtime folder of the tests' own, never the user's.
+    const QTemporaryDir runtime;  // mode 0700, as Qt wants it
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -4,9 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QSerialPort>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 #include "app/remote_control.h"
 #include "pty/pty_pair.h"
@@ -16,6 +25,27 @@
 namespace qm5::test {
 namespace {
 
+/// `target` under a second name, as /dev/serial/by-id/... names an adapter.
+QString linkTo(const std::string& target, const QTemporaryDir& folder) {
+    const QString link = folder.filePath(QStringLiteral("usb-Projector-if00"));
+    EXPECT_TRUE(QFile::link(QString::fromStdString(target), link));
+    return link;
+}
+
+/// --send with `arguments`, started.
+std::unique_ptr<QProcess> startSend(const QStringList& arguments) {
+    auto send = std::make_unique<QProcess>();
+    send->start(QStringLiteral(QM5_CONTROL_BINARY),
+                QStringList{QStringLiteral("--send")} + arguments);
+    return send;
+}
+
+/// Whether `send` ends within the wait; the panel in this process goes on meanwhile.
+bool ends(QProcess& send) {
+    return QTest::qWaitFor([&] { return send.state() == QProcess::NotRunning; }, kWaitMs);
+}
+
+/// The panel holds the projector's line by a link to it.
 struct ScriptTest : ::testing::Test {
     // The panel listens from its event loop.
     ScriptTest() { QCoreApplication::processEvents(); }
@@ -37,26 +67,31 @@ struct ScriptTest : ::testing::Test {
     }
 
     PtyPair projector;
+    QTemporaryDir folder;
+    QString link = linkTo(projector.path(), folder);
     WarningCatcher warnings;
-    RealPanel panel{{projector.path(), std::nullopt}};
+    RealPanel panel{{link.toStdString(), std::nullopt}};
 };
 
+/// By the name the panel uses or by the device it names: one device, one panel.
 TEST_F(ScriptTest, sendGoesThroughThePanelThatHasTheDeviceOpen) {
-    QProcess send;
-    send.start(QStringLiteral(QM5_CONTROL_BINARY),
-               {QStringLiteral("--send"), QStringLiteral("status"), QStringLiteral("--com1"),
-                QString::fromStdString(projector.path())});
-    // The panel sends it from its event loop: waited for with events, not in a blocking read.
-    std::string sent;
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return (sent += projector.readAvailable()).size() >= 4; }, kWaitMs));
-    EXPECT_EQ(sent, "CR0\r");
-    EXPECT_EQ(panel.text(control::kTxdLine), QStringLiteral(" C R 0 CR "));
-    projector.write("00\r");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return send.state() == QProcess::NotRunning; }, kWaitMs));
-    EXPECT_EQ(send.exitCode(), 0) << send.readAllStandardError().toStdString();
-    EXPECT_EQ(send.readAllStandardOutput(), QByteArray(" 0 0 CR \n Power ON\n"));
-    EXPECT_EQ(projector.readAvailable(), "");  // once, and the device never opened twice
+    // Whoever holds the line holds it under every name (a lock of the device, not of the name).
+    QSerialPort target(QString::fromStdString(projector.path()));
+    EXPECT_FALSE(target.open(QIODevice::ReadWrite));
+    for (const QString& device : {link, QString::fromStdString(projector.path())}) {
+        const auto send = startSend({QStringLiteral("status"), QStringLiteral("--com1"), device});
+        // The panel sends it from its event loop: waited for with events, not in a blocking read.
+        std::string sent;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return (sent += projector.readAvailable()).size() >= 4; },
+                                    kWaitMs));
+        EXPECT_EQ(sent, "CR0\r");
+        EXPECT_EQ(panel.text(control::kTxdLine), QStringLiteral(" C R 0 CR "));
+        projector.write("00\r");
+        ASSERT_TRUE(ends(*send));
+        EXPECT_EQ(send->exitCode(), 0) << send->readAllStandardError().toStdString();
+        EXPECT_EQ(send->readAllStandardOutput(), QByteArray(" 0 0 CR \n Power ON\n"));
+        EXPECT_EQ(projector.readAvailable(), "");  // once, and the device never opened twice
+    }
     EXPECT_TRUE(warnings.seen().empty());
 }
 
@@ -70,6 +105,42 @@ TEST_F(ScriptTest, refusesAMalformedRequestOrOneWhileAButtonIsHeld) {
     QTest::mouseRelease(panel.window.control(control::kVolumePlus), Qt::LeftButton);
     EXPECT_EQ(projector.readAvailable().find("C00"), std::string::npos);
     EXPECT_TRUE(warnings.seen().empty());
+}
+
+/// Another user of the PC cannot stand in for the panel: sockets planted first, under the name
+/// the panel's socket once had in /tmp and under its name in another folder, are never used.
+TEST(ScriptSocketTest, onlyTheSocketInTheUsersOwnRuntimeFolderIsUsed) {
+    PtyPair projector;
+    const QString name = remoteName(projector.path());
+    const QTemporaryDir elsewhere;
+    QLocalServer planted[2];
+    const QString plantedNames[] = {
+        QStringLiteral("qm5-control-") +
+            QString::fromLatin1(
+                QCryptographicHash::hash(QByteArray::fromStdString(projector.path()),
+                                         QCryptographicHash::Sha256)
+                    .toHex()
+                    .left(16)),
+        elsewhere.filePath(QFileInfo(name).fileName())};
+    for (int i = 0; i < 2; ++i) ASSERT_TRUE(planted[i].listen(plantedNames[i]));
+
+    // Without a panel, the script opens the line itself.
+    const auto send = startSend({QStringLiteral("status"), QStringLiteral("--com1"),
+                                 QString::fromStdString(projector.path())});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return projector.readAvailable() == "CR0\r"; }, kWaitMs));
+    projector.write("00\r");
+    ASSERT_TRUE(ends(*send));
+    EXPECT_EQ(send->exitCode(), 0) << send->readAllStandardError().toStdString();
+    for (const QLocalServer& server : planted) EXPECT_FALSE(server.hasPendingConnections());
+
+    const RealPanel panel{{projector.path(), std::nullopt}};
+    QCoreApplication::processEvents();  // the panel listens from its event loop
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    EXPECT_EQ(QFileInfo(name).path(), folder);
+    EXPECT_TRUE(QFileInfo(name).exists());
+    constexpr QFile::Permissions kOthers = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                           QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    EXPECT_EQ(QFile::permissions(folder) & kOthers, QFile::Permissions());
 }
 
 }  // namespace
