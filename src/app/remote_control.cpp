@@ -25,6 +25,7 @@ RemoteControl::RemoteControl(ControlPanel& panel) : requests_(panel) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&server_, &QLocalServer::newConnection, this, &RemoteControl::onNewConnection);
     panel.setPortInUseListener(*this);
+    panel.setRecorder(requests_);
 }
 
 void RemoteControl::onPortInUse(std::string_view device, bool open) {
@@ -70,7 +71,7 @@ void RemoteControl::onRequest(QLocalSocket* client) {
         answerScript(client, "ERR not a request: SEND CODE, with a code from --list-commands\n");
         return;
     }
-    requests_.serve(client, command->code);
+    requests_.add(client, command->code);
 }
 
 }  // namespace qm5

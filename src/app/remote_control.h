@@ -30,6 +30,8 @@ class RemoteControl final : public QObject, public PortInUseListener {
     explicit RemoteControl(ControlPanel& panel);
 
     void onPortInUse(std::string_view device, bool open) override;
+    /// The traffic the panel records goes on to `log`.
+    void logTo(TrafficLog& log) { requests_.logTo(log); }
 
   private:
     void listen();

@@ -45,17 +45,16 @@ bool ends(QProcess& send) {
     return QTest::qWaitFor([&] { return send.state() == QProcess::NotRunning; }, kWaitMs);
 }
 
-/// The panel holds the projector's line by a link to it.
-struct ScriptTest : ::testing::Test {
-    // The panel listens from its event loop.
-    ScriptTest() { QCoreApplication::processEvents(); }
-
-    /// Asks the panel over its socket, as --send does, and returns the whole answer.
-    QByteArray ask(const QByteArray& request) {
-        QLocalSocket socket;
-        socket.connectToServer(remoteName(projector.path()));
+/// A script's request over the panel's socket, as --send makes it.
+struct Asking {
+    Asking(const std::string& device, const QByteArray& request) {
+        socket.connectToServer(remoteName(device));
         EXPECT_TRUE(socket.waitForConnected(kWaitMs));
         socket.write(request);
+        socket.flush();
+    }
+    /// The whole answer, once the panel has let the script go.
+    QByteArray answer() {
         QByteArray answer;
         EXPECT_TRUE(QTest::qWaitFor(
             [&] {
@@ -64,6 +63,24 @@ struct ScriptTest : ::testing::Test {
             },
             kWaitMs));
         return answer + socket.readAll();
+    }
+
+    QLocalSocket socket;
+};
+
+/// The panel holds the projector's line by a link to it.
+struct ScriptTest : ::testing::Test {
+    // The panel listens from its event loop.
+    ScriptTest() { QCoreApplication::processEvents(); }
+
+    QByteArray ask(const QByteArray& request) { return Asking(projector.path(), request).answer(); }
+    /// Whether the projector is sent `frame` next, within the wait.
+    bool projectorGets(const std::string& frame) {
+        std::string sent;
+        return QTest::qWaitFor(
+                   [&] { return (sent += projector.readAvailable()).size() >= frame.size(); },
+                   kWaitMs) &&
+               sent == frame;
     }
 
     PtyPair projector;
@@ -105,6 +122,36 @@ TEST_F(ScriptTest, refusesAMalformedRequestOrOneWhileAButtonIsHeld) {
     QTest::mouseRelease(panel.window.control(control::kVolumePlus), Qt::LeftButton);
     EXPECT_EQ(projector.readAvailable().find("C00"), std::string::npos);
     EXPECT_TRUE(warnings.seen().empty());
+}
+
+/// Each script gets the reply to its own frame: not a click's reply still on the RXD line, not
+/// the reply to another script's frame.
+TEST_F(ScriptTest, eachScriptGetsTheReplyToItsOwnFrame) {
+    panel.click(control::kStatusQuery);
+    ASSERT_TRUE(projectorGets("CR0\r"));
+    projector.write("00\r");
+    ASSERT_TRUE(panel.waitForText(control::kRxdLine, QStringLiteral(" 0 0 CR ")));
+    Asking lampTime(projector.path(), "SEND l-time\n");
+    Asking mode(projector.path(), "SEND mode\n");
+    ASSERT_TRUE(projectorGets("CR3\r"));  // one at a time: the next once this one is done
+    projector.write("0000\r");
+    ASSERT_TRUE(projectorGets("CR1\r"));
+    projector.write("1\r");
+    EXPECT_TRUE(lampTime.answer().startsWith("RXD  0 0 0 0 CR \n"));
+    EXPECT_TRUE(mode.answer().startsWith("RXD  1 CR \n"));
+}
+
+/// A script gone while its send raises a warning (the log cannot be written, as on a full disk)
+/// is never answered, and the panel serves the next one.
+TEST_F(ScriptTest, aScriptGoneWhileItsSendRaisesAWarningLeavesThePanelServing) {
+    panel.logTraffic(QStringLiteral("/dev/full"));
+    Asking(projector.path(), "SEND C00\n");
+    ASSERT_TRUE(projectorGets("C00\r"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !warnings.seen().empty(); }, kWaitMs));
+    EXPECT_NE(warnings.seen().front().text.find("/dev/full"), std::string::npos);
+    Asking next(projector.path(), "SEND C02\n");
+    ASSERT_TRUE(projectorGets("C02\r"));
+    EXPECT_EQ(next.answer(), "END\n");
 }
 
 /// Another user of the PC cannot stand in for the panel: sockets planted first, under the name
