@@ -275,48 +275,31 @@ TEST(CommandLineTest, helpAndVersionNeedNoDisplay) {
 
 /// A command line that does not say one thing is refused in one line that names the option.
 TEST(CommandLineTest, aWrongCommandLineIsNamedInOneLineAndOpensNoWindow) {
-    const struct {
-        QStringList arguments;
-        QString named;
-    } rows[] = {
-        {{QStringLiteral("--colour")}, QStringLiteral("'colour'")},
-        {{QStringLiteral("--com1")}, QStringLiteral("'--com1'")},
-        {{QStringLiteral("/dev/ttyUSB0")}, QStringLiteral("'/dev/ttyUSB0'")},
-        {{QStringLiteral("--com1"), QString()}, QStringLiteral("--com1 names no device")},
-        {{QStringLiteral("--send"), QStringLiteral("C00"), QStringLiteral("--com2=")},
-         QStringLiteral("--com2 names no device")},
-        {{QStringLiteral("--port"), QStringLiteral("2")},
-         QStringLiteral("--port does nothing without --send")},
-        {{QStringLiteral("--send"), QStringLiteral("C02"), QStringLiteral("--list-commands")},
-         QStringLiteral("--send does nothing with --list-commands")},
-        {{QStringLiteral("--send"), QStringLiteral("C02"), QStringLiteral("--label"),
-          QStringLiteral("Hall B")},
-         QStringLiteral("--label does nothing with --send")},
-        {{QStringLiteral("--send"), QStringLiteral("C00"), QStringLiteral("--send"),
-          QStringLiteral("C02")},
-         QStringLiteral("--send is given twice")},
-        {{QStringLiteral("--com1"), QStringLiteral("/dev/a"), QStringLiteral("--com1=/dev/b")},
-         QStringLiteral("--com1 is given twice")},
-        {{QStringLiteral("--send"), QStringLiteral("C00"), QStringLiteral("--port"),
-          QStringLiteral("1"), QStringLiteral("--port"), QStringLiteral("2")},
-         QStringLiteral("--port is given twice")},
-        {{QStringLiteral("--log"), QStringLiteral("a"), QStringLiteral("--log"),
-          QStringLiteral("b")},
-         QStringLiteral("--log is given twice")},
-        {{QStringLiteral("--label"), QStringLiteral("a"), QStringLiteral("--label"),
-          QStringLiteral("b")},
-         QStringLiteral("--label is given twice")},
-        {{QStringLiteral("--send"), QStringLiteral("C00"), QStringLiteral("--port"),
-          QStringLiteral("3")},
-         QStringLiteral("--port takes 1 or 2")},
-        {{QStringLiteral("--send"), QStringLiteral("C99")}, QStringLiteral("'C99'")},
+    // The arguments, split at '|' (an empty one where two meet), and what the message names.
+    const std::pair<const char*, const char*> rows[] = {
+        {"--colour", "'colour'"},
+        {"--com1", "'--com1'"},
+        {"/dev/ttyUSB0", "'/dev/ttyUSB0'"},
+        {"--com1|", "--com1 names no device"},
+        {"--send|C00|--com2=", "--com2 names no device"},
+        {"--port|2", "--port does nothing without --send"},
+        {"--send|C02|--list-commands", "--send does nothing with --list-commands"},
+        {"--send|C02|--label|Hall B", "--label does nothing with --send"},
+        {"--send|C00|--send|C02", "--send is given twice"},
+        {"--com1|/dev/a|--com1=/dev/b", "--com1 is given twice"},
+        {"--send|C00|--port|1|--port|2", "--port is given twice"},
+        {"--log|a|--log|b", "--log is given twice"},
+        {"--label|a|--label|b", "--label is given twice"},
+        {"--send|C00|--port|3", "--port takes 1 or 2"},
+        {"--send|C99", "'C99'"},
     };
-    for (const auto& row : rows) {
-        const Ran ran = runWithoutDisplay(row.arguments);
-        const std::string said = row.arguments.join(' ').toStdString();
+    for (const auto& [arguments, named] : rows) {
+        const Ran ran = runWithoutDisplay(QString::fromUtf8(arguments).split(QLatin1Char('|')));
+        const std::string said = arguments;
         EXPECT_EQ(ran.exitCode, 2) << said << "\n" << ran.err.toStdString();
         EXPECT_EQ(ran.err.count(QLatin1Char('\n')), 1) << said << "\n" << ran.err.toStdString();
-        EXPECT_TRUE(ran.err.contains(row.named)) << said << "\n" << ran.err.toStdString();
+        EXPECT_TRUE(ran.err.contains(QString::fromUtf8(named))) << said << "\n"
+                                                                << ran.err.toStdString();
         // Where to read on: --help, or --list-commands for an unknown command.
         EXPECT_TRUE(ran.err.contains(QStringLiteral("'qm5-control --"))) << ran.err.toStdString();
         EXPECT_TRUE(ran.out.isEmpty()) << said;
