@@ -89,10 +89,7 @@ TEST_F(ScriptTest, sendGoesThroughThePanelThatHasTheDeviceOpen) {
         QProcess send;
         send.start(QStringLiteral(QM5_CONTROL_BINARY), {"--send", "status", "--com1", device});
         // The panel sends it from its event loop: waited for with events, not in a blocking read.
-        std::string sent;
-        ASSERT_TRUE(QTest::qWaitFor([&] { return (sent += projector.readAvailable()).size() >= 4; },
-                                    kWaitMs));
-        EXPECT_EQ(sent, "CR0\r");
+        ASSERT_TRUE(projectorGets("CR0\r"));
         EXPECT_EQ(panel.text(control::kTxdLine), QStringLiteral(" C R 0 CR "));
         projector.write("00\r");
         ASSERT_TRUE(ends(send));
