@@ -5,14 +5,96 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <string>
+#include <string_view>
 
 namespace qm5 {
 
-std::variant<CommandLine, int> readCommandLine(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+namespace {
 
-    QCommandLineParser parser;
+/// Why an option's value is refused, as the one line the program says before it stops.
+using Refusal = std::optional<std::string>;
+
+/// What the command line asks the program to do: an option that does nothing in that mode is
+/// refused rather than ignored.
+enum Mode : unsigned { kPanel = 1U, kSend = 2U, kList = 4U };
+
+/// An option of the command line: its name, its value's name (none for a switch) and its line of
+/// --help, the modes it does something in, and what it sets.
+struct Option {
+    const char* name;
+    const char* valueName;
+    const char* help;
+    unsigned modes;
+    Refusal (*read)(CommandLine& commandLine, const QString& value);
+};
+
+constexpr char kTryHelp[] = " Try 'qm5-control --help'.";
+
+Refusal readDevice(std::optional<std::string>& device, std::string_view option,
+                   const QString& value) {
+    // An empty variable in a script ("--com1 $DEV") must not send to another projector.
+    if (value.trimmed().isEmpty()) {
+        return std::string(option) + " names no device." + kTryHelp;
+    }
+    device = value.toStdString();
+    return std::nullopt;
+}
+
+const Option kOptions[] = {
+    {"com1", "DEVICE", "Device behind COM1.", kPanel | kSend,
+     [](CommandLine& commandLine, const QString& value) {
+         return readDevice(commandLine.devices[0], "--com1", value);
+     }},
+    {"com2", "DEVICE", "Device behind COM2.", kPanel | kSend,
+     [](CommandLine& commandLine, const QString& value) {
+         return readDevice(commandLine.devices[1], "--com2", value);
+     }},
+    {"label", "TEXT", "Adds \" - TEXT\" to the window's caption, to tell copies apart.", kPanel,
+     [](CommandLine& commandLine, const QString& value) -> Refusal {
+         commandLine.label = value.trimmed();
+         return std::nullopt;
+     }},
+    {"send", "WHAT",
+     "Sends one command (a code such as C00, or a name from --list-commands) through the panel "
+     "that has the port open, or on the port itself; prints the reply. Needs no display. Exit "
+     "status: 0 a reply came, 1 none came, 2 a wrong command line, 3 the device cannot be opened.",
+     kSend,
+     [](CommandLine& commandLine, const QString& value) -> Refusal {
+         commandLine.send = findCommand(value.toStdString());
+         if (commandLine.send) return std::nullopt;
+         return "no command '" + value.toStdString() +
+                "'. 'qm5-control --list-commands' lists them.";
+     }},
+    {"port", "N", "The port --send uses: 1 (default) or 2.", kSend,
+     [](CommandLine& commandLine, const QString& value) -> Refusal {
+         if (value == QStringLiteral("1") || value == QStringLiteral("2")) {
+             commandLine.port = value.toInt();
+             return std::nullopt;
+         }
+         return "--port takes 1 or 2, not '" + value.toStdString() + "'." + kTryHelp;
+     }},
+    {"list-commands", nullptr, "Lists every command: its code, its name and its button.", kList,
+     [](CommandLine& commandLine, const QString&) -> Refusal {
+         commandLine.listCommands = true;
+         return std::nullopt;
+     }},
+    {"log", "FILE", "Appends every frame sent and every piece received to FILE, with the time.",
+     kPanel | kSend,
+     [](CommandLine& commandLine, const QString& value) -> Refusal {
+         commandLine.logFile = value;
+         return std::nullopt;
+     }},
+};
+
+/// Qt's own options, which QApplication takes out of the command line itself: with a value, and
+/// without.
+constexpr const char* kQtValueOptions[] = {
+    "platform",     "display",     "style",         "stylesheet", "qwindowgeometry",
+    "qwindowtitle", "qwindowicon", "platformtheme", "plugin",     "session"};
+constexpr const char* kQtSwitches[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+void addOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral(
         "Remote-control panel for a data/video projector on an RS-232C line.\n\n"
         "DEVICE is one of:\n"
@@ -20,68 +102,66 @@ std::variant<CommandLine, int> readCommandLine(int argc, char* argv[]) {
         "  rfc2217://HOST:PORT      a serial device server with RFC 2217 (ser2net)\n"
         "  socket://HOST:PORT       a serial device server in raw TCP mode\n"
         "HOST is a name, an IPv4 address or an IPv6 address in brackets ([::1]).\n"
-        "Without --com1 or --com2: QM5_COM1 or QM5_COM2, then the device chosen in the\n"
-        "program (right-click COM), then the platform's own port."));
+        "Without --com1 or --com2: QM5_COM1 or QM5_COM2 (an empty one counts as unset),\n"
+        "then the device last chosen in the panel, then the platform's own port."));
     // "-platform" is one of Qt's own options, not "-p -l -a ...".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption com1(QStringLiteral("com1"), QStringLiteral("Device behind COM1."),
-                                  QStringLiteral("DEVICE"));
-    const QCommandLineOption com2(QStringLiteral("com2"), QStringLiteral("Device behind COM2."),
-                                  QStringLiteral("DEVICE"));
-    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Displays version information."));
-    const QCommandLineOption label(
-        QStringLiteral("label"),
-        QStringLiteral("Adds \" - TEXT\" to the window's caption, to tell copies apart."),
-        QStringLiteral("TEXT"));
-    const QCommandLineOption send(
-        QStringLiteral("send"),
-        QStringLiteral("Sends one command (a code such as C00, or a name from --list-commands) "
-                       "through the panel that has the port open, or on the port itself; prints "
-                       "the reply. Needs no display. Exit status: 0 a reply came, 1 none came, 2 "
-                       "a wrong command line, 3 the device cannot be opened."),
-        QStringLiteral("WHAT"));
-    const QCommandLineOption port(QStringLiteral("port"),
-                                  QStringLiteral("The port --send uses: 1 (default) or 2."),
-                                  QStringLiteral("N"), QStringLiteral("1"));
-    const QCommandLineOption listCommands(
-        QStringLiteral("list-commands"),
-        QStringLiteral("Lists every command: its code, its name and its button."));
-    const QCommandLineOption log(
-        QStringLiteral("log"),
-        QStringLiteral("Appends every frame sent and every piece received to FILE, with the "
-                       "time."),
-        QStringLiteral("FILE"));
-    parser.addOption(com1);
-    parser.addOption(com2);
-    parser.addOption(label);
-    parser.addOption(send);
-    parser.addOption(port);
-    parser.addOption(listCommands);
-    parser.addOption(log);
-    const QCommandLineOption help = parser.addHelpOption();
-    parser.addOption(version);
-    // Qt's own options, which QApplication takes out of the command line itself.
-    for (const char* name : {"platform", "display", "style", "stylesheet", "qwindowgeometry",
-                             "qwindowtitle", "qwindowicon", "platformtheme", "plugin", "session"}) {
+    for (const Option& option : kOptions) {
+        parser.addOption(QCommandLineOption(QString::fromLatin1(option.name),
+                                            QString::fromLatin1(option.help),
+                                            QString::fromLatin1(option.valueName)));
+    }
+    for (const char* name : kQtValueOptions) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("VALUE"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+    for (const char* name : kQtSwitches) {
         QCommandLineOption option(QString::fromLatin1(name));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
+}
 
-    if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "qm5-control: %s Try 'qm5-control --help'.\n",
-                     qPrintable(parser.errorText()));
-        return 2;
+void refuse(const std::string& why) {
+    std::fprintf(stderr, "qm5-control: %s\n", why.c_str());
+}
+
+Mode modeOf(const QCommandLineParser& parser) {
+    if (parser.isSet(QStringLiteral("list-commands"))) return kList;
+    return parser.isSet(QStringLiteral("send")) ? kSend : kPanel;
+}
+
+std::string inMode(Mode mode) {
+    switch (mode) {
+        case kPanel:
+            return "without --send";
+        case kSend:
+            return "with --send";
+        case kList:
+            return "with --list-commands";
     }
+    return {};
+}
+
+/// Why `option` is refused before its value is read: given where it does nothing, or given twice
+/// where only one would count.
+Refusal misplaced(const QCommandLineParser& parser, const Option& option, Mode mode) {
+    const std::string name = "--" + std::string(option.name);
+    if ((option.modes & mode) == 0) return name + " does nothing " + inMode(mode) + "." + kTryHelp;
+    if (option.valueName != nullptr && parser.values(QString::fromLatin1(option.name)).size() > 1) {
+        return name + " is given twice, and only one would count." + kTryHelp;
+    }
+    return std::nullopt;
+}
+
+/// The exit status when the command line is not understood, or asks only for help or the
+/// version.
+std::optional<int> stopsHere(const QCommandLineParser& parser, const QCommandLineOption& help,
+                             const QCommandLineOption& version) {
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "qm5-control: unexpected argument '%s'. Try 'qm5-control --help'.\n",
-                     qPrintable(parser.positionalArguments().first()));
+        refuse("unexpected argument '" + parser.positionalArguments().first().toStdString() + "'." +
+               kTryHelp);
         return 2;
     }
     if (parser.isSet(help)) {
@@ -95,27 +175,35 @@ std::variant<CommandLine, int> readCommandLine(int argc, char* argv[]) {
         std::printf("qm5-control %s\n", QM5_VERSION);
         return 0;
     }
-    CommandLine commandLine;
-    if (parser.isSet(com1)) commandLine.devices[0] = parser.value(com1).toStdString();
-    if (parser.isSet(com2)) commandLine.devices[1] = parser.value(com2).toStdString();
-    commandLine.label = parser.value(label).trimmed();
-    commandLine.logFile = parser.value(log);
-    commandLine.listCommands = parser.isSet(listCommands);
-    if (parser.value(port) == QStringLiteral("2")) {
-        commandLine.port = 2;
-    } else if (parser.value(port) != QStringLiteral("1")) {
-        std::fprintf(stderr,
-                     "qm5-control: --port takes 1 or 2, not '%s'. Try 'qm5-control --help'.\n",
-                     qPrintable(parser.value(port)));
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::variant<CommandLine, int> readCommandLine(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+
+    QCommandLineParser parser;
+    addOptions(parser);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Displays version information."));
+    parser.addOption(version);
+    if (!parser.parse(arguments)) {
+        refuse(parser.errorText().toStdString() + kTryHelp);
         return 2;
     }
-    if (parser.isSet(send)) {
-        commandLine.send = findCommand(parser.value(send).toStdString());
-        if (!commandLine.send) {
-            std::fprintf(stderr,
-                         "qm5-control: no command '%s'. 'qm5-control --list-commands' lists "
-                         "them.\n",
-                         qPrintable(parser.value(send)));
+    if (const auto status = stopsHere(parser, help, version)) return *status;
+    CommandLine commandLine;
+    const Mode mode = modeOf(parser);
+    for (const Option& option : kOptions) {
+        const QString name = QString::fromLatin1(option.name);
+        if (!parser.isSet(name)) continue;
+        Refusal refused = misplaced(parser, option, mode);
+        if (!refused) refused = option.read(commandLine, parser.value(name));
+        if (refused) {
+            refuse(*refused);
             return 2;
         }
     }

@@ -48,6 +48,16 @@ std::string nameOf(std::string_view label) {
     return name;
 }
 
+/// The panel's captions spell "management" their own way; a script may use either spelling.
+std::string panelSpelling(std::string name) {
+    constexpr std::string_view kWord = "management";
+    constexpr std::string_view kPanels = "manegement";
+    for (std::size_t at = name.find(kWord); at != std::string::npos; at = name.find(kWord, at)) {
+        name.replace(at, kWord.size(), kPanels);
+    }
+    return name;
+}
+
 Command commandOf(std::string_view control, std::string_view code) {
     const ControlSpec* spec = findControl(control);
     const std::string label = accessibleName(control, spec != nullptr ? spec->caption : "");
@@ -75,6 +85,7 @@ std::optional<Command> findCommand(std::string_view what) {
     std::string lower(what);
     for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    lower = panelSpelling(lower);
     for (const Command& command : panelCommands()) {
         if (command.code == upper || command.name == lower) return command;
     }

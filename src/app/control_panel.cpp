@@ -162,10 +162,7 @@ void ControlPanel::describePort() {
     if (portInUse_ != nullptr) portInUse_->onPortInUse(device, serial_.isOpen());
 }
 
-std::optional<std::string> ControlPanel::sendForScript(std::string_view code) {
-    if (ended_) return "the panel is ending";
-    if (state_.repeatCode != 0)
-        return "a button is held on the panel; send again once it is released";
+std::optional<std::string> ControlPanel::sendAsButton(std::string_view code) {
     try {
         for (const OneShotButton& button : oneShotButtons()) {
             if (button.code == code) {

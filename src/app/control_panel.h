@@ -59,12 +59,9 @@ class ControlPanel final : public ControlEvents, private SerialListener,
     /// Ends the program as "END" does, when the system asks (a signal).
     void requestEnd();
 
-    /// Sends `code` for a script as its button would, once for a hold button. Returns why it was
-    /// refused: a hold button is held, or the send failed (the operator is told as for a click).
-    std::optional<std::string> sendForScript(std::string_view code);
-    /// What the RXD and the status line show of the latest exchange.
-    const std::string& shownReply() const { return exchange_.shownReply(); }
-    const std::string& shownStatus() const { return exchange_.shownStatus(); }
+    /// Sends `code` as its button would, once for a hold button. Returns why it could not be sent
+    /// (the operator is told as for a click).
+    std::optional<std::string> sendAsButton(std::string_view code);
     void setPortInUseListener(PortInUseListener& listener) { portInUse_ = &listener; }
     /// Every frame sent and every piece received is recorded there too.
     void setRecorder(TrafficRecorder& recorder) { exchange_.setRecorder(recorder); }

@@ -45,7 +45,7 @@ struct QtPanel : public TrafficLogEvents {
             controlPanel.showWarning(*failure + "; the panel goes on without a log.");
             return;
         }
-        controlPanel.setRecorder(*log);
+        remote.logTo(*log);
     }
     std::unique_ptr<TrafficLog> log;
 

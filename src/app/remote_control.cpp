@@ -3,26 +3,29 @@
 
 #include <QCryptographicHash>
 #include <QLocalSocket>
-#include <QPointer>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QVariant>
 
 #include "app/commands.h"
-#include "core/intervals.h"
+#include "link/canonical_device.h"
 
 namespace qm5 {
 
 QString remoteName(std::string_view device) {
+    // Qt checks that the folder is the user's own and that no one else may enter it.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) return {};
     const QByteArray hash =
-        QCryptographicHash::hash(QByteArray(device.data(), static_cast<qsizetype>(device.size())),
-                                 QCryptographicHash::Sha256);
-    return QStringLiteral("qm5-control-") + QString::fromLatin1(hash.toHex().left(16));
+        QCryptographicHash::hash(canonicalDevice(device).toUtf8(), QCryptographicHash::Sha256);
+    return folder + QStringLiteral("/qm5-control-") + QString::fromLatin1(hash.toHex().left(16));
 }
 
-RemoteControl::RemoteControl(ControlPanel& panel) : panel_(panel) {
+RemoteControl::RemoteControl(ControlPanel& panel) : requests_(panel) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&server_, &QLocalServer::newConnection, this, &RemoteControl::onNewConnection);
-    panel_.setPortInUseListener(*this);
+    panel.setPortInUseListener(*this);
+    panel.setRecorder(requests_);
 }
 
 void RemoteControl::onPortInUse(std::string_view device, bool open) {
@@ -32,7 +35,7 @@ void RemoteControl::onPortInUse(std::string_view device, bool open) {
 }
 
 void RemoteControl::listen() {
-    if (server_.isListening() && server_.serverName() == wanted_) return;
+    if (server_.isListening() && server_.fullServerName() == wanted_) return;
     server_.close();
     if (wanted_.isEmpty()) return;
     // A socket left by a copy that was killed would refuse the name.
@@ -45,9 +48,9 @@ void RemoteControl::onNewConnection() {
         connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
         connect(client, &QLocalSocket::readyRead, this, [this, client] { onRequest(client); });
         // A client that never finishes its request is let go.
-        QTimer::singleShot(2000, client, [this, client] {
+        QTimer::singleShot(2000, client, [client] {
             if (!client->property("asked").toBool()) {
-                answer(client, "ERR the request did not end in a new line\n");
+                answerScript(client, "ERR the request did not end in a new line\n");
             }
         });
     }
@@ -57,7 +60,7 @@ void RemoteControl::onRequest(QLocalSocket* client) {
     if (client->property("asked").toBool()) return;
     if (!client->canReadLine()) {
         if (client->bytesAvailable() > kLongestRequest)
-            answer(client, "ERR the request is too long\n");
+            answerScript(client, "ERR the request is too long\n");
         return;
     }
     client->setProperty("asked", true);
@@ -65,29 +68,10 @@ void RemoteControl::onRequest(QLocalSocket* client) {
     const auto command =
         line.startsWith("SEND ") ? findCommand(line.mid(5).toStdString()) : std::nullopt;
     if (!command) {
-        answer(client, "ERR not a request: SEND CODE, with a code from --list-commands\n");
+        answerScript(client, "ERR not a request: SEND CODE, with a code from --list-commands\n");
         return;
     }
-    if (const auto refused = panel_.sendForScript(command->code)) {
-        answer(client, "ERR " + QByteArray::fromStdString(*refused) + "\n");
-        return;
-    }
-    // Once the reply timeout has passed, the RXD line holds the reply or the no-reply mark.
-    QPointer<QLocalSocket> waiting(client);
-    QTimer::singleShot(kReplyTimeoutMs + 20, this, [this, waiting] {
-        if (waiting.isNull()) return;
-        QByteArray lines = "RXD " + QByteArray::fromStdString(panel_.shownReply()) + "\n";
-        if (!panel_.shownStatus().empty()) {
-            lines += "STATUS " + QByteArray::fromStdString(panel_.shownStatus()) + "\n";
-        }
-        answer(waiting, lines + "END\n");
-    });
-}
-
-void RemoteControl::answer(QLocalSocket* client, const QByteArray& lines) {
-    client->setProperty("asked", true);
-    client->write(lines);
-    client->disconnectFromServer();
+    requests_.add(client, command->code);
 }
 
 }  // namespace qm5

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/remote_control.h"
+#include "app/script_requests.h"
 #include "core/intervals.h"
 #include "core/monitor_text.h"
 #include "core/traffic_text.h"
@@ -26,15 +27,28 @@ namespace {
 
 constexpr int kNoReply = 1;
 constexpr int kCannotOpen = 3;
-/// The longest the panel takes to answer: its reply timeout and a margin for a busy machine.
-constexpr int kPanelAnswerMs = 5000;
+/// The longest the panel takes to answer: the requests queued before, each up to the reply
+/// timeout, then this one, and a margin for a busy machine.
+constexpr int kPanelAnswerMs =
+    static_cast<int>(ScriptRequests::kLongestQueue + 1) * kReplyTimeoutMs + 3000;
+/// The longest opening of the device here takes before it is given up.
+constexpr int kOpenMs = 5000;
 constexpr qint64 kLongestAnswer = 70000;
+
+/// The one line of a frame without a reply: the port, the device and the timeout.
+int noReply(int port, const std::string& device) {
+    std::fprintf(stderr, "qm5-control: %s (%s): no reply within %d ms.\n", portLabel(port).c_str(),
+                 device.c_str(), kReplyTimeoutMs);
+    return kNoReply;
+}
 
 /// Through the panel that has the device open. Returns the exit status, or nothing when no
 /// panel has it.
-std::optional<int> throughPanel(const Command& command, const std::string& device) {
+std::optional<int> throughPanel(const Command& command, int port, const std::string& device) {
+    const QString name = remoteName(device);
+    if (name.isEmpty()) return std::nullopt;
     QLocalSocket panel;
-    panel.connectToServer(remoteName(device));
+    panel.connectToServer(name);
     if (!panel.waitForConnected(1000)) return std::nullopt;
     panel.write("SEND " + QByteArray(command.code.data(), command.code.size()) + "\n");
     QByteArray answer;
@@ -48,17 +62,17 @@ std::optional<int> throughPanel(const Command& command, const std::string& devic
                      answer.mid(4).constData());
         return kNoReply;
     }
-    bool replied = false;
-    for (const QByteArray& line : answer.split('\n')) {
-        if (line.startsWith("RXD ")) {
-            const QByteArray rxd = line.mid(4);
-            replied = !rxd.trimmed().isEmpty() && rxd != QByteArray(Exchange::kNoReplyMark.data());
-            std::printf("%s\n", rxd.constData());
-        } else if (line.startsWith("STATUS ")) {
-            std::printf("%s\n", line.mid(7).constData());
-        }
+    if (!answer.endsWith("END\n")) {
+        std::fprintf(stderr, "qm5-control: the panel that has %s (%s) open did not answer.\n",
+                     portLabel(port).c_str(), device.c_str());
+        return kNoReply;
     }
-    return replied ? 0 : kNoReply;
+    if (!answer.startsWith("RXD ")) return noReply(port, device);
+    for (const QByteArray& line : answer.split('\n')) {
+        if (line.startsWith("RXD ")) std::printf("%s\n", line.mid(4).constData());
+        if (line.startsWith("STATUS ")) std::printf("%s\n", line.mid(7).constData());
+    }
+    return 0;
 }
 
 /// Sends on the device itself and collects what comes back within the reply timeout.
@@ -79,7 +93,7 @@ class OwnSend final : private SerialListener, public TrafficLogEvents {
     int send(const Command& command) {
         try {
             serial_.setOpen(true);
-            wait([&] { return serial_.link() != SerialControl::Link::Connecting; }, kPanelAnswerMs);
+            wait([&] { return serial_.link() != SerialControl::Link::Connecting; }, kOpenMs);
             if (!serial_.isOpen()) throw SerialError(failure_);
             const std::string frame = frameOf(command.code);
             serial_.write(frame);
@@ -91,8 +105,9 @@ class OwnSend final : private SerialListener, public TrafficLogEvents {
         wait([] { return false; }, kReplyTimeoutMs);
         serial_.setOpen(false);
         if (received_.empty()) {
-            std::printf("%s\n", std::string(Exchange::kNoReplyMark).c_str());
-            return kNoReply;
+            const int port = serial_.portNumber();
+            if (log_) log_->recordNoReply(portLabel(port), serial_.devicePath(), kReplyTimeoutMs);
+            return noReply(port, serial_.devicePath());
         }
         std::printf("%s\n", received_.monitor().c_str());
         constexpr std::size_t kDecodedChars = 4;
@@ -144,7 +159,7 @@ int sendFromShell(const Command& command, int port, PortDevices::PerPort command
                   const QString& logFile) {
     QtDeviceMemory memory;
     PortDevices devices(memory, std::move(commandLine));
-    if (const auto status = throughPanel(command, devices.deviceFor(port))) return *status;
+    if (const auto status = throughPanel(command, port, devices.deviceFor(port))) return *status;
     OwnSend own(port, devices, logFile);
     return own.send(command);
 }

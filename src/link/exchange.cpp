@@ -22,8 +22,6 @@ void Exchange::send(std::string_view code) {
 void Exchange::sendText(const TrafficText& text) {
     // Written before anything is shown: a failed write leaves the monitor as it was.
     serial_.write(text.chars());
-    shownReply_.clear();
-    shownStatus_.clear();
     record(TrafficRecorder::Direction::Sent, text.chars());
     platform_.controls.setCaption(control::kTxdLine, text.monitor());
     platform_.replyTimeout.setEnabled(true);
@@ -33,13 +31,11 @@ void Exchange::sendText(const TrafficText& text) {
 
 void Exchange::showReceived(const TrafficText& text) {
     platform_.controls.setCaption(control::kRxdLine, text.monitor());
-    shownReply_ = text.monitor();
     // The status tables read no more than the first four characters of a reply.
     constexpr std::size_t kDecodedChars = 4;
     const std::string reply = monitorText(text.reply().substr(0, kDecodedChars));
     if (const auto status = decodeStatus(state_.sendText.chars(), reply)) {
         platform_.controls.setCaption(control::kStatusLine, *status);
-        shownStatus_ = *status;
     }
 }
 
@@ -59,7 +55,6 @@ void Exchange::record(TrafficRecorder::Direction direction, std::string_view cha
 void Exchange::onReplyTimeout() {
     if (state_.replyPending) {
         platform_.controls.setCaption(control::kRxdLine, kNoReplyMark);
-        shownReply_ = kNoReplyMark;
     }
     platform_.replyTimeout.setEnabled(false);
     state_.receiveText.clear();

@@ -38,11 +38,6 @@ class Exchange final : public FrameSender {
     /// Every frame sent and every piece received is recorded there too.
     void setRecorder(TrafficRecorder& recorder) { recorder_ = &recorder; }
 
-    /// What the RXD line and the status line show of the latest exchange: the reply's monitor
-    /// text, or the no-reply mark once the reply timeout has passed without one.
-    const std::string& shownReply() const { return shownReply_; }
-    const std::string& shownStatus() const { return shownStatus_; }
-
     /// Writes `text` and shows it on the TXD line.
     void sendText(const TrafficText& text);
     /// Shows `text` on the RXD line and decodes it onto the status line.
@@ -59,8 +54,6 @@ class Exchange final : public FrameSender {
     SerialControl& serial_;
     WindowState& state_;
     TrafficRecorder* recorder_ = nullptr;
-    std::string shownReply_;
-    std::string shownStatus_;
 };
 
 }  // namespace qm5

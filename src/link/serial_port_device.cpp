@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 
+#include "link/canonical_device.h"
 #include "link/open_failure.h"
 
 namespace qm5 {
@@ -67,7 +68,7 @@ void SerialPortDevice::onReadyRead() {
 
 bool SerialPortDevice::open(const LineSettings& settings) {
     // By path: pseudo-terminals and adapters are not always listed as serial ports.
-    port_.setPortName(QString::fromStdString(path_));
+    port_.setPortName(canonicalDevice(path_));
     if (!port_.open(QIODevice::ReadWrite)) throw DeviceFailure{explainOpenFailure()};
     try {
         apply(settings);

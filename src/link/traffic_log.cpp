@@ -10,6 +10,23 @@
 
 namespace qm5 {
 
+namespace {
+
+std::string now() {
+    return QDateTime::currentDateTime()
+        .toOffsetFromUtc(QDateTime::currentDateTime().offsetFromUtc())
+        .toString(Qt::ISODateWithMs)
+        .toStdString();
+}
+
+std::string noReplyLine(std::string_view time, std::string_view port, std::string_view device,
+                        int timeoutMs) {
+    return std::string(time) + " " + std::string(port) + " " + std::string(device) +
+           " TIMEOUT no reply within " + std::to_string(timeoutMs) + " ms\n";
+}
+
+}  // namespace
+
 TrafficLog::TrafficLog(const QString& path, TrafficLogEvents& events)
     : file_(path), events_(events) {}
 
@@ -38,6 +55,15 @@ std::string TrafficLog::line(std::string_view time, Direction direction, std::st
 void TrafficLog::record(Direction direction, std::string_view port, std::string_view device,
                         std::string_view chars) {
     if (failed_ || !file_.isOpen()) return;
+    append(line(now(), direction, port, device, chars));
+}
+
+void TrafficLog::recordNoReply(std::string_view port, std::string_view device, int timeoutMs) {
+    if (failed_ || !file_.isOpen()) return;
+    append(noReplyLine(now(), port, device, timeoutMs));
+}
+
+void TrafficLog::append(const std::string& text) {
     if (!stillAtPath()) {
         file_.close();
         if (!file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
@@ -45,10 +71,6 @@ void TrafficLog::record(Direction direction, std::string_view port, std::string_
             return;
         }
     }
-    const QString time = QDateTime::currentDateTime()
-                             .toOffsetFromUtc(QDateTime::currentDateTime().offsetFromUtc())
-                             .toString(Qt::ISODateWithMs);
-    const std::string text = line(time.toStdString(), direction, port, device, chars);
     // Written through at once: a log is read when something went wrong, the program too.
     if (file_.write(text.data(), static_cast<qint64>(text.size())) !=
             static_cast<qint64>(text.size()) ||

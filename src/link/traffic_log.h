@@ -20,9 +20,10 @@ class TrafficLogEvents {
 
 /// A record of the traffic appended to a file, a line per frame sent and per piece received:
 /// local time in ISO 8601 with milliseconds, the port and its device, TX or RX, the monitor text
-/// in quotes, the bytes in hex. Nothing already in the file is touched. A file removed or renamed
-/// (rotated) is noticed at the next line, which starts a new file at the path. A file that cannot
-/// be written is told once, and the program goes on without it.
+/// in quotes, the bytes in hex; and a line where a script's frame got no reply. Nothing already in
+/// the file is touched. A file removed or renamed (rotated) is noticed at the next line, which
+/// starts a new file at the path. A file that cannot be written is told once, and the program
+/// goes on without it.
 class TrafficLog final : public TrafficRecorder {
   public:
     TrafficLog(const QString& path, TrafficLogEvents& events);
@@ -31,12 +32,15 @@ class TrafficLog final : public TrafficRecorder {
     std::optional<std::string> open();
     void record(Direction direction, std::string_view port, std::string_view device,
                 std::string_view chars) override;
+    /// Notes that the frame sent last got no reply within `timeoutMs`.
+    void recordNoReply(std::string_view port, std::string_view device, int timeoutMs);
 
     /// One line of the log, as record writes it.
     static std::string line(std::string_view time, Direction direction, std::string_view port,
                             std::string_view device, std::string_view chars);
 
   private:
+    void append(const std::string& text);
     /// Whether the file open is still the one at the path, not renamed nor removed.
     bool stillAtPath() const;
     void fail(const QString& why);

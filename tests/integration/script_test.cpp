@@ -4,8 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QSerialPort>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/remote_control.h"
@@ -16,19 +23,28 @@
 namespace qm5::test {
 namespace {
 
-struct ScriptTest : RealPanelTest {
-    // The panel listens from its event loop.
-    ScriptTest() {
-        start({projector.path(), std::nullopt});
-        QCoreApplication::processEvents();
-    }
+/// `target` under a second name, as /dev/serial/by-id/... names an adapter.
+QString linkTo(const std::string& target, const QTemporaryDir& folder) {
+    const QString link = folder.filePath(QStringLiteral("usb-Projector-if00"));
+    EXPECT_TRUE(QFile::link(QString::fromStdString(target), link));
+    return link;
+}
 
-    /// Asks the panel over its socket, as --send does, and returns the whole answer.
-    QByteArray ask(const QByteArray& request) {
-        QLocalSocket socket;
-        socket.connectToServer(remoteName(projector.path()));
+/// Whether `send` ends within the wait; the panel in this process goes on meanwhile.
+bool ends(QProcess& send) {
+    return QTest::qWaitFor([&] { return send.state() == QProcess::NotRunning; }, kWaitMs);
+}
+
+/// A script's request over the panel's socket, as --send makes it.
+struct Asking {
+    Asking(const std::string& device, const QByteArray& request) {
+        socket.connectToServer(remoteName(device));
         EXPECT_TRUE(socket.waitForConnected(kWaitMs));
         socket.write(request);
+        socket.flush();
+    }
+    /// The whole answer, once the panel has let the script go.
+    QByteArray answer() {
         QByteArray answer;
         EXPECT_TRUE(QTest::qWaitFor(
             [&] {
@@ -39,25 +55,49 @@ struct ScriptTest : RealPanelTest {
         return answer + socket.readAll();
     }
 
-    PtyPair projector;
+    QLocalSocket socket;
 };
 
+/// The panel holds the projector's line by a link to it.
+struct ScriptTest : RealPanelTest {
+    // The panel listens from its event loop.
+    ScriptTest() {
+        start({link.toStdString(), std::nullopt});
+        QCoreApplication::processEvents();
+    }
+
+    QByteArray ask(const QByteArray& request) { return Asking(projector.path(), request).answer(); }
+    /// Whether the projector is sent `frame` next, within the wait.
+    bool projectorGets(const std::string& frame) {
+        std::string sent;
+        return QTest::qWaitFor(
+                   [&] { return (sent += projector.readAvailable()).size() >= frame.size(); },
+                   kWaitMs) &&
+               sent == frame;
+    }
+
+    PtyPair projector;
+    QTemporaryDir folder;
+    QString link = linkTo(projector.path(), folder);
+};
+
+/// By the name the panel uses or by the device it names: one device, one panel.
 TEST_F(ScriptTest, sendGoesThroughThePanelThatHasTheDeviceOpen) {
-    QProcess send;
-    send.start(QStringLiteral(QM5_CONTROL_BINARY),
-               {QStringLiteral("--send"), QStringLiteral("status"), QStringLiteral("--com1"),
-                QString::fromStdString(projector.path())});
-    // The panel sends it from its event loop: waited for with events, not in a blocking read.
-    std::string sent;
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return (sent += projector.readAvailable()).size() >= 4; }, kWaitMs));
-    EXPECT_EQ(sent, "CR0\r");
-    EXPECT_EQ(panel->text(control::kTxdLine), QStringLiteral(" C R 0 CR "));
-    projector.write("00\r");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return send.state() == QProcess::NotRunning; }, kWaitMs));
-    EXPECT_EQ(send.exitCode(), 0) << send.readAllStandardError().toStdString();
-    EXPECT_EQ(send.readAllStandardOutput(), QByteArray(" 0 0 CR \n Power ON\n"));
-    EXPECT_EQ(projector.readAvailable(), "");  // once, and the device never opened twice
+    // Whoever holds the line holds it under every name (a lock of the device, not of the name).
+    QSerialPort target(QString::fromStdString(projector.path()));
+    EXPECT_FALSE(target.open(QIODevice::ReadWrite));
+    for (const QString& device : {link, QString::fromStdString(projector.path())}) {
+        QProcess send;
+        send.start(QStringLiteral(QM5_CONTROL_BINARY), {"--send", "status", "--com1", device});
+        // The panel sends it from its event loop: waited for with events, not in a blocking read.
+        ASSERT_TRUE(projectorGets("CR0\r"));
+        EXPECT_EQ(panel->text(control::kTxdLine), QStringLiteral(" C R 0 CR "));
+        projector.write("00\r");
+        ASSERT_TRUE(ends(send));
+        EXPECT_EQ(send.exitCode(), 0) << send.readAllStandardError().toStdString();
+        EXPECT_EQ(send.readAllStandardOutput(), QByteArray(" 0 0 CR \n Power ON\n"));
+        EXPECT_EQ(projector.readAvailable(), "");  // once, and the device never opened twice
+    }
     EXPECT_TRUE(warnings.seen().empty());
 }
 
@@ -71,6 +111,66 @@ TEST_F(ScriptTest, refusesAMalformedRequestOrOneWhileAButtonIsHeld) {
     QTest::mouseRelease(panel->window.control(control::kVolumePlus), Qt::LeftButton);
     EXPECT_EQ(projector.readAvailable().find("C00"), std::string::npos);
     EXPECT_TRUE(warnings.seen().empty());
+}
+
+/// Each script gets the reply to its own frame: not a click's reply still on the RXD line, not
+/// the reply to another script's frame.
+TEST_F(ScriptTest, eachScriptGetsTheReplyToItsOwnFrame) {
+    panel->click(control::kStatusQuery);
+    ASSERT_TRUE(projectorGets("CR0\r"));
+    projector.write("00\r");
+    ASSERT_TRUE(panel->waitForText(control::kRxdLine, QStringLiteral(" 0 0 CR ")));
+    Asking lampTime(projector.path(), "SEND l-time\n");
+    Asking mode(projector.path(), "SEND mode\n");
+    ASSERT_TRUE(projectorGets("CR3\r"));  // one at a time: the next once this one is done
+    projector.write("0000\r");
+    ASSERT_TRUE(projectorGets("CR1\r"));
+    projector.write("1\r");
+    EXPECT_TRUE(lampTime.answer().startsWith("RXD  0 0 0 0 CR \n"));
+    EXPECT_TRUE(mode.answer().startsWith("RXD  1 CR \n"));
+}
+
+/// A script gone while its send raises a warning (the log cannot be written, as on a full disk)
+/// is never answered, and the panel serves the next one.
+TEST_F(ScriptTest, aScriptGoneWhileItsSendRaisesAWarningLeavesThePanelServing) {
+    panel->logTraffic(QStringLiteral("/dev/full"));
+    Asking(projector.path(), "SEND C00\n");
+    ASSERT_TRUE(projectorGets("C00\r"));
+    ASSERT_TRUE(warnings.waitFor(1));
+    EXPECT_NE(warnings.seen().front().text.find("/dev/full"), std::string::npos);
+    Asking next(projector.path(), "SEND C02\n");
+    ASSERT_TRUE(projectorGets("C02\r"));
+    EXPECT_EQ(next.answer(), "END\n");
+}
+
+/// Another user of the PC cannot stand in for the panel: a socket planted first under the name
+/// the panel's socket once had in /tmp is never used; the panel's is in the user's own folder.
+TEST(ScriptSocketTest, onlyTheSocketInTheUsersOwnRuntimeFolderIsUsed) {
+    PtyPair projector;
+    const QString device = QString::fromStdString(projector.path());
+    const QByteArray hash = QCryptographicHash::hash(device.toUtf8(), QCryptographicHash::Sha256);
+    const QString oldName = "qm5-control-" + QString::fromLatin1(hash.toHex().left(16));
+    QLocalServer::removeServer(oldName);  // left by a panel of before, on a pty of that number
+    QLocalServer planted;
+    ASSERT_TRUE(planted.listen(oldName));
+
+    // Without a panel, the script opens the line itself.
+    QProcess send;
+    send.start(QStringLiteral(QM5_CONTROL_BINARY), {"--send", "status", "--com1", device});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return projector.readAvailable() == "CR0\r"; }, kWaitMs));
+    projector.write("00\r");
+    ASSERT_TRUE(ends(send));
+    EXPECT_EQ(send.exitCode(), 0) << send.readAllStandardError().toStdString();
+    EXPECT_FALSE(planted.hasPendingConnections());
+
+    const RealPanel panel{{projector.path(), std::nullopt}};
+    QCoreApplication::processEvents();  // the panel listens from its event loop
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    EXPECT_TRUE(
+        QFileInfo::exists(folder + "/" + QFileInfo(remoteName(projector.path())).fileName()));
+    constexpr QFile::Permissions kOthers = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                           QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    EXPECT_EQ(QFile::permissions(folder) & kOthers, QFile::Permissions());
 }
 
 }  // namespace

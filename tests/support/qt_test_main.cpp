@@ -15,6 +15,10 @@ int main(int argc, char* argv[]) {
     // No test reads or writes the user's own remembered devices.
     const QTemporaryDir configuration;
     qputenv("XDG_CONFIG_HOME", configuration.path().toLocal8Bit());
+    // Nor the user's own runtime folder, where the panels' sockets are; the Wayland scenario's is
+    // a test folder already, and holds the compositor's socket.
+    const QTemporaryDir runtime;  // mode 0700, as Qt wants it
+    if (platform.isEmpty()) qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     qm5::installFontSubstitutes();

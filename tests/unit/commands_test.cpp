@@ -30,6 +30,10 @@ TEST(CommandsTest, namesEveryCommandOnceAndFindsItByCodeOrName) {
         ASSERT_TRUE(command.has_value()) << what;
         EXPECT_EQ(command->code, code) << what;
     }
+    // The panel's spelling and the dictionary's.
+    for (const char* name : {"power-manegement-on", "Power-Management-On"}) {
+        EXPECT_EQ(findCommand(name).value_or(Command{}).code, "C2A") << name;
+    }
     for (const char* unknown : {"", "C", "C00\r", "power on", "XYZ"}) {
         EXPECT_FALSE(findCommand(unknown).has_value()) << unknown;
     }

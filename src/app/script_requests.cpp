@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: MIT
+#include "app/script_requests.h"
+
+#include <QLocalSocket>
+#include <QVariant>
+
+#include <utility>
+
+#include "app/control_panel.h"
+#include "core/intervals.h"
+#include "core/monitor_text.h"
+#include "link/frame.h"
+#include "link/status_decoding.h"
+#include "link/traffic_log.h"
+
+namespace qm5 {
+
+void answerScript(const QPointer<QLocalSocket>& client, const QByteArray& lines) {
+    if (client.isNull()) return;
+    client->setProperty("asked", true);
+    client->write(lines);
+    client->disconnectFromServer();
+}
+
+ScriptRequests::ScriptRequests(ControlPanel& panel) : panel_(panel) {
+    replyTimeout_.setSingleShot(true);
+    replyTimeout_.setInterval(kReplyTimeoutMs);
+    connect(&replyTimeout_, &QTimer::timeout, this, &ScriptRequests::finish);
+}
+
+void ScriptRequests::add(const QPointer<QLocalSocket>& client, std::string_view code) {
+    if (waiting_.size() >= kLongestQueue) {
+        answerScript(client, "ERR the panel has " + QByteArray::number(kLongestQueue) +
+                                 " requests waiting already; send again later\n");
+        return;
+    }
+    waiting_.push_back({client, code});
+    // Sent from the event loop, never under the socket's handler.
+    if (!current_) QMetaObject::invokeMethod(this, &ScriptRequests::sendNext, Qt::QueuedConnection);
+}
+
+void ScriptRequests::sendNext() {
+    if (current_ || waiting_.empty()) return;
+    current_ = waiting_.front();
+    waiting_.pop_front();
+    std::optional<std::string> refused;
+    if (panel_.ended()) {
+        refused = "the panel is ending";
+    } else if (panel_.state().repeatCode != 0) {
+        refused = "a button is held on the panel; send again once it is released";
+    } else {
+        sending_ = true;
+        // A failure shows a warning box, whose event loop may let the client go meanwhile.
+        refused = panel_.sendAsButton(current_->code);
+        sending_ = false;
+    }
+    // Sent, its reply is collected (and, under a box the log raised, may be answered already).
+    if (!refused) return;
+    answerScript(current_->client, "ERR " + QByteArray::fromStdString(*refused) + "\n");
+    current_.reset();
+    sendNext();
+}
+
+void ScriptRequests::record(Direction direction, std::string_view port, std::string_view device,
+                            std::string_view chars) {
+    if (direction == Direction::Sent && sending_) {
+        sent_ = true;
+        reply_.clear();
+        port_ = port;
+        device_ = device;
+        replyTimeout_.start();
+    } else if (direction == Direction::Sent && sent_) {
+        finish();  // the next frame: what comes now is its reply
+    } else if (direction == Direction::Received && sent_) {
+        reply_.append(chars);
+    }
+    if (log_ != nullptr) log_->record(direction, port, device, chars);
+}
+
+void ScriptRequests::finish() {
+    if (!sent_) return;
+    replyTimeout_.stop();
+    sent_ = false;
+    QByteArray lines;
+    if (!reply_.empty()) {
+        lines = "RXD " + QByteArray::fromStdString(reply_.monitor()) + "\n";
+        // The status tables read no more than the first four characters of a reply.
+        constexpr std::size_t kDecodedChars = 4;
+        if (const auto status = decodeStatus(
+                frameOf(current_->code), monitorText(reply_.chars().substr(0, kDecodedChars)))) {
+            lines += "STATUS " + QByteArray::fromStdString(*status) + "\n";
+        }
+    } else if (log_ != nullptr) {
+        log_->recordNoReply(port_, device_, kReplyTimeoutMs);
+    }
+    const Request done = *std::exchange(current_, std::nullopt);
+    answerScript(done.client, lines + "END\n");
+    QMetaObject::invokeMethod(this, &ScriptRequests::sendNext, Qt::QueuedConnection);
+}
+
+}  // namespace qm5

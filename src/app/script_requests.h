@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <cstddef>
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/traffic_text.h"
+#include "link/exchange.h"
+
+class QLocalSocket;
+
+namespace qm5 {
+
+class ControlPanel;
+class TrafficLog;
+
+/// Answers a script's client once, if it is still there, and lets it go.
+void answerScript(const QPointer<QLocalSocket>& client, const QByteArray& lines);
+
+/// Scripts' requests served by the panel one at a time, in order. Each frame goes out as its
+/// button would send it, and its script is answered with what came back after that frame and
+/// before the next one or the reply timeout: "RXD text", "STATUS text" for a status query, then
+/// "END"; only "END" when nothing came. A request while a hold button is held, one past the
+/// queue's bound, or one whose send fails is answered "ERR why".
+///
+/// It sees the traffic as the exchange's recorder, and passes it on to the traffic log.
+class ScriptRequests final : public QObject, public TrafficRecorder {
+  public:
+    static constexpr std::size_t kLongestQueue = 8;
+
+    explicit ScriptRequests(ControlPanel& panel);
+
+    void add(const QPointer<QLocalSocket>& client, std::string_view code);
+    /// The traffic goes on to `log`, and a script's request that got no reply is noted there.
+    void logTo(TrafficLog& log) { log_ = &log; }
+    void record(Direction direction, std::string_view port, std::string_view device,
+                std::string_view chars) override;
+
+  private:
+    struct Request {
+        QPointer<QLocalSocket> client;
+        std::string_view code;
+    };
+
+    void sendNext();
+    /// Answers the request whose frame went out with what came back since.
+    void finish();
+
+    ControlPanel& panel_;
+    std::deque<Request> waiting_;
+    /// The request being sent, or whose reply is being collected.
+    std::optional<Request> current_;
+    bool sending_ = false;
+    bool sent_ = false;
+    TrafficText reply_;
+    std::string port_;
+    std::string device_;
+    QTimer replyTimeout_;
+    TrafficLog* log_ = nullptr;
+};
+
+}  // namespace qm5
