@@ -248,6 +248,8 @@ void NetworkDevice::close() {
 }
 
 void NetworkDevice::write(std::string_view chars) {
+    // A closed socket takes a write without a word; the loss may not have been told yet.
+    if (stage_ != Stage::Open) throw DeviceFailure{failure_, true};
     if (!send(telnet_ ? TelnetCodec::escape(chars) : std::string(chars))) {
         throw DeviceFailure{failure_, true};
     }

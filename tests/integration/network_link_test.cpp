@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -86,13 +87,16 @@ TEST_F(NetworkLinkTest, aServerThatGoesAwayIsReportedOnceAndReconnectedByItself)
 }
 
 /// Opens a network device alone and returns why it failed, or "opened".
-std::string openFailure(const std::string& device, NetworkDevice::HostLookup lookup = {}) {
+/// `then` runs on the device once it has opened.
+std::string openFailure(const std::string& device, NetworkDevice::HostLookup lookup = {},
+                        const std::function<void(NetworkDevice&, DeviceOutcome&)>& then = {}) {
     DeviceOutcome outcome;
     NetworkDevice network(std::get<NetworkAddress>(parseDevice(device)), outcome,
                           std::move(lookup));
     EXPECT_FALSE(network.open(LineSettings{19200, Parity::None, 8, StopBits::One}));
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return outcome.opened || !outcome.failed.empty(); }, kWaitMs));
+    if (outcome.opened && then) then(network, outcome);
     return outcome.opened ? "opened" : outcome.failed;
 }
 
@@ -143,6 +147,21 @@ TEST(NetworkDeviceTest, aServerThatRefusesTheOptionFailsTheOpen) {
     EXPECT_NE(refused.find("refuses the COM Port Control Option"), std::string::npos) << refused;
     server.join();
     ::close(listener);
+}
+
+/// A frame sent after the server hung up, before or after the loss is told, is never sent.
+TEST(NetworkDeviceTest, aWriteAfterTheServerHungUpFails) {
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0));
+    EXPECT_EQ(openFailure("socket://127.0.0.1:" + std::to_string(server.serverPort()), {},
+                          [&](NetworkDevice& network, DeviceOutcome& outcome) {
+                              ASSERT_TRUE(server.hasPendingConnections());
+                              server.nextPendingConnection()->close();
+                              ASSERT_TRUE(
+                                  QTest::qWaitFor([&] { return !outcome.lost.empty(); }, kWaitMs));
+                              EXPECT_THROW(network.write("C00\r"), DeviceFailure);
+                          }),
+              "opened");
 }
 
 }  // namespace
