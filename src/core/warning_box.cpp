@@ -8,7 +8,9 @@ namespace qm5 {
 
 void WarningBox::show(std::string text, std::string about, AfterWarning* after) {
     if (after == nullptr && !warnings_.empty() && warnings_.back().text == text) return;
-    if (warnings_.size() > kMostWaiting) return;
+    // A warning with a follow-up answers an operator's own choice: dropped, the choice would
+    // never go on.
+    if (warnings_.size() > kMostWaiting && after == nullptr) return;
     warnings_.push_back({std::move(text), std::move(about), after});
     if (!open_) openNext();
 }

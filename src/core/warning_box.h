@@ -20,7 +20,8 @@ class AfterWarning {
 /// Shows warnings one at a time, each after the one before it. The box never waits under the
 /// handler that raised it, so nothing the event loop does meanwhile can pull the handler's data
 /// away. The same text twice in a row shows once, and a stream of failures (a held button on a
-/// dead line) cannot bury the operator: past kMostWaiting, later warnings are dropped.
+/// dead line) cannot bury the operator: past kMostWaiting, later warnings are dropped, but for
+/// one with a follow-up.
 class WarningBox final : private MessageBoxEvents {
   public:
     static constexpr std::size_t kMostWaiting = 4;

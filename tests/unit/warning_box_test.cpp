@@ -34,8 +34,8 @@ TEST(WarningBoxTest, showsEachWarningAfterTheOneBeforeOnceAndAtMostAFew) {
     EXPECT_EQ(box.opened, std::vector<std::string>{"gone"});
     warnings.withdraw("/dev/ttyUSB0");
     while (box.open != nullptr) box.operatorCloses();
-    EXPECT_EQ(box.opened,
-              (std::vector<std::string>{"gone", "log full", "send failed", "gone", "b"}));
+    EXPECT_EQ(box.opened, (std::vector<std::string>{"gone", "log full", "send failed", "gone", "b",
+                                                    "renumbered", "(after)"}));
 
     warnings.show("switch failed", {}, &box);
     warnings.show("later");
