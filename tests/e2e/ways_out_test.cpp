@@ -4,7 +4,6 @@
 // "END" does.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -151,9 +150,3 @@ TEST_F(WaysOutTest, aSendToANameNeverAnsweredEndsWithinItsBound) {
 
 }  // namespace
 }  // namespace qm5::test
-
-int main(int argc, char* argv[]) {
-    const QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
