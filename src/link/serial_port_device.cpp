@@ -94,6 +94,8 @@ void SerialPortDevice::apply(const LineSettings& settings) {
 }
 
 void SerialPortDevice::write(std::string_view chars) {
+    // Closed by onError, whose report of the loss is still on its way: the loss is the news.
+    if (!port_.isOpen()) throw DeviceFailure{kGone, true};
     const auto size = static_cast<qint64>(chars.size());
     port_.clearError();
     writing_ = true;

@@ -17,24 +17,10 @@
 #include "core/controls.h"
 #include "projector_process.h"
 #include "support/wait.h"
-#include "ui/control_table.h"
+#include "support/x_display.h"
 
 namespace qm5::test {
 namespace {
-
-QString xdotool(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    process.waitForFinished(kWaitMs);
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
-
-/// Window ids of the top-level windows whose name contains `name`.
-QStringList windowsNamed(const QString& name) {
-    const QString found = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                   QStringLiteral("--name"), name});
-    return found.isEmpty() ? QStringList() : found.split(QLatin1Char('\n'));
-}
 
 class RealBinaryTest : public ::testing::Test {
   protected:
@@ -62,24 +48,7 @@ class RealBinaryTest : public ::testing::Test {
         panel.waitForFinished();
     }
 
-    /// Moves the pointer onto the middle of a control.
-    void pointAt(std::string_view control) {
-        const ControlSpec* spec = findControl(control);
-        TwipRect rect = spec->geometry;
-        if (!spec->container.empty()) {
-            rect.left += findControl(spec->container)->geometry.left;
-            rect.top += findControl(spec->container)->geometry.top;
-        }
-        // The window is 9510 twips wide, whatever the screen's pixels per inch.
-        const QStringList size =
-            xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window})
-                .split(QLatin1Char('\n'))
-                .filter(QStringLiteral("WIDTH="));
-        const double scale = size.first().section(QLatin1Char('='), 1).toDouble() / 9510.0;
-        xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window,
-                 QString::number(qRound((rect.left + rect.width / 2.0) * scale)),
-                 QString::number(qRound((rect.top + rect.height / 2.0) * scale))});
-    }
+    void pointAt(std::string_view control) { test::pointAt(window, control); }
     void click(std::string_view control) {
         pointAt(control);
         xdotool({QStringLiteral("click"), QStringLiteral("1")});
@@ -186,8 +155,7 @@ TEST_F(RealBinaryTest, anEndSignalClosesThePortAndRemovesItsLock) {
         ASSERT_NO_FATAL_FAILURE(start({}));
         click(control::kPowerOn);
         ASSERT_TRUE(logged("C00\\r"));
-        const QString lock = QStringLiteral("/run/lock/LCK..") +
-                             QString::fromStdString(projector->path()).mid(5).replace('/', '_');
+        const QString lock = lockFileOf(projector->path());
         ASSERT_TRUE(QFile::exists(lock)) << lock.toStdString();
         ::kill(static_cast<pid_t>(panel.processId()), signal);
         EXPECT_TRUE(panel.waitForFinished(kWaitMs)) << signal;

@@ -4,7 +4,6 @@
 // "END" does.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -16,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "projector_process.h"
 #include "core/controls.h"
+#include "projector_process.h"
 #include "support/wait.h"
-#include "ui/control_table.h"
+#include "support/x_display.h"
 
 namespace qm5::test {
 namespace {
@@ -27,21 +26,6 @@ namespace {
 /// The longest an exit may take, whatever is open; a loaded machine included.
 constexpr qint64 kQuickExitMs = 1000;
 constexpr int kEnd = 0;  // "END" clicked, in the place of a signal
-
-QString xdotool(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    process.waitForFinished(kWaitMs);
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
-
-bool windowShown(const QString& name) {
-    return QTest::qWaitFor(
-        [&] {
-            return !xdotool({"search", "--onlyvisible", "--name", name}).isEmpty();
-        },
-        kWaitMs);
-}
 
 enum class State { WarningBox, DeviceDialog, DeviceMenu, NameLookup };
 
@@ -66,18 +50,11 @@ class WaysOutTest : public ::testing::TestWithParam<WayOut> {
     void start(const QStringList& arguments) {
         launch(arguments);
         ASSERT_TRUE(windowShown(QStringLiteral("QM5  CONTROL")));
-        window = xdotool({"search", "--onlyvisible", "--name", "QM5  CONTROL"});
+        window = windowsNamed(QStringLiteral("QM5  CONTROL")).first();
     }
-    /// Clicks the middle of a control of the panel's window, which is 9510 twips wide.
     void click(std::string_view control) {
-        const TwipRect rect = findControl(control)->geometry;
-        const QString width = xdotool({"getwindowgeometry", "--shell", window})
-                                  .section(QStringLiteral("WIDTH="), 1)
-                                  .section(QLatin1Char('\n'), 0, 0);
-        const double scale = width.toDouble() / 9510.0;
-        xdotool({"mousemove", "--window", window,
-                 QString::number(qRound((rect.left + rect.width / 2.0) * scale)),
-                 QString::number(qRound((rect.top + rect.height / 2.0) * scale)), "click", "1"});
+        pointAt(window, control);
+        xdotool({"click", "1"});
     }
     void TearDown() override {
         panel.kill();
@@ -109,7 +86,7 @@ TEST_P(WaysOutTest, endsAtOnceWithStatusZeroAndNoLockLeft) {
         }
         QTest::qWait(200);
     }
-    const QString lock = QStringLiteral("/run/lock/LCK..") + device.mid(5).replace('/', '_');
+    const QString lock = lockFileOf(projector.path());
     EXPECT_EQ(QFile::exists(lock), state != State::NameLookup);
 
     QElapsedTimer took;
@@ -173,9 +150,3 @@ TEST_F(WaysOutTest, aSendToANameNeverAnsweredEndsWithinItsBound) {
 
 }  // namespace
 }  // namespace qm5::test
-
-int main(int argc, char* argv[]) {
-    const QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
