@@ -15,6 +15,7 @@
 #include "core/traffic_text.h"
 #include "link/exchange.h"
 #include "link/frame.h"
+#include "link/open_failure.h"
 #include "link/qt_device_memory.h"
 #include "link/serial_control.h"
 #include "link/status_decoding.h"
@@ -81,6 +82,7 @@ class OwnSend final : private SerialListener, public TrafficLogEvents {
     OwnSend(int port, PortDevices& devices, const QString& logFile)
         : serial_(devices, deviceMaker_) {
         serial_.setListener(*this);
+        serial_.setDeviceChooser(DeviceChooser::CommandLine);
         serial_.setPortNumber(static_cast<std::int16_t>(port));
         serial_.setLineSettings("19200,N,8,1");
         if (logFile.isEmpty()) return;

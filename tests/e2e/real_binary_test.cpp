@@ -266,6 +266,8 @@ Ran runWithoutDisplay(const QStringList& arguments) {
 }
 
 TEST(CommandLineTest, helpAndVersionNeedNoDisplay) {
+    EXPECT_EQ(runWithoutDisplay({QStringLiteral("--help-all")}).out,
+              runWithoutDisplay({QStringLiteral("--help")}).out);
     const Ran help = runWithoutDisplay({QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0) << help.err.toStdString();
     EXPECT_TRUE(help.out.contains(QStringLiteral("--com1 <DEVICE>"))) << help.out.toStdString();
@@ -289,6 +291,7 @@ TEST(CommandLineTest, aWrongCommandLineIsNamedInOneLineAndOpensNoWindow) {
         {"/dev/ttyUSB0", "'/dev/ttyUSB0'"},
         {"--com1|", "--com1 names no device"},
         {"--send|C00|--com2=", "--com2 names no device"},
+        {"--send|C00|--log|", "--log names no file"},
         {"--port|2", "--port does nothing without --send"},
         {"--send|C02|--list-commands", "--send does nothing with --list-commands"},
         {"--send|C02|--label|Hall B", "--label does nothing with --send"},
@@ -332,7 +335,8 @@ TEST(CommandLineTest, sendsFromTheShellAndSaysHowItWent) {
           QStringLiteral("/dev/qm5-none")},
          3,
          {},
-         QStringLiteral("COM1 (/dev/qm5-none): no such device")},
+         QStringLiteral("COM1 (/dev/qm5-none): no such device. Plug in the adapter. Name another "
+                        "device with --com1.\n")},
         {{QStringLiteral("--send"), QStringLiteral("POWER-ON"), QStringLiteral("--com1"), line,
           QStringLiteral("--log"), log},
          0,
