@@ -43,6 +43,14 @@ int noReply(int port, const std::string& device) {
     return kNoReply;
 }
 
+/// The status once the reply is printed: a reply the caller never gets (standard output full or
+/// closed) is no success.
+int printed() {
+    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return 0;
+    std::fprintf(stderr, "qm5-control: the reply could not be written to standard output.\n");
+    return kNoReply;
+}
+
 /// Through the panel that has the device open. Returns the exit status, or nothing when no
 /// panel has it.
 std::optional<int> throughPanel(const Command& command, int port, const std::string& device) {
@@ -73,7 +81,7 @@ std::optional<int> throughPanel(const Command& command, int port, const std::str
         if (line.startsWith("RXD ")) std::printf("%s\n", line.mid(4).constData());
         if (line.startsWith("STATUS ")) std::printf("%s\n", line.mid(7).constData());
     }
-    return 0;
+    return printed();
 }
 
 /// Sends on the device itself and collects what comes back within the reply timeout.
@@ -117,7 +125,7 @@ class OwnSend final : private SerialListener, public TrafficLogEvents {
                 frameOf(command.code), monitorText(received_.chars().substr(0, kDecodedChars)))) {
             std::printf("%s\n", status->c_str());
         }
-        return 0;
+        return printed();
     }
 
   private:

@@ -249,8 +249,9 @@ struct Ran {
     QString out;
     QString err;
 };
-Ran runWithoutDisplay(const QStringList& arguments) {
+Ran runWithoutDisplay(const QStringList& arguments, const QString& output = {}) {
     QProcess process;
+    if (!output.isEmpty()) process.setStandardOutputFile(output);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
@@ -363,6 +364,9 @@ TEST(CommandLineTest, sendsFromTheShellAndSaysHowItWent) {
             << ran.out.toStdString();
         EXPECT_TRUE(ran.err.contains(row.err)) << said << "\n" << ran.err.toStdString();
     }
+    // A reply the caller cannot get is no success.
+    const Ran full = runWithoutDisplay({"--send", "status", "--com1", line}, "/dev/full");
+    EXPECT_EQ(full.exitCode, 1) << full.err.toStdString();
     QFile written(log);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = written.readAll().trimmed().split('\n');
