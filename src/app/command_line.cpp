@@ -82,6 +82,8 @@ const Option kOptions[] = {
     {"log", "FILE", "Appends every frame sent and every piece received to FILE, with the time.",
      kPanel | kSend,
      [](CommandLine& commandLine, const QString& value) -> Refusal {
+         // As for a device: "--log $FILE" with FILE unset must not drop the log without a word.
+         if (value.trimmed().isEmpty()) return std::string("--log names no file.") + kTryHelp;
          commandLine.logFile = value;
          return std::nullopt;
      }},
@@ -164,7 +166,8 @@ std::optional<int> stopsHere(const QCommandLineParser& parser, const QCommandLin
                kTryHelp);
         return 2;
     }
-    if (parser.isSet(help)) {
+    // Qt adds --help-all beside --help; the program's own options are all it has to show.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         // Read before QCoreApplication exists, the parser does not know the program's name.
         QString text = parser.helpText();
         text.replace(QStringLiteral("<executable_name>"), QStringLiteral("qm5-control"));

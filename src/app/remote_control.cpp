@@ -64,9 +64,14 @@ void RemoteControl::onRequest(QLocalSocket* client) {
         return;
     }
     client->setProperty("asked", true);
-    const QByteArray line = client->readLine(kLongestRequest + 1).trimmed();
+    const QByteArray line = client->readLine(kLongestRequest + 1);
+    if (!line.endsWith('\n')) {
+        answerScript(client, "ERR the request is too long\n");
+        return;
+    }
+    const QByteArray request = line.trimmed();
     const auto command =
-        line.startsWith("SEND ") ? findCommand(line.mid(5).toStdString()) : std::nullopt;
+        request.startsWith("SEND ") ? findCommand(request.mid(5).toStdString()) : std::nullopt;
     if (!command) {
         answerScript(client, "ERR not a request: SEND CODE, with a code from --list-commands\n");
         return;

@@ -44,7 +44,9 @@ void ScriptRequests::sendNext() {
     current_ = waiting_.front();
     waiting_.pop_front();
     std::optional<std::string> refused;
-    if (panel_.ended()) {
+    if (current_->client.isNull()) {
+        refused = "the script is gone";  // a script ended while it waited sends nothing
+    } else if (panel_.ended()) {
         refused = "the panel is ending";
     } else if (panel_.state().repeatCode != 0) {
         refused = "a button is held on the panel; send again once it is released";

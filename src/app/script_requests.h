@@ -28,7 +28,8 @@ void answerScript(const QPointer<QLocalSocket>& client, const QByteArray& lines)
 /// button would send it, and its script is answered with what came back after that frame and
 /// before the next one or the reply timeout: "RXD text", "STATUS text" for a status query, then
 /// "END"; only "END" when nothing came. A request while a hold button is held, one past the
-/// queue's bound, or one whose send fails is answered "ERR why".
+/// queue's bound, or one whose send fails is answered "ERR why"; one whose script has ended while
+/// it waited is not sent.
 ///
 /// It sees the traffic as the exchange's recorder, and passes it on to the traffic log.
 class ScriptRequests final : public QObject, public TrafficRecorder {

@@ -15,6 +15,7 @@
 #include "core/traffic_text.h"
 #include "link/exchange.h"
 #include "link/frame.h"
+#include "link/open_failure.h"
 #include "link/qt_device_memory.h"
 #include "link/serial_control.h"
 #include "link/status_decoding.h"
@@ -39,6 +40,14 @@ constexpr qint64 kLongestAnswer = 70000;
 int noReply(int port, const std::string& device) {
     std::fprintf(stderr, "qm5-control: %s (%s): no reply within %d ms.\n", portLabel(port).c_str(),
                  device.c_str(), kReplyTimeoutMs);
+    return kNoReply;
+}
+
+/// The status once the reply is printed: a reply the caller never gets (standard output full or
+/// closed) is no success.
+int printed() {
+    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return 0;
+    std::fprintf(stderr, "qm5-control: the reply could not be written to standard output.\n");
     return kNoReply;
 }
 
@@ -72,7 +81,7 @@ std::optional<int> throughPanel(const Command& command, int port, const std::str
         if (line.startsWith("RXD ")) std::printf("%s\n", line.mid(4).constData());
         if (line.startsWith("STATUS ")) std::printf("%s\n", line.mid(7).constData());
     }
-    return 0;
+    return printed();
 }
 
 /// Sends on the device itself and collects what comes back within the reply timeout.
@@ -81,6 +90,7 @@ class OwnSend final : private SerialListener, public TrafficLogEvents {
     OwnSend(int port, PortDevices& devices, const QString& logFile)
         : serial_(devices, deviceMaker_) {
         serial_.setListener(*this);
+        serial_.setDeviceChooser(DeviceChooser::CommandLine);
         serial_.setPortNumber(static_cast<std::int16_t>(port));
         serial_.setLineSettings("19200,N,8,1");
         if (logFile.isEmpty()) return;
@@ -115,7 +125,7 @@ class OwnSend final : private SerialListener, public TrafficLogEvents {
                 frameOf(command.code), monitorText(received_.chars().substr(0, kDecodedChars)))) {
             std::printf("%s\n", status->c_str());
         }
-        return 0;
+        return printed();
     }
 
   private:

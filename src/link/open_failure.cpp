@@ -43,13 +43,17 @@ std::string deviceName(int port, std::string_view device) {
     return portLabel(port) + " (" + std::string(device) + ")";
 }
 
-std::string describeOpenFailure(int port, const std::string& device, std::string_view reason) {
+std::string describeOpenFailure(int port, const std::string& device, std::string_view reason,
+                                DeviceChooser chooser) {
     const bool onNetwork = std::holds_alternative<NetworkAddress>(parseDevice(device));
     const std::string_view check =
         onNetwork ? " Check the server's address and port, that the server runs, and the network."
                   : "";
-    return deviceName(port, device) + ": " + std::string(reason) + std::string(check) +
-           " Right-click COM to choose the device for " + portLabel(port) + ".";
+    const std::string choose =
+        chooser == DeviceChooser::Panel
+            ? " Right-click COM to choose the device for " + portLabel(port) + "."
+            : " Name another device with --com" + std::to_string(port) + ".";
+    return deviceName(port, device) + ": " + std::string(reason) + std::string(check) + choose;
 }
 
 }  // namespace qm5

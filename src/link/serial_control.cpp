@@ -68,7 +68,7 @@ void SerialControl::openDevice() {
     } catch (const DeviceFailure& failure) {
         device_.reset();
         link_ = Link::Closed;
-        throw SerialError(describeOpenFailure(portNumber_, devicePath(), failure.reason));
+        throw SerialError(describeOpenFailure(portNumber_, devicePath(), failure.reason, chooser_));
     } catch (const SerialError&) {
         device_.reset();
         link_ = Link::Closed;
@@ -164,7 +164,7 @@ void SerialControl::onOpenFailed(std::string_view said) {
     link_ = Link::Closed;
     if (listener_ != nullptr) {
         listener_->onPortOpenFailed(
-            SerialError(describeOpenFailure(portNumber_, devicePath(), reason)));
+            SerialError(describeOpenFailure(portNumber_, devicePath(), reason, chooser_)));
     }
 }
 

@@ -9,6 +9,7 @@
 #include "core/serial_error.h"
 #include "link/device.h"
 #include "link/line_settings.h"
+#include "link/open_failure.h"
 #include "link/port_devices.h"
 
 namespace qm5 {
@@ -44,6 +45,8 @@ class SerialControl final : private DeviceEvents, private DeviceWatchEvents {
     SerialControl& operator=(const SerialControl&) = delete;
 
     void setListener(SerialListener& listener) { listener_ = &listener; }
+    /// An open failure's description tells how to choose another device there.
+    void setDeviceChooser(DeviceChooser chooser) { chooser_ = chooser; }
 
     std::int16_t portNumber() const { return portNumber_; }
     void setPortNumber(std::int16_t port);
@@ -91,6 +94,7 @@ class SerialControl final : private DeviceEvents, private DeviceWatchEvents {
     const PortDevices& devices_;
     DeviceMaker& deviceMaker_;
     SerialListener* listener_ = nullptr;
+    DeviceChooser chooser_ = DeviceChooser::Panel;
     std::int16_t portNumber_ = 1;
     std::string settingsText_ = "9600,N,8,1";
     LineSettings settings_;

@@ -25,16 +25,26 @@ std::string noReplyLine(std::string_view time, std::string_view port, std::strin
            " TIMEOUT no reply within " + std::to_string(timeoutMs) + " ms\n";
 }
 
+/// Opens `file` for appending; returns why it cannot be. Only a regular file, or none yet, is
+/// taken: opening a FIFO waits for a reader (the program would hang there), and a device is no log.
+std::optional<QString> openForAppending(QFile& file) {
+    const QFileInfo info(file.fileName());
+    if (info.exists() && !info.isFile()) return QStringLiteral("not a regular file");
+    if (file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) return std::nullopt;
+    return file.errorString();
+}
+
 }  // namespace
 
 TrafficLog::TrafficLog(const QString& path, TrafficLogEvents& events)
     : file_(path), events_(events) {}
 
 std::optional<std::string> TrafficLog::open() {
-    if (file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) return std::nullopt;
+    const auto why = openForAppending(file_);
+    if (!why) return std::nullopt;
     failed_ = true;
     return file_.fileName().toStdString() + " cannot be opened for the traffic log (" +
-           file_.errorString().toStdString() + ")";
+           why->toStdString() + ")";
 }
 
 std::string TrafficLog::line(std::string_view time, Direction direction, std::string_view port,
@@ -66,8 +76,8 @@ void TrafficLog::recordNoReply(std::string_view port, std::string_view device, i
 void TrafficLog::append(const std::string& text) {
     if (!stillAtPath()) {
         file_.close();
-        if (!file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
-            fail(file_.errorString());
+        if (const auto why = openForAppending(file_)) {
+            fail(*why);
             return;
         }
     }

@@ -217,8 +217,9 @@ struct Ran {
     QString out;
     QString err;
 };
-Ran runWithoutDisplay(const QStringList& arguments) {
+Ran runWithoutDisplay(const QStringList& arguments, const QString& output = {}) {
     QProcess process;
+    if (!output.isEmpty()) process.setStandardOutputFile(output);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
@@ -234,6 +235,8 @@ Ran runWithoutDisplay(const QStringList& arguments) {
 }
 
 TEST(CommandLineTest, helpAndVersionNeedNoDisplay) {
+    EXPECT_EQ(runWithoutDisplay({QStringLiteral("--help-all")}).out,
+              runWithoutDisplay({QStringLiteral("--help")}).out);
     const Ran help = runWithoutDisplay({QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0) << help.err.toStdString();
     EXPECT_TRUE(help.out.contains(QStringLiteral("--com1 <DEVICE>"))) << help.out.toStdString();
@@ -257,6 +260,7 @@ TEST(CommandLineTest, aWrongCommandLineIsNamedInOneLineAndOpensNoWindow) {
         {"/dev/ttyUSB0", "'/dev/ttyUSB0'"},
         {"--com1|", "--com1 names no device"},
         {"--send|C00|--com2=", "--com2 names no device"},
+        {"--send|C00|--log|", "--log names no file"},
         {"--port|2", "--port does nothing without --send"},
         {"--send|C02|--list-commands", "--send does nothing with --list-commands"},
         {"--send|C02|--label|Hall B", "--label does nothing with --send"},
@@ -300,7 +304,8 @@ TEST(CommandLineTest, sendsFromTheShellAndSaysHowItWent) {
           QStringLiteral("/dev/qm5-none")},
          3,
          {},
-         QStringLiteral("COM1 (/dev/qm5-none): no such device")},
+         QStringLiteral("COM1 (/dev/qm5-none): no such device. Plug in the adapter. Name another "
+                        "device with --com1.\n")},
         {{QStringLiteral("--send"), QStringLiteral("POWER-ON"), QStringLiteral("--com1"), line,
           QStringLiteral("--log"), log},
          0,
@@ -327,6 +332,9 @@ TEST(CommandLineTest, sendsFromTheShellAndSaysHowItWent) {
             << ran.out.toStdString();
         EXPECT_TRUE(ran.err.contains(row.err)) << said << "\n" << ran.err.toStdString();
     }
+    // A reply the caller cannot get is no success.
+    const Ran full = runWithoutDisplay({"--send", "status", "--com1", line}, "/dev/full");
+    EXPECT_EQ(full.exitCode, 1) << full.err.toStdString();
     QFile written(log);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = written.readAll().trimmed().split('\n');

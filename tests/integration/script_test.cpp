@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 #include "app/remote_control.h"
 #include "pty/pty_pair.h"
 #include "support/real_panel.h"
@@ -63,7 +65,9 @@ struct ScriptTest : RealPanelTest {
     // The panel listens from its event loop.
     ScriptTest() {
         start({link.toStdString(), std::nullopt});
-        QCoreApplication::processEvents();
+        // A script's blocking connect would not let the panel listen meanwhile.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(remoteName(projector.path())); },
+                                    kWaitMs));
     }
 
     QByteArray ask(const QByteArray& request) { return Asking(projector.path(), request).answer(); }
@@ -102,8 +106,9 @@ TEST_F(ScriptTest, sendGoesThroughThePanelThatHasTheDeviceOpen) {
 }
 
 TEST_F(ScriptTest, refusesAMalformedRequestOrOneWhileAButtonIsHeld) {
-    for (const QByteArray& wrong : {QByteArray("HELLO\n"), QByteArray("SEND C99\n"),
-                                    QByteArray(200, 'S'), QByteArray("SEND C00")}) {
+    for (const QByteArray& wrong :
+         {QByteArray("HELLO\n"), QByteArray("SEND C99\n"), QByteArray(200, 'S'),
+          QByteArray("SEND C00"), "SEND C00" + QByteArray(100, ' ') + "\n"}) {
         EXPECT_TRUE(ask(wrong).startsWith("ERR ")) << wrong.left(20).toStdString();
     }
     QTest::mousePress(panel->window.control(control::kVolumePlus), Qt::LeftButton);
@@ -121,8 +126,10 @@ TEST_F(ScriptTest, eachScriptGetsTheReplyToItsOwnFrame) {
     projector.write("00\r");
     ASSERT_TRUE(panel->waitForText(control::kRxdLine, QStringLiteral(" 0 0 CR ")));
     Asking lampTime(projector.path(), "SEND l-time\n");
+    Asking gone(projector.path(), "SEND C00\n");
     Asking mode(projector.path(), "SEND mode\n");
     ASSERT_TRUE(projectorGets("CR3\r"));  // one at a time: the next once this one is done
+    gone.socket.abort();                  // a script ended while it waits sends nothing
     projector.write("0000\r");
     ASSERT_TRUE(projectorGets("CR1\r"));
     projector.write("1\r");
@@ -130,14 +137,17 @@ TEST_F(ScriptTest, eachScriptGetsTheReplyToItsOwnFrame) {
     EXPECT_TRUE(mode.answer().startsWith("RXD  1 CR \n"));
 }
 
-/// A script gone while its send raises a warning (the log cannot be written, as on a full disk)
+/// A script gone while its send raises a warning (the log cannot be written: its folder is gone)
 /// is never answered, and the panel serves the next one.
 TEST_F(ScriptTest, aScriptGoneWhileItsSendRaisesAWarningLeavesThePanelServing) {
-    panel->logTraffic(QStringLiteral("/dev/full"));
+    auto logFolder = std::make_unique<QTemporaryDir>();
+    const QString log = logFolder->filePath(QStringLiteral("traffic.log"));
+    panel->logTraffic(log);
+    logFolder.reset();
     Asking(projector.path(), "SEND C00\n");
     ASSERT_TRUE(projectorGets("C00\r"));
     ASSERT_TRUE(warnings.waitFor(1));
-    EXPECT_NE(warnings.seen().front().text.find("/dev/full"), std::string::npos);
+    EXPECT_NE(warnings.seen().front().text.find(log.toStdString()), std::string::npos);
     Asking next(projector.path(), "SEND C02\n");
     ASSERT_TRUE(projectorGets("C02\r"));
     EXPECT_EQ(next.answer(), "END\n");

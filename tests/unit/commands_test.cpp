@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
 #include <QFileInfo>
@@ -91,13 +92,19 @@ TEST(TrafficLogTest, startsANewFileAtThePathOnceTheFileWasRenamedOrRemoved) {
 }
 
 TEST(TrafficLogTest, saysOnceWhenTheFileCannotBeOpened) {
-    NoComplaint events;
-    TrafficLog log(QStringLiteral("/proc/qm5-no/traffic.log"), events);
-    const auto failure = log.open();
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->find("/proc/qm5-no/traffic.log"), std::string::npos);
-    log.record(TrafficRecorder::Direction::Sent, "COM1", "/dev/ttyUSB0", "C00\r");
-    EXPECT_TRUE(events.complaints.empty());
+    // A FIFO without a reader would hold the opening, and the program, for ever.
+    const QTemporaryDir folder;
+    const QString fifo = folder.filePath(QStringLiteral("fifo"));
+    ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    for (const QString& path : {QStringLiteral("/proc/qm5-no/traffic.log"), fifo}) {
+        NoComplaint events;
+        TrafficLog log(path, events);
+        const auto failure = log.open();
+        ASSERT_TRUE(failure.has_value());
+        EXPECT_NE(failure->find(path.toStdString()), std::string::npos);
+        log.record(TrafficRecorder::Direction::Sent, "COM1", "/dev/ttyUSB0", "C00\r");
+        EXPECT_TRUE(events.complaints.empty());
+    }
 }
 
 }  // namespace

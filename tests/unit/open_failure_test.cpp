@@ -37,9 +37,11 @@ TEST(OpenFailureTest, tellsWhichDeviceWhyAndWhatToDo) {
         {"rfc2217://h:1", "h:1 did not answer.", "h:1 did not answer." + check},
         {"h:1", schemeless, schemeless}};
     for (const auto& [device, reason, expected] : rows) {
-        EXPECT_EQ(describeOpenFailure(2, device, reason),
+        EXPECT_EQ(describeOpenFailure(2, device, reason, DeviceChooser::Panel),
                   "COM2 (" + device + "): " + expected +
                       " Right-click COM to choose the device for COM2.");
+        EXPECT_EQ(describeOpenFailure(2, device, reason, DeviceChooser::CommandLine),
+                  "COM2 (" + device + "): " + expected + " Name another device with --com2.");
     }
 }
 
