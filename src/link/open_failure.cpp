@@ -12,11 +12,19 @@ namespace {
 
 std::string permissionDenied(const DeviceFile& file, std::string_view user) {
     if (file.group == "dialout") {
-        return "permission denied. Add the user to the dialout group (sudo usermod -aG dialout " +
-               std::string(user.empty() ? "\"$USER\"" : user) + ") and log in again.";
+        // On a line of its own, so that a box never breaks it and a copied line runs.
+        return "permission denied. Add the user to the dialout group with this command and log "
+               "in again:\nsudo usermod -aG dialout " +
+               std::string(user.empty() ? "\"$USER\"" : user) + "\n";
     }
     return "permission denied (owner " + file.owner + ", group " + file.group + ", mode " +
            file.mode + "): the user needs read and write access to it.";
+}
+
+/// Adds a sentence: after a space, or at the start of the line that a command's line left.
+void append(std::string& text, std::string_view sentence) {
+    if (!text.ends_with('\n')) text += ' ';
+    text += sentence;
 }
 
 }  // namespace
@@ -45,15 +53,14 @@ std::string deviceName(int port, std::string_view device) {
 
 std::string describeOpenFailure(int port, const std::string& device, std::string_view reason,
                                 DeviceChooser chooser) {
-    const bool onNetwork = std::holds_alternative<NetworkAddress>(parseDevice(device));
-    const std::string_view check =
-        onNetwork ? " Check the server's address and port, that the server runs, and the network."
-                  : "";
-    const std::string choose =
-        chooser == DeviceChooser::Panel
-            ? " Right-click COM to choose the device for " + portLabel(port) + "."
-            : " Name another device with --com" + std::to_string(port) + ".";
-    return deviceName(port, device) + ": " + std::string(reason) + std::string(check) + choose;
+    std::string text = deviceName(port, device) + ": " + std::string(reason);
+    if (std::holds_alternative<NetworkAddress>(parseDevice(device))) {
+        append(text, "Check the server's address and port, that the server runs, and the network.");
+    }
+    append(text, chooser == DeviceChooser::Panel
+                     ? "Right-click COM to choose the device for " + portLabel(port) + "."
+                     : "Name another device with --com" + std::to_string(port) + ".");
+    return text;
 }
 
 }  // namespace qm5

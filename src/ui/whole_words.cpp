@@ -8,14 +8,10 @@ namespace qm5 {
 
 namespace {
 
-constexpr QChar kNoBreakSpace(0x00A0);
-constexpr QChar kWordJoiner(0x2060);
-
 QString laidOutParagraph(const QString& paragraph, const QFontMetrics& metrics, int width) {
     QString laidOut;
     QString line;
-    for (QString word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        word.replace(kNoBreakSpace, QLatin1Char(' '));
+    for (const QString& word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
         if (line.isEmpty() || metrics.horizontalAdvance(longer) <= width) {
             line = longer;
@@ -30,7 +26,7 @@ QString laidOutParagraph(const QString& paragraph, const QFontMetrics& metrics, 
 }  // namespace
 
 QString laidOutWhole(const QString& text, const QFontMetrics& metrics, int width) {
-    QStringList paragraphs = QString(text).remove(kWordJoiner).split(QLatin1Char('\n'));
+    QStringList paragraphs = text.split(QLatin1Char('\n'));
     for (QString& paragraph : paragraphs) paragraph = laidOutParagraph(paragraph, metrics, width);
     return paragraphs.join(QLatin1Char('\n'));
 }

@@ -26,8 +26,8 @@ TEST(OpenFailureTest, tellsWhichDeviceWhyAndWhatToDo) {
         {"/dev/x", local(OpenFailure::Refused, true),
          "in use by another program (or another copy of this one)."},
         {"/dev/x", local(OpenFailure::Refused),
-         "permission denied. Add the user to the dialout group (sudo usermod -aG dialout alice) "
-         "and log in again."},
+         "permission denied. Add the user to the dialout group with this command and log in "
+         "again:\nsudo usermod -aG dialout alice\n"},
         {"/dev/x", local(OpenFailure::Refused, false, "uucp"),
          "permission denied (owner root, group uucp, mode rw-rw----): the user needs read and "
          "write access to it."},
@@ -37,11 +37,13 @@ TEST(OpenFailureTest, tellsWhichDeviceWhyAndWhatToDo) {
         {"rfc2217://h:1", "h:1 did not answer.", "h:1 did not answer." + check},
         {"h:1", schemeless, schemeless}};
     for (const auto& [device, reason, expected] : rows) {
+        // A command's line stands alone: the way out starts the next line.
+        const std::string head =
+            "COM2 (" + device + "): " + expected + (expected.ends_with('\n') ? "" : " ");
         EXPECT_EQ(describeOpenFailure(2, device, reason, DeviceChooser::Panel),
-                  "COM2 (" + device + "): " + expected +
-                      " Right-click COM to choose the device for COM2.");
+                  head + "Right-click COM to choose the device for COM2.");
         EXPECT_EQ(describeOpenFailure(2, device, reason, DeviceChooser::CommandLine),
-                  "COM2 (" + device + "): " + expected + " Name another device with --com2.");
+                  head + "Name another device with --com2.");
     }
 }
 
