@@ -38,7 +38,8 @@ class PortInUseListener {
 /// Events come in by control name; a control without a handler for an event ignores it, so the
 /// widgets can forward every click and every mouse press alike. A serial failure stops the
 /// handler where it happened and is reported in one warning box; the program keeps running.
-class ControlPanel final : public ControlEvents, private SerialListener,
+class ControlPanel final : public ControlEvents,
+                           private SerialListener,
                            private DevicePickerEvents {
   public:
     static constexpr std::string_view kLineSettings = "19200,N,8,1";

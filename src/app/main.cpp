@@ -47,6 +47,8 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // Wayland's app id: the desktop finds the entry, its icon and its name by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.qm5_control.panel"));
     qm5::installFontSubstitutes();
 
     int status = 0;

@@ -130,18 +130,18 @@ TEST_F(PanelWindowTest, keepsEachPortOptionClearOfTheNext) {
 TEST(WarningTextTest, isPlainAndKeepsPathsAndCommandsWholeAndCopiesAsShown) {
     const std::string path = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART-if00-port0";
     const QString command = QStringLiteral("sudo usermod -aG dialout alice");
-    const QString given = QString::fromStdString(describeOpenFailure(
-        1, path,
-        openFailureReason(OpenFailure::Refused, {false, "root", "dialout", "rw-rw----"}, "alice",
-                          {}),
-        DeviceChooser::Panel));
+    const QString given = QString::fromStdString(
+        describeOpenFailure(1, path,
+                            openFailureReason(OpenFailure::Refused,
+                                              {false, "root", "dialout", "rw-rw----"}, "alice", {}),
+                            DeviceChooser::Panel));
     const QFontMetrics metrics(QApplication::font());
     // Boxes narrower and wider than the warning box's 64 characters.
     for (const int width : {40 * metrics.averageCharWidth(), 100 * metrics.averageCharWidth()}) {
         const QString shown = laidOutWhole(given, metrics, width);
         const QStringList lines = shown.split(QLatin1Char('\n'));
-        EXPECT_TRUE(lines.filter(QString::fromStdString(path)).size() == 1)
-            << width << "\n" << shown.toStdString();
+        EXPECT_TRUE(lines.filter(QString::fromStdString(path)).size() == 1) << width << "\n"
+                                                                            << shown.toStdString();
         EXPECT_TRUE(lines.contains(command)) << width << "\n" << shown.toStdString();
     }
     WarningDialog box(QStringLiteral("QM5 Control"), given, nullptr);
