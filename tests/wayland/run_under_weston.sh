@@ -3,9 +3,13 @@
 # Starts a headless weston of its own and runs, on its Wayland display, the scenario test and then
 # the real qm5-control against qm5-projector, ended by SIGTERM. Each must exit with status 0 and
 # write nothing to stderr. Skips (status 77) only when weston cannot start.
-# Usage: run_under_weston.sh SCENARIO_TEST QM5_CONTROL QM5_PROJECTOR
+# Usage: run_under_weston.sh SCENARIO_TEST QM5_CONTROL QM5_PROJECTOR KEEP_LIBRARIES
 set -u
 scenario=$1 control=$2 projector=$3
+# Qt's Wayland plugins stay loaded to the end, so that a leak of theirs is named and suppressed.
+export LD_PRELOAD="$4${LD_PRELOAD:+:$LD_PRELOAD}"
+# Under AddressSanitizer the preloaded library comes before its runtime.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0"
 
 work=$(mktemp -d) || exit 1
 weston_pid= control_pid= projector_pid=
