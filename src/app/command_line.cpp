@@ -2,22 +2,25 @@
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 
+#include <cmath>
 #include <cstdio>
-#include <string>
-#include <string_view>
+
+#include "app/raw_frame.h"
 
 namespace qm5 {
 
 namespace {
 
 /// Why an option's value is refused, as the one line the program says before it stops.
-using Refusal = std::optional<std::string>;
+using Refusal = std::optional<QString>;
 
 /// What the command line asks the program to do: an option that does nothing in that mode is
 /// refused rather than ignored.
-enum Mode : unsigned { kPanel = 1U, kSend = 2U, kList = 4U };
+enum Mode : unsigned { kPanel = 1U, kSend = 2U, kList = 4U, kUntil = 8U };
+constexpr unsigned kShell = kSend | kUntil;
 
 /// An option of the command line: its name, its value's name (none for a switch) and its line of
 /// --help, the modes it does something in, and what it sets.
@@ -29,61 +32,164 @@ struct Option {
     Refusal (*read)(CommandLine& commandLine, const QString& value);
 };
 
-constexpr char kTryHelp[] = " Try 'qm5-control --help'.";
+QString tr(const char* text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
 
-Refusal readDevice(std::optional<std::string>& device, std::string_view option,
-                   const QString& value) {
+/// `why`, and where to read on.
+QString withHelp(const QString& why) {
+    return why + QLatin1Char(' ') + tr("Try 'qm5-control --help'.");
+}
+
+Refusal readDevice(std::optional<std::string>& device, const char* option, const QString& value) {
     // An empty variable in a script ("--com1 $DEV") must not send to another projector.
     if (value.trimmed().isEmpty()) {
-        return std::string(option) + " names no device." + kTryHelp;
+        return withHelp(tr("%1 names no device.").arg(QLatin1String(option)));
     }
     device = value.toStdString();
     return std::nullopt;
 }
 
+/// `value` with its control characters written out, so that the message stays one line.
+QString shown(const QString& value) {
+    QString text;
+    for (const QChar c : value) {
+        const bool control = c.unicode() < 0x20 || c.unicode() == 0x7F;
+        text += control ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0')) : c;
+    }
+    return text;
+}
+
+/// Whole seconds or a fraction, from `least` to `most`, as milliseconds.
+std::optional<std::chrono::milliseconds> seconds(const QString& value, double least, double most) {
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    if (!ok || !std::isfinite(number) || number < least || number > most) return std::nullopt;
+    return std::chrono::milliseconds(std::llround(number * 1000));
+}
+
+Refusal readUntil(CommandLine& commandLine, const QString& value) {
+    QStringList names;
+    for (const PowerStateName& state : powerStateNames()) {
+        if (value == QLatin1String(state.name)) {
+            commandLine.until = Waiting{state};
+            return std::nullopt;
+        }
+        names << QLatin1String(state.name);
+    }
+    return withHelp(tr("--until takes one of %1, not '%2'.")
+                        .arg(names.join(QStringLiteral(", ")), shown(value)));
+}
+
 const Option kOptions[] = {
-    {"com1", "DEVICE", "Device behind COM1.", kPanel | kSend,
+    {"com1", "DEVICE", QT_TRANSLATE_NOOP("CommandLine", "Device behind COM1."), kPanel | kShell,
      [](CommandLine& commandLine, const QString& value) {
          return readDevice(commandLine.devices[0], "--com1", value);
      }},
-    {"com2", "DEVICE", "Device behind COM2.", kPanel | kSend,
+    {"com2", "DEVICE", QT_TRANSLATE_NOOP("CommandLine", "Device behind COM2."), kPanel | kShell,
      [](CommandLine& commandLine, const QString& value) {
          return readDevice(commandLine.devices[1], "--com2", value);
      }},
-    {"label", "TEXT", "Adds \" - TEXT\" to the window's caption, to tell copies apart.", kPanel,
+    {"label", "TEXT",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Adds \" - TEXT\" to the window's caption, to tell copies apart."),
+     kPanel,
      [](CommandLine& commandLine, const QString& value) -> Refusal {
          commandLine.label = value.trimmed();
          return std::nullopt;
      }},
     {"send", "WHAT",
-     "Sends one command (a code such as C00, or a name from --list-commands) through the panel "
-     "that has the port open, or on the port itself; prints the reply. Needs no display. Exit "
-     "status: 0 a reply came, 1 none came, 2 a wrong command line, 3 the device cannot be opened.",
-     kSend,
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "Sends one command (a code such as C00, or a name from --list-commands) through the "
+         "panel that has the port open, or on the port itself; prints the reply as soon as it is "
+         "whole. Needs no display. Exit status: 0 a reply came, 1 none came, 2 a wrong command "
+         "line, 3 the device cannot be opened."),
+     kShell,
      [](CommandLine& commandLine, const QString& value) -> Refusal {
          commandLine.send = findCommand(value.toStdString());
          if (commandLine.send) return std::nullopt;
-         return "no command '" + value.toStdString() +
-                "'. 'qm5-control --list-commands' lists them.";
+         return tr("no command '%1'. 'qm5-control --list-commands' lists them.").arg(shown(value));
      }},
-    {"port", "N", "The port --send uses: 1 (default) or 2.", kSend,
+    {"send-raw", "TEXT",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Sends TEXT and CR as one frame, as --send does: a code no button has. "
+                       "TEXT is 1 to 16 printable ASCII characters."),
+     kShell,
+     [](CommandLine& commandLine, const QString& value) -> Refusal {
+         const std::string text = value.toStdString();
+         if (isRawFrameText(text)) {
+             commandLine.sendRaw = text;
+             return std::nullopt;
+         }
+         return withHelp(tr("--send-raw takes 1 to 16 printable ASCII characters, not '%1'.")
+                             .arg(shown(value)));
+     }},
+    {"port", "N", QT_TRANSLATE_NOOP("CommandLine", "The port --send uses: 1 (default) or 2."),
+     kShell,
      [](CommandLine& commandLine, const QString& value) -> Refusal {
          if (value == QStringLiteral("1") || value == QStringLiteral("2")) {
              commandLine.port = value.toInt();
              return std::nullopt;
          }
-         return "--port takes 1 or 2, not '" + value.toStdString() + "'." + kTryHelp;
+         return withHelp(tr("--port takes 1 or 2, not '%1'.").arg(shown(value)));
      }},
-    {"list-commands", nullptr, "Lists every command: its code, its name and its button.", kList,
+    {"until", "STATE",
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "Asks the status (after --send or --send-raw, if given) until the power state is STATE: "
+         "on, standby, countdown, cooling, power-abnormal or temperature-abnormal. Exit status: "
+         "0 reached, 1 not reached within --timeout, 3 the device cannot be opened."),
+     kUntil, readUntil},
+    {"every", "S",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "How often --until asks the status, in seconds: 2 by default, 1 at least."),
+     kUntil,
+     [](CommandLine& commandLine, const QString& value) -> Refusal {
+         const auto every = seconds(value, 1, 3600);
+         if (!every) {
+             return withHelp(tr("--every takes seconds from 1 to 3600 (a projector asked more "
+                                "often may lock up), not '%1'.")
+                                 .arg(shown(value)));
+         }
+         commandLine.until->every = *every;
+         return std::nullopt;
+     }},
+    {"timeout", "S",
+     QT_TRANSLATE_NOOP("CommandLine", "How long --until waits, in seconds: 120 by default."),
+     kUntil,
+     [](CommandLine& commandLine, const QString& value) -> Refusal {
+         const auto timeout = seconds(value, 0.001, 86400);
+         if (!timeout) {
+             return withHelp(
+                 tr("--timeout takes seconds from 0.001 to 86400, not '%1'.").arg(shown(value)));
+         }
+         commandLine.until->timeout = *timeout;
+         return std::nullopt;
+     }},
+    {"json", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "--send, --send-raw, --until and --list-commands print one JSON object a "
+                       "line, for other programs."),
+     kShell | kList,
+     [](CommandLine& commandLine, const QString&) -> Refusal {
+         commandLine.json = true;
+         return std::nullopt;
+     }},
+    {"list-commands", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "Lists every command: its code, its name and its button."),
+     kList,
      [](CommandLine& commandLine, const QString&) -> Refusal {
          commandLine.listCommands = true;
          return std::nullopt;
      }},
-    {"log", "FILE", "Appends every frame sent and every piece received to FILE, with the time.",
-     kPanel | kSend,
+    {"log", "FILE",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Appends every frame sent and every piece received to FILE, with the time."),
+     kPanel | kShell,
      [](CommandLine& commandLine, const QString& value) -> Refusal {
          // As for a device: "--log $FILE" with FILE unset must not drop the log without a word.
-         if (value.trimmed().isEmpty()) return std::string("--log names no file.") + kTryHelp;
+         if (value.trimmed().isEmpty()) return withHelp(tr("--log names no file."));
          commandLine.logFile = value;
          return std::nullopt;
      }},
@@ -97,20 +203,19 @@ constexpr const char* kQtValueOptions[] = {
 constexpr const char* kQtSwitches[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 void addOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral(
-        "Remote-control panel for a data/video projector on an RS-232C line.\n\n"
-        "DEVICE is one of:\n"
-        "  a serial port's path     /dev/ttyUSB0, /dev/serial/by-id/...\n"
-        "  rfc2217://HOST:PORT      a serial device server with RFC 2217 (ser2net)\n"
-        "  socket://HOST:PORT       a serial device server in raw TCP mode\n"
-        "HOST is a name, an IPv4 address or an IPv6 address in brackets ([::1]).\n"
-        "Without --com1 or --com2: QM5_COM1 or QM5_COM2 (an empty one counts as unset),\n"
-        "then the device last chosen in the panel, then the platform's own port."));
+    parser.setApplicationDescription(
+        tr("Remote-control panel for a data/video projector on an RS-232C line.\n\n"
+           "DEVICE is one of:\n"
+           "  a serial port's path     /dev/ttyUSB0, /dev/serial/by-id/...\n"
+           "  rfc2217://HOST:PORT      a serial device server with RFC 2217 (ser2net)\n"
+           "  socket://HOST:PORT       a serial device server in raw TCP mode\n"
+           "HOST is a name, an IPv4 address or an IPv6 address in brackets ([::1]).\n"
+           "Without --com1 or --com2: QM5_COM1 or QM5_COM2 (an empty one counts as unset),\n"
+           "then the device last chosen in the panel, then the platform's own port."));
     // "-platform" is one of Qt's own options, not "-p -l -a ...".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const Option& option : kOptions) {
-        parser.addOption(QCommandLineOption(QString::fromLatin1(option.name),
-                                            QString::fromLatin1(option.help),
+        parser.addOption(QCommandLineOption(QString::fromLatin1(option.name), tr(option.help),
                                             QString::fromLatin1(option.valueName)));
     }
     for (const char* name : kQtValueOptions) {
@@ -125,23 +230,29 @@ void addOptions(QCommandLineParser& parser) {
     }
 }
 
-void refuse(const std::string& why) {
-    std::fprintf(stderr, "qm5-control: %s\n", why.c_str());
+void refuse(const QString& why) {
+    std::fprintf(stderr, "qm5-control: %s\n", qPrintable(why));
 }
 
 Mode modeOf(const QCommandLineParser& parser) {
     if (parser.isSet(QStringLiteral("list-commands"))) return kList;
-    return parser.isSet(QStringLiteral("send")) ? kSend : kPanel;
+    if (parser.isSet(QStringLiteral("until"))) return kUntil;
+    const bool send =
+        parser.isSet(QStringLiteral("send")) || parser.isSet(QStringLiteral("send-raw"));
+    return send ? kSend : kPanel;
 }
 
-std::string inMode(Mode mode) {
+/// Why `name` is refused in `mode`, a whole sentence for each mode.
+QString doesNothing(const QString& name, Mode mode) {
     switch (mode) {
         case kPanel:
-            return "without --send";
+            return tr("%1 does nothing without --send, --send-raw or --until.").arg(name);
         case kSend:
-            return "with --send";
+            return tr("%1 does nothing with --send or --send-raw.").arg(name);
         case kList:
-            return "with --list-commands";
+            return tr("%1 does nothing with --list-commands.").arg(name);
+        case kUntil:
+            return tr("%1 does nothing with --until.").arg(name);
     }
     return {};
 }
@@ -149,10 +260,10 @@ std::string inMode(Mode mode) {
 /// Why `option` is refused before its value is read: given where it does nothing, or given twice
 /// where only one would count.
 Refusal misplaced(const QCommandLineParser& parser, const Option& option, Mode mode) {
-    const std::string name = "--" + std::string(option.name);
-    if ((option.modes & mode) == 0) return name + " does nothing " + inMode(mode) + "." + kTryHelp;
+    const QString name = QStringLiteral("--") + QLatin1String(option.name);
+    if ((option.modes & mode) == 0) return withHelp(doesNothing(name, mode));
     if (option.valueName != nullptr && parser.values(QString::fromLatin1(option.name)).size() > 1) {
-        return name + " is given twice, and only one would count." + kTryHelp;
+        return withHelp(tr("%1 is given twice, and only one would count.").arg(name));
     }
     return std::nullopt;
 }
@@ -162,8 +273,7 @@ Refusal misplaced(const QCommandLineParser& parser, const Option& option, Mode m
 std::optional<int> stopsHere(const QCommandLineParser& parser, const QCommandLineOption& help,
                              const QCommandLineOption& version) {
     if (!parser.positionalArguments().isEmpty()) {
-        refuse("unexpected argument '" + parser.positionalArguments().first().toStdString() + "'." +
-               kTryHelp);
+        refuse(withHelp(tr("unexpected argument '%1'.").arg(parser.positionalArguments().first())));
         return 2;
     }
     // Qt adds --help-all beside --help; the program's own options are all it has to show.
@@ -178,6 +288,10 @@ std::optional<int> stopsHere(const QCommandLineParser& parser, const QCommandLin
         std::printf("qm5-control %s\n", QM5_VERSION);
         return 0;
     }
+    if (parser.isSet(QStringLiteral("send")) && parser.isSet(QStringLiteral("send-raw"))) {
+        refuse(withHelp(tr("--send and --send-raw: one frame at a time.")));
+        return 2;
+    }
     return std::nullopt;
 }
 
@@ -191,15 +305,16 @@ std::variant<CommandLine, int> readCommandLine(int argc, char* argv[]) {
     addOptions(parser);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Displays version information."));
+                                     tr("Displays version information."));
     parser.addOption(version);
     if (!parser.parse(arguments)) {
-        refuse(parser.errorText().toStdString() + kTryHelp);
+        refuse(withHelp(parser.errorText()));
         return 2;
     }
     if (const auto status = stopsHere(parser, help, version)) return *status;
     CommandLine commandLine;
     const Mode mode = modeOf(parser);
+    // In the table's order: --until comes before --every and --timeout, which it holds.
     for (const Option& option : kOptions) {
         const QString name = QString::fromLatin1(option.name);
         if (!parser.isSet(name)) continue;

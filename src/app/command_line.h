@@ -4,9 +4,11 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 #include <variant>
 
 #include "app/commands.h"
+#include "app/until.h"
 #include "link/port_devices.h"
 
 namespace qm5 {
@@ -14,10 +16,16 @@ namespace qm5 {
 struct CommandLine {
     PortDevices::PerPort devices;
     QString label;
-    /// --send: the command to send from the shell, and the port it goes to.
+    /// --send or --send-raw: the command or the text to send from the shell, and the port it
+    /// goes to.
     std::optional<Command> send;
+    std::optional<std::string> sendRaw;
     int port = 1;
+    /// --until: the power state to wait for, after the frame sent if there is one.
+    std::optional<Waiting> until;
     bool listCommands = false;
+    /// --json: answers as one JSON object a line.
+    bool json = false;
     /// --log: the file the traffic is appended to; empty for none.
     QString logFile;
 };

@@ -178,6 +178,16 @@ std::optional<std::string> ControlPanel::sendAsButton(std::string_view code) {
     return std::nullopt;
 }
 
+std::optional<std::string> ControlPanel::sendRaw(std::string_view text) {
+    try {
+        exchange_.send(text);
+    } catch (const SerialError& error) {
+        reportFailure(error);
+        return error.what();
+    }
+    return std::nullopt;
+}
+
 void ControlPanel::requestEnd() {
     dispatch([this] { end(); });
 }

@@ -63,6 +63,8 @@ class ControlPanel final : public ControlEvents,
     /// Sends `code` as its button would, once for a hold button. Returns why it could not be sent
     /// (the operator is told as for a click).
     std::optional<std::string> sendAsButton(std::string_view code);
+    /// Sends `text` and CR as one frame, shown as every frame is: a code no button has.
+    std::optional<std::string> sendRaw(std::string_view text);
     void setPortInUseListener(PortInUseListener& listener) { portInUse_ = &listener; }
     /// Every frame sent and every piece received is recorded there too.
     void setRecorder(TrafficRecorder& recorder) { exchange_.setRecorder(recorder); }

@@ -31,18 +31,10 @@ int main(int argc, char* argv[]) {
     if (const int* status = std::get_if<int>(&read)) return *status;
     auto& commandLine = std::get<qm5::CommandLine>(read);
 
-    if (commandLine.listCommands) {
-        for (const qm5::Command& command : qm5::panelCommands()) {
-            std::printf("%-4s %-30s %s\n", std::string(command.code).c_str(), command.name.c_str(),
-                        command.label.c_str());
-        }
-        return 0;
-    }
-    if (commandLine.send) {
+    if (commandLine.listCommands) return qm5::ShellOutput(commandLine.json).printCommands();
+    if (commandLine.send || commandLine.sendRaw || commandLine.until) {
         const QCoreApplication app(argc, argv);
-        return endingUnheld(qm5::sendFromShell(*commandLine.send, commandLine.port,
-                                               std::move(commandLine.devices),
-                                               commandLine.logFile));
+        return endingUnheld(qm5::sendFromShell(commandLine));
     }
 
     QApplication app(argc, argv);

@@ -8,6 +8,7 @@
 #include <QVariant>
 
 #include "app/commands.h"
+#include "app/raw_frame.h"
 #include "link/canonical_device.h"
 
 namespace qm5 {
@@ -69,11 +70,23 @@ void RemoteControl::onRequest(QLocalSocket* client) {
         answerScript(client, "ERR the request is too long\n");
         return;
     }
+    // A raw frame's text may begin or end in spaces: only the new line goes.
+    if (line.startsWith("RAW ")) {
+        const QByteArray text = line.mid(4).chopped(1);
+        if (!isRawFrameText(text.toStdString())) {
+            answerScript(client, "ERR not a raw frame: 1 to 16 printable ASCII characters\n");
+            return;
+        }
+        requests_.add(client, text.toStdString(), true);
+        return;
+    }
     const QByteArray request = line.trimmed();
     const auto command =
         request.startsWith("SEND ") ? findCommand(request.mid(5).toStdString()) : std::nullopt;
     if (!command) {
-        answerScript(client, "ERR not a request: SEND CODE, with a code from --list-commands\n");
+        answerScript(client,
+                     "ERR not a request: SEND CODE, with a code from --list-commands, or "
+                     "RAW TEXT\n");
         return;
     }
     requests_.add(client, command->code);

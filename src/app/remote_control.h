@@ -21,8 +21,9 @@ namespace qm5 {
 QString remoteName(std::string_view device);
 
 /// Scripts reach the running panel through its local socket, so that the device is never opened
-/// twice and the operator sees what a script did. A request is one line, "SEND CODE", served by
-/// ScriptRequests; a malformed or oversized request is answered "ERR why" and changes nothing.
+/// twice and the operator sees what a script did. A request is one line, "SEND CODE" or "RAW TEXT",
+/// served by ScriptRequests; a malformed or oversized request is answered "ERR why" and changes
+/// nothing.
 class RemoteControl final : public QObject, public PortInUseListener {
   public:
     static constexpr qint64 kLongestRequest = 64;

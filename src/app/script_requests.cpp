@@ -10,6 +10,7 @@
 #include "core/intervals.h"
 #include "core/monitor_text.h"
 #include "link/frame.h"
+#include "link/reply_end.h"
 #include "link/status_decoding.h"
 #include "link/traffic_log.h"
 
@@ -28,13 +29,13 @@ ScriptRequests::ScriptRequests(ControlPanel& panel) : panel_(panel) {
     connect(&replyTimeout_, &QTimer::timeout, this, &ScriptRequests::finish);
 }
 
-void ScriptRequests::add(const QPointer<QLocalSocket>& client, std::string_view code) {
+void ScriptRequests::add(const QPointer<QLocalSocket>& client, std::string_view text, bool raw) {
     if (waiting_.size() >= kLongestQueue) {
         answerScript(client, "ERR the panel has " + QByteArray::number(kLongestQueue) +
                                  " requests waiting already; send again later\n");
         return;
     }
-    waiting_.push_back({client, code});
+    waiting_.push_back({client, std::string(text), raw});
     // Sent from the event loop, never under the socket's handler.
     if (!current_) QMetaObject::invokeMethod(this, &ScriptRequests::sendNext, Qt::QueuedConnection);
 }
@@ -43,24 +44,25 @@ void ScriptRequests::sendNext() {
     if (current_ || waiting_.empty()) return;
     current_ = waiting_.front();
     waiting_.pop_front();
-    std::optional<std::string> refused;
-    if (current_->client.isNull()) {
-        refused = "the script is gone";  // a script ended while it waited sends nothing
-    } else if (panel_.ended()) {
-        refused = "the panel is ending";
-    } else if (panel_.state().repeatCode != 0) {
-        refused = "a button is held on the panel; send again once it is released";
-    } else {
-        sending_ = true;
-        // A failure shows a warning box, whose event loop may let the client go meanwhile.
-        refused = panel_.sendAsButton(current_->code);
-        sending_ = false;
-    }
+    const std::optional<std::string> refused = refusal(*current_);
     // Sent, its reply is collected (and, under a box the log raised, may be answered already).
     if (!refused) return;
     answerScript(current_->client, "ERR " + QByteArray::fromStdString(*refused) + "\n");
     current_.reset();
     sendNext();
+}
+
+std::optional<std::string> ScriptRequests::refusal(const Request& request) {
+    if (request.client.isNull()) return "the script is gone";  // it sends nothing
+    if (panel_.ended()) return "the panel is ending";
+    if (panel_.state().repeatCode != 0) {
+        return "a button is held on the panel; send again once it is released";
+    }
+    sending_ = true;
+    // A failure shows a warning box, whose event loop may let the client go meanwhile.
+    auto refused = request.raw ? panel_.sendRaw(request.text) : panel_.sendAsButton(request.text);
+    sending_ = false;
+    return refused;
 }
 
 void ScriptRequests::record(Direction direction, std::string_view port, std::string_view device,
@@ -75,6 +77,7 @@ void ScriptRequests::record(Direction direction, std::string_view port, std::str
         finish();  // the next frame: what comes now is its reply
     } else if (direction == Direction::Received && sent_) {
         reply_.append(chars);
+        if (replyComplete(reply_.chars())) finish();
     }
     if (log_ != nullptr) log_->record(direction, port, device, chars);
 }
@@ -85,11 +88,13 @@ void ScriptRequests::finish() {
     sent_ = false;
     QByteArray lines;
     if (!reply_.empty()) {
-        lines = "RXD " + QByteArray::fromStdString(reply_.monitor()) + "\n";
+        const QByteArray chars = QByteArray::fromStdString(reply_.chars());
+        lines = "RXD " + QByteArray::fromStdString(reply_.monitor()) + "\nHEX " +
+                chars.toHex(' ').toUpper() + "\n";
         // The status tables read no more than the first four characters of a reply.
         constexpr std::size_t kDecodedChars = 4;
         if (const auto status = decodeStatus(
-                frameOf(current_->code), monitorText(reply_.chars().substr(0, kDecodedChars)))) {
+                frameOf(current_->text), monitorText(reply_.chars().substr(0, kDecodedChars)))) {
             lines += "STATUS " + QByteArray::fromStdString(*status) + "\n";
         }
     } else if (log_ != nullptr) {

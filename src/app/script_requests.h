@@ -25,11 +25,12 @@ class TrafficLog;
 void answerScript(const QPointer<QLocalSocket>& client, const QByteArray& lines);
 
 /// Scripts' requests served by the panel one at a time, in order. Each frame goes out as its
-/// button would send it, and its script is answered with what came back after that frame and
-/// before the next one or the reply timeout: "RXD text", "STATUS text" for a status query, then
-/// "END"; only "END" when nothing came. A request while a hold button is held, one past the
-/// queue's bound, or one whose send fails is answered "ERR why"; one whose script has ended while
-/// it waited is not sent.
+/// button would send it (a raw one as every frame goes out), and its script is answered with what
+/// came back after that frame, as soon as the reply is whole, or else before the next frame or the
+/// reply timeout: "RXD text", "HEX bytes", "STATUS text" for a status query, then "END"; only
+/// "END" when nothing came. The panel's own monitor and timeout mark go on as for any frame. A
+/// request while a hold button is held, one past the queue's bound, or one whose send fails is
+/// answered "ERR why"; one whose script has ended while it waited is not sent.
 ///
 /// It sees the traffic as the exchange's recorder, and passes it on to the traffic log.
 class ScriptRequests final : public QObject, public TrafficRecorder {
@@ -38,7 +39,8 @@ class ScriptRequests final : public QObject, public TrafficRecorder {
 
     explicit ScriptRequests(ControlPanel& panel);
 
-    void add(const QPointer<QLocalSocket>& client, std::string_view code);
+    /// A command's code, or with `raw` any text the caller has checked, sent with CR.
+    void add(const QPointer<QLocalSocket>& client, std::string_view text, bool raw = false);
     /// The traffic goes on to `log`, and a script's request that got no reply is noted there.
     void logTo(TrafficLog& log) { log_ = &log; }
     void record(Direction direction, std::string_view port, std::string_view device,
@@ -47,10 +49,12 @@ class ScriptRequests final : public QObject, public TrafficRecorder {
   private:
     struct Request {
         QPointer<QLocalSocket> client;
-        std::string_view code;
+        std::string text;
+        bool raw = false;
     };
 
     void sendNext();
+    std::optional<std::string> refusal(const Request& request);
     /// Answers the request whose frame went out with what came back since.
     void finish();
 

@@ -1,18 +1,32 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QString>
-
-#include "app/commands.h"
-#include "link/port_devices.h"
+#include "app/command_line.h"
 
 namespace qm5 {
 
-/// --send: sends `command` once on `port` and prints the reply as the RXD line shows it (and the
-/// status line's words for a status query), without a window. The panel that has the port's
-/// device open sends it, if there is one; otherwise the device is opened here. Returns the exit
-/// status: 0 a reply came, 1 none came, 3 the device cannot be opened.
-int sendFromShell(const Command& command, int port, PortDevices::PerPort commandLine,
-                  const QString& logFile);
+struct QueryOutcome;
+
+/// How the shell's answers are printed: as the monitor shows them (the reply, then the status
+/// line's words; what went wrong on stderr), or with --json one object a line on stdout.
+class ShellOutput {
+  public:
+    explicit ShellOutput(bool json) : json_(json) {}
+
+    bool json() const { return json_; }
+    /// Returns the outcome's exit status, or 1 when standard output cannot take it.
+    int print(const QueryOutcome& outcome) const;
+    /// --list-commands.
+    int printCommands() const;
+
+  private:
+    bool json_;
+};
+
+/// --send, --send-raw and --until, without a window: each frame goes through the panel that has
+/// the port's device open, if there is one; otherwise the device is opened here. Returns the exit
+/// status: 0 a reply came (and the state was reached), 1 none came (or the state was not reached
+/// in time), 3 the device cannot be opened.
+int sendFromShell(CommandLine& commandLine);
 
 }  // namespace qm5

@@ -27,6 +27,16 @@ constexpr std::array kPowerState{
     Row{" 8 8", " Temperature abnormality"},
 };
 
+// The abnormal states have several replies and one status line.
+constexpr std::array kPowerStateNames{
+    PowerStateName{"on", " Power ON"},
+    PowerStateName{"standby", " Stand by"},
+    PowerStateName{"countdown", " Count down"},
+    PowerStateName{"cooling", " Cooling down"},
+    PowerStateName{"power-abnormal", " Power abnormality"},
+    PowerStateName{"temperature-abnormal", " Temperature abnormality"},
+};
+
 constexpr std::array kInput{
     Row{" 0", " Input 1"},
     Row{" 1", " Input 2"},
@@ -70,6 +80,10 @@ std::optional<std::string> decodeStatus(std::string_view sendText, std::string_v
         return std::string(reply.substr(0, kLampTimeCompared)) + " Hour Use";
     }
     return std::nullopt;
+}
+
+std::span<const PowerStateName> powerStateNames() {
+    return kPowerStateNames;
 }
 
 }  // namespace qm5
