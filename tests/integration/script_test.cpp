@@ -108,7 +108,11 @@ TEST_F(ScriptTest, sendGoesThroughThePanelThatHasTheDeviceOpen) {
 TEST_F(ScriptTest, refusesAMalformedRequestOrOneWhileAButtonIsHeld) {
     for (const QByteArray& wrong :
          {QByteArray("HELLO\n"), QByteArray("SEND C99\n"), QByteArray(200, 'S'),
-          QByteArray("SEND C00"), "SEND C00" + QByteArray(100, ' ') + "\n"}) {
+          QByteArray("SEND C00"), "SEND C00" + QByteArray(100, ' ') + "\n", QByteArray("RAW \n"),
+          QByteArray("RAW C00\r\n"),
+          QByteArray("RAW C\x01"
+                     "00\n"),
+          QByteArray("RAW C\xC3\xA9\n"), "RAW " + QByteArray(17, 'C') + "\n"}) {
         EXPECT_TRUE(ask(wrong).startsWith("ERR ")) << wrong.left(20).toStdString();
     }
     QTest::mousePress(panel->window.control(control::kVolumePlus), Qt::LeftButton);
@@ -135,6 +139,38 @@ TEST_F(ScriptTest, eachScriptGetsTheReplyToItsOwnFrame) {
     projector.write("1\r");
     EXPECT_TRUE(lampTime.answer().startsWith("RXD  0 0 0 0 CR \n"));
     EXPECT_TRUE(mode.answer().startsWith("RXD  1 CR \n"));
+}
+
+/// A raw frame goes out as every frame does, its text as it came, spaces and all.
+TEST_F(ScriptTest, aRawFrameGoesOutAndShowsOnTheTxdLine) {
+    Asking raw(projector.path(), "RAW  CR0" + QByteArray(12, 'X') + "\n");
+    ASSERT_TRUE(projectorGets(" CR0" + std::string(12, 'X') + "\r"));
+    EXPECT_TRUE(panel->text(control::kTxdLine).startsWith(QStringLiteral("   C R 0 X")));
+    projector.write("\x15");
+    EXPECT_EQ(raw.answer(), "RXD  ? \nHEX 15\nEND\n");
+}
+
+/// A script is answered as soon as its reply is whole, and a piece short of the end keeps it
+/// waiting; the panel's RXD line and timeout mark go on as for a click.
+TEST_F(ScriptTest, aScriptIsAnsweredAtTheEndOfItsReply) {
+    Asking status(projector.path(), "SEND status\n");
+    ASSERT_TRUE(projectorGets("CR0\r"));
+    projector.write("00");
+    ASSERT_TRUE(panel->waitForText(control::kRxdLine, QStringLiteral(" 0 0 ")));
+    QTest::qWait(50);
+    ASSERT_TRUE(panel->replyTimeout.enabled());
+    EXPECT_EQ(status.socket.bytesAvailable(), 0);
+    EXPECT_EQ(status.socket.state(), QLocalSocket::ConnectedState);
+    projector.write("\r");
+    EXPECT_EQ(status.answer(), "RXD  0 0 CR \nHEX 30 30 0D\nSTATUS  Power ON\nEND\n");
+    EXPECT_TRUE(panel->replyTimeout.enabled());  // answered before the reply timeout
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !panel->replyTimeout.enabled(); }, kWaitMs));
+    EXPECT_EQ(panel->text(control::kRxdLine), QStringLiteral(" 0 0 CR "));
+
+    Asking silent(projector.path(), "SEND status\n");
+    ASSERT_TRUE(projectorGets("CR0\r"));
+    EXPECT_EQ(silent.answer(), "END\n");
+    EXPECT_TRUE(panel->waitForText(control::kRxdLine, QString::fromLatin1(Exchange::kNoReplyMark)));
 }
 
 /// A script gone while its send raises a warning (the log cannot be written: its folder is gone)
