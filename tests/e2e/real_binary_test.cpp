@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -271,6 +273,16 @@ TEST(CommandLineTest, aWrongCommandLineIsNamedInOneLineAndOpensNoWindow) {
         {"--label|a|--label|b", "--label is given twice"},
         {"--send|C00|--port|3", "--port takes 1 or 2"},
         {"--send|C99", "'C99'"},
+        {"--send-raw|", "--send-raw takes 1 to 16 printable ASCII characters, not ''"},
+        {"--send-raw|C\tR0", "not 'C\\x09R0'"},
+        {"--send-raw|CR0CR0CR0CR0CR0CR", "--send-raw takes"},
+        {"--send-raw|C\xC3\xA9", "--send-raw takes"},
+        {"--send|C00|--send-raw|C00", "one frame at a time"},
+        {"--every|2", "--every does nothing without --send, --send-raw or --until"},
+        {"--send|C00|--timeout|5", "--timeout does nothing with --send"},
+        {"--until|warm", "--until takes one of on, standby, countdown, cooling"},
+        {"--until|on|--timeout|0", "--timeout takes seconds"},
+        {"--json", "--json does nothing without"},
     };
     for (const auto& [arguments, named] : rows) {
         const Ran ran = runWithoutDisplay(QString::fromUtf8(arguments).split(QLatin1Char('|')));
@@ -342,6 +354,104 @@ TEST(CommandLineTest, sendsFromTheShellAndSaysHowItWent) {
     EXPECT_TRUE(lines[0].endsWith(" TX \" C 0 0 CR \" 43 30 30 0D")) << lines[0].toStdString();
     EXPECT_TRUE(lines[1].endsWith(" RX \" ACK \" 06")) << lines[1].toStdString();
     EXPECT_TRUE(lines[3].endsWith(" TIMEOUT no reply within 500 ms")) << lines[3].toStdString();
+}
+
+/// Every line of `out` as a JSON object; a line that is none fails the test.
+QList<QJsonObject> jsonLines(const QString& out) {
+    QList<QJsonObject> objects;
+    for (const QString& line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(line.toUtf8(), &error);
+        EXPECT_TRUE(document.isObject()) << line.toStdString() << error.errorString().toStdString();
+        objects << document.object();
+    }
+    return objects;
+}
+
+/// The reply and the query behind it, as --json prints them.
+QJsonObject answer(int port, const QString& device, const QString& sent, const QString& reply,
+                   const QString& hex) {
+    return {{"port", port},   {"device", device}, {"sent", sent},
+            {"reply", reply}, {"replyHex", hex},  {"replied", !hex.isEmpty()}};
+}
+
+/// --json: one object per frame, the same exit statuses; --send-raw sends any short text.
+TEST(CommandLineTest, answersInJsonForOtherPrograms) {
+    ProjectorProcess projector;
+    ProjectorProcess silent({QStringLiteral("--silent")});
+    const QString line = QString::fromStdString(projector.path());
+    const QString quiet = QString::fromStdString(silent.path());
+    QJsonObject input = answer(1, line, "CR1", " 0 CR ", "30 0D");
+    input.insert("status", "Input 1");
+    QJsonObject noReply = answer(1, quiet, "CR0", "", "");
+    noReply.insert("error", "COM1 (" + quiet + "): no reply within 500 ms.");
+    QJsonObject none = answer(1, "/dev/qm5-none", "CR0", "", "");
+    none.insert("error",
+                "COM1 (/dev/qm5-none): no such device. Plug in the adapter. Name "
+                "another device with --com1.");
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        QJsonObject expected;  // the last line
+    } rows[] = {
+        {{"--list-commands"},
+         0,
+         {{"code", "C5E"}, {"name", "lens-shift-down"}, {"button", "LENS SHIFT ↓"}}},
+        {{"--send-raw", "CR1", "--com1", line}, 0, input},
+        {{"--send-raw", " CR0", "--port", "2", "--com2", line},
+         0,
+         answer(2, line, " CR0", " ? ", "15")},
+        {{"--send-raw", "~!CR0CR0CR0CR0CR", "--com1", line},
+         0,
+         answer(1, line, "~!CR0CR0CR0CR0CR", " ? ", "15")},
+        {{"--send", "status", "--com1", quiet}, 1, noReply},
+        {{"--send", "status", "--com1", "/dev/qm5-none"}, 3, none},
+    };
+    for (const auto& row : rows) {
+        const Ran ran = runWithoutDisplay(QStringList(row.arguments) << "--json");
+        const std::string said = row.arguments.join(' ').toStdString();
+        EXPECT_EQ(ran.exitCode, row.exitCode) << said << "\n" << ran.err.toStdString();
+        const QList<QJsonObject> objects = jsonLines(ran.out);
+        ASSERT_FALSE(objects.isEmpty()) << said;
+        EXPECT_EQ(QJsonDocument(objects.last()).toJson(), QJsonDocument(row.expected).toJson())
+            << said;
+    }
+    EXPECT_NE(projector.log().find(" CR0\\r"), std::string::npos) << projector.log();
+}
+
+/// --until against a projector that counts down 3 s after power-on.
+TEST(CommandLineTest, untilWaitsForThePowerState) {
+    ProjectorProcess projector({QStringLiteral("--warm-up"), QStringLiteral("3")});
+    const QString line = QString::fromStdString(projector.path());
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        QStringList statuses;  // of the JSON lines, or the text on stderr
+    } rows[] = {
+        {{"--send", "power-on", "--until", "on", "--every", "1", "--json"},
+         0,
+         {"", "Count down", "Power ON"}},
+        {{"--until", "standby", "--timeout", "1.5"},
+         1,
+         {"not standby within 1.5 s; the last status seen: Power ON."}},
+        {{"--until", "on", "--every", "0.5"}, 2, {"--every takes seconds from 1"}},
+    };
+    for (const auto& row : rows) {
+        const Ran ran = runWithoutDisplay(QStringList(row.arguments) << "--com1" << line);
+        const std::string said = row.arguments.join(' ').toStdString();
+        EXPECT_EQ(ran.exitCode, row.exitCode) << said << "\n" << ran.err.toStdString();
+        if (row.exitCode != 0) {
+            EXPECT_TRUE(ran.err.contains(row.statuses.first())) << said << ran.err.toStdString();
+            continue;
+        }
+        QStringList statuses;
+        for (const QJsonObject& object : jsonLines(ran.out)) {
+            statuses << object.value("status").toString();
+        }
+        // A query a second: a busy machine may see one "Count down" more or less.
+        statuses.removeDuplicates();
+        EXPECT_EQ(statuses, row.statuses) << ran.out.toStdString();
+    }
 }
 
 }  // namespace
