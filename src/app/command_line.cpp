@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/qt_options.h"
 #include "app/raw_frame.h"
 
 namespace qm5 {
@@ -60,12 +61,20 @@ QString shown(const QString& value) {
     return text;
 }
 
-/// Whole seconds or a fraction, from `least` to `most`, as milliseconds.
-std::optional<std::chrono::milliseconds> seconds(const QString& value, double least, double most) {
+/// Whole seconds or a fraction, from `least` to `most`, into `duration`.
+Refusal readSeconds(std::chrono::milliseconds& duration, const char* option, const QString& value,
+                    double least, double most) {
     bool ok = false;
     const double number = value.toDouble(&ok);
-    if (!ok || !std::isfinite(number) || number < least || number > most) return std::nullopt;
-    return std::chrono::milliseconds(std::llround(number * 1000));
+    if (!ok || !std::isfinite(number) || number < least || number > most) {
+        return withHelp(tr("%1 takes seconds from %2 to %3, not '%4'.")
+                            .arg(QLatin1String(option))
+                            .arg(least)
+                            .arg(most)
+                            .arg(shown(value)));
+    }
+    duration = std::chrono::milliseconds(std::llround(number * 1000));
+    return std::nullopt;
 }
 
 Refusal readUntil(CommandLine& commandLine, const QString& value) {
@@ -125,7 +134,9 @@ const Option kOptions[] = {
          return withHelp(tr("--send-raw takes 1 to 16 printable ASCII characters, not '%1'.")
                              .arg(shown(value)));
      }},
-    {"port", "N", QT_TRANSLATE_NOOP("CommandLine", "The port --send uses: 1 (default) or 2."),
+    {"port", "N",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "The port --send, --send-raw and --until use: 1 (default) or 2."),
      kShell,
      [](CommandLine& commandLine, const QString& value) -> Refusal {
          if (value == QStringLiteral("1") || value == QStringLiteral("2")) {
@@ -145,27 +156,15 @@ const Option kOptions[] = {
      QT_TRANSLATE_NOOP("CommandLine",
                        "How often --until asks the status, in seconds: 2 by default, 1 at least."),
      kUntil,
-     [](CommandLine& commandLine, const QString& value) -> Refusal {
-         const auto every = seconds(value, 1, 3600);
-         if (!every) {
-             return withHelp(tr("--every takes seconds from 1 to 3600 (a projector asked more "
-                                "often may lock up), not '%1'.")
-                                 .arg(shown(value)));
-         }
-         commandLine.until->every = *every;
-         return std::nullopt;
+     [](CommandLine& commandLine, const QString& value) {
+         // Projectors asked more often may lock up.
+         return readSeconds(commandLine.until->every, "--every", value, 1, 3600);
      }},
     {"timeout", "S",
      QT_TRANSLATE_NOOP("CommandLine", "How long --until waits, in seconds: 120 by default."),
      kUntil,
-     [](CommandLine& commandLine, const QString& value) -> Refusal {
-         const auto timeout = seconds(value, 0.001, 86400);
-         if (!timeout) {
-             return withHelp(
-                 tr("--timeout takes seconds from 0.001 to 86400, not '%1'.").arg(shown(value)));
-         }
-         commandLine.until->timeout = *timeout;
-         return std::nullopt;
+     [](CommandLine& commandLine, const QString& value) {
+         return readSeconds(commandLine.until->timeout, "--timeout", value, 0.001, 86400);
      }},
     {"json", nullptr,
      QT_TRANSLATE_NOOP("CommandLine",
@@ -195,13 +194,6 @@ const Option kOptions[] = {
      }},
 };
 
-/// Qt's own options, which QApplication takes out of the command line itself: with a value, and
-/// without.
-constexpr const char* kQtValueOptions[] = {
-    "platform",     "display",     "style",         "stylesheet", "qwindowgeometry",
-    "qwindowtitle", "qwindowicon", "platformtheme", "plugin",     "session"};
-constexpr const char* kQtSwitches[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
-
 void addOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         tr("Remote-control panel for a data/video projector on an RS-232C line.\n\n"
@@ -218,16 +210,7 @@ void addOptions(QCommandLineParser& parser) {
         parser.addOption(QCommandLineOption(QString::fromLatin1(option.name), tr(option.help),
                                             QString::fromLatin1(option.valueName)));
     }
-    for (const char* name : kQtValueOptions) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("VALUE"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    for (const char* name : kQtSwitches) {
-        QCommandLineOption option(QString::fromLatin1(name));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
+    addQtOwnOptions(parser);
 }
 
 void refuse(const QString& why) {
