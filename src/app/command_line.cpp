@@ -5,18 +5,15 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include <cmath>
 #include <cstdio>
 
+#include "app/option_values.h"
 #include "app/qt_options.h"
 #include "app/raw_frame.h"
 
 namespace qm5 {
 
 namespace {
-
-/// Why an option's value is refused, as the one line the program says before it stops.
-using Refusal = std::optional<QString>;
 
 /// What the command line asks the program to do: an option that does nothing in that mode is
 /// refused rather than ignored.
@@ -32,63 +29,6 @@ struct Option {
     unsigned modes;
     Refusal (*read)(CommandLine& commandLine, const QString& value);
 };
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("CommandLine", text);
-}
-
-/// `why`, and where to read on.
-QString withHelp(const QString& why) {
-    return why + QLatin1Char(' ') + tr("Try 'qm5-control --help'.");
-}
-
-Refusal readDevice(std::optional<std::string>& device, const char* option, const QString& value) {
-    // An empty variable in a script ("--com1 $DEV") must not send to another projector.
-    if (value.trimmed().isEmpty()) {
-        return withHelp(tr("%1 names no device.").arg(QLatin1String(option)));
-    }
-    device = value.toStdString();
-    return std::nullopt;
-}
-
-/// `value` with its control characters written out, so that the message stays one line.
-QString shown(const QString& value) {
-    QString text;
-    for (const QChar c : value) {
-        const bool control = c.unicode() < 0x20 || c.unicode() == 0x7F;
-        text += control ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0')) : c;
-    }
-    return text;
-}
-
-/// Whole seconds or a fraction, from `least` to `most`, into `duration`.
-Refusal readSeconds(std::chrono::milliseconds& duration, const char* option, const QString& value,
-                    double least, double most) {
-    bool ok = false;
-    const double number = value.toDouble(&ok);
-    if (!ok || !std::isfinite(number) || number < least || number > most) {
-        return withHelp(tr("%1 takes seconds from %2 to %3, not '%4'.")
-                            .arg(QLatin1String(option))
-                            .arg(least)
-                            .arg(most)
-                            .arg(shown(value)));
-    }
-    duration = std::chrono::milliseconds(std::llround(number * 1000));
-    return std::nullopt;
-}
-
-Refusal readUntil(CommandLine& commandLine, const QString& value) {
-    QStringList names;
-    for (const PowerStateName& state : powerStateNames()) {
-        if (value == QLatin1String(state.name)) {
-            commandLine.until = Waiting{state};
-            return std::nullopt;
-        }
-        names << QLatin1String(state.name);
-    }
-    return withHelp(tr("--until takes one of %1, not '%2'.")
-                        .arg(names.join(QStringLiteral(", ")), shown(value)));
-}
 
 const Option kOptions[] = {
     {"com1", "DEVICE", QT_TRANSLATE_NOOP("CommandLine", "Device behind COM1."), kPanel | kShell,
@@ -118,7 +58,9 @@ const Option kOptions[] = {
      [](CommandLine& commandLine, const QString& value) -> Refusal {
          commandLine.send = findCommand(value.toStdString());
          if (commandLine.send) return std::nullopt;
-         return tr("no command '%1'. 'qm5-control --list-commands' lists them.").arg(shown(value));
+         return QCoreApplication::translate(
+                    "CommandLine", "no command '%1'. 'qm5-control --list-commands' lists them.")
+             .arg(shown(value));
      }},
     {"send-raw", "TEXT",
      QT_TRANSLATE_NOOP("CommandLine",
@@ -131,8 +73,10 @@ const Option kOptions[] = {
              commandLine.sendRaw = text;
              return std::nullopt;
          }
-         return withHelp(tr("--send-raw takes 1 to 16 printable ASCII characters, not '%1'.")
-                             .arg(shown(value)));
+         return withHelp(
+             QCoreApplication::translate(
+                 "CommandLine", "--send-raw takes 1 to 16 printable ASCII characters, not '%1'.")
+                 .arg(shown(value)));
      }},
     {"port", "N",
      QT_TRANSLATE_NOOP("CommandLine",
@@ -143,7 +87,9 @@ const Option kOptions[] = {
              commandLine.port = value.toInt();
              return std::nullopt;
          }
-         return withHelp(tr("--port takes 1 or 2, not '%1'.").arg(shown(value)));
+         return withHelp(
+             QCoreApplication::translate("CommandLine", "--port takes 1 or 2, not '%1'.")
+                 .arg(shown(value)));
      }},
     {"until", "STATE",
      QT_TRANSLATE_NOOP(
@@ -188,26 +134,29 @@ const Option kOptions[] = {
      kPanel | kShell,
      [](CommandLine& commandLine, const QString& value) -> Refusal {
          // As for a device: "--log $FILE" with FILE unset must not drop the log without a word.
-         if (value.trimmed().isEmpty()) return withHelp(tr("--log names no file."));
+         if (value.trimmed().isEmpty())
+             return withHelp(QCoreApplication::translate("CommandLine", "--log names no file."));
          commandLine.logFile = value;
          return std::nullopt;
      }},
 };
 
 void addOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        tr("Remote-control panel for a data/video projector on an RS-232C line.\n\n"
-           "DEVICE is one of:\n"
-           "  a serial port's path     /dev/ttyUSB0, /dev/serial/by-id/...\n"
-           "  rfc2217://HOST:PORT      a serial device server with RFC 2217 (ser2net)\n"
-           "  socket://HOST:PORT       a serial device server in raw TCP mode\n"
-           "HOST is a name, an IPv4 address or an IPv6 address in brackets ([::1]).\n"
-           "Without --com1 or --com2: QM5_COM1 or QM5_COM2 (an empty one counts as unset),\n"
-           "then the device last chosen in the panel, then the platform's own port."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "Remote-control panel for a data/video projector on an RS-232C line.\n\n"
+        "DEVICE is one of:\n"
+        "  a serial port's path     /dev/ttyUSB0, /dev/serial/by-id/...\n"
+        "  rfc2217://HOST:PORT      a serial device server with RFC 2217 (ser2net)\n"
+        "  socket://HOST:PORT       a serial device server in raw TCP mode\n"
+        "HOST is a name, an IPv4 address or an IPv6 address in brackets ([::1]).\n"
+        "Without --com1 or --com2: QM5_COM1 or QM5_COM2 (an empty one counts as unset),\n"
+        "then the device last chosen in the panel, then the platform's own port."));
     // "-platform" is one of Qt's own options, not "-p -l -a ...".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const Option& option : kOptions) {
-        parser.addOption(QCommandLineOption(QString::fromLatin1(option.name), tr(option.help),
+        parser.addOption(QCommandLineOption(QString::fromLatin1(option.name),
+                                            QCoreApplication::translate("CommandLine", option.help),
                                             QString::fromLatin1(option.valueName)));
     }
     addQtOwnOptions(parser);
@@ -229,13 +178,20 @@ Mode modeOf(const QCommandLineParser& parser) {
 QString doesNothing(const QString& name, Mode mode) {
     switch (mode) {
         case kPanel:
-            return tr("%1 does nothing without --send, --send-raw or --until.").arg(name);
+            return QCoreApplication::translate(
+                       "CommandLine", "%1 does nothing without --send, --send-raw or --until.")
+                .arg(name);
         case kSend:
-            return tr("%1 does nothing with --send or --send-raw.").arg(name);
+            return QCoreApplication::translate("CommandLine",
+                                               "%1 does nothing with --send or --send-raw.")
+                .arg(name);
         case kList:
-            return tr("%1 does nothing with --list-commands.").arg(name);
+            return QCoreApplication::translate("CommandLine",
+                                               "%1 does nothing with --list-commands.")
+                .arg(name);
         case kUntil:
-            return tr("%1 does nothing with --until.").arg(name);
+            return QCoreApplication::translate("CommandLine", "%1 does nothing with --until.")
+                .arg(name);
     }
     return {};
 }
@@ -246,7 +202,9 @@ Refusal misplaced(const QCommandLineParser& parser, const Option& option, Mode m
     const QString name = QStringLiteral("--") + QLatin1String(option.name);
     if ((option.modes & mode) == 0) return withHelp(doesNothing(name, mode));
     if (option.valueName != nullptr && parser.values(QString::fromLatin1(option.name)).size() > 1) {
-        return withHelp(tr("%1 is given twice, and only one would count.").arg(name));
+        return withHelp(QCoreApplication::translate("CommandLine",
+                                                    "%1 is given twice, and only one would count.")
+                            .arg(name));
     }
     return std::nullopt;
 }
@@ -256,7 +214,8 @@ Refusal misplaced(const QCommandLineParser& parser, const Option& option, Mode m
 std::optional<int> stopsHere(const QCommandLineParser& parser, const QCommandLineOption& help,
                              const QCommandLineOption& version) {
     if (!parser.positionalArguments().isEmpty()) {
-        refuse(withHelp(tr("unexpected argument '%1'.").arg(parser.positionalArguments().first())));
+        refuse(withHelp(QCoreApplication::translate("CommandLine", "unexpected argument '%1'.")
+                            .arg(parser.positionalArguments().first())));
         return 2;
     }
     // Qt adds --help-all beside --help; the program's own options are all it has to show.
@@ -272,7 +231,8 @@ std::optional<int> stopsHere(const QCommandLineParser& parser, const QCommandLin
         return 0;
     }
     if (parser.isSet(QStringLiteral("send")) && parser.isSet(QStringLiteral("send-raw"))) {
-        refuse(withHelp(tr("--send and --send-raw: one frame at a time.")));
+        refuse(withHelp(QCoreApplication::translate(
+            "CommandLine", "--send and --send-raw: one frame at a time.")));
         return 2;
     }
     return std::nullopt;
@@ -287,8 +247,9 @@ std::variant<CommandLine, int> readCommandLine(int argc, char* argv[]) {
     QCommandLineParser parser;
     addOptions(parser);
     const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                                     tr("Displays version information."));
+    const QCommandLineOption version(
+        QStringList{QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Displays version information."));
     parser.addOption(version);
     if (!parser.parse(arguments)) {
         refuse(withHelp(parser.errorText()));

@@ -32,12 +32,8 @@ constexpr int kPanelAnswerMs =
 constexpr int kOpenMs = 5000;
 constexpr qint64 kLongestAnswer = 70000;
 
-QString text(const char* source) {
-    return QCoreApplication::translate("SendCommand", source);
-}
-
 QString noReplyError(int port, const std::string& device) {
-    return text("%1 (%2): no reply within %3 ms.")
+    return QCoreApplication::translate("SendCommand", "%1 (%2): no reply within %3 ms.")
         .arg(QString::fromStdString(portLabel(port)), QString::fromStdString(device))
         .arg(kReplyTimeoutMs);
 }
@@ -45,12 +41,13 @@ QString noReplyError(int port, const std::string& device) {
 /// Reads the panel's answer ("RXD", "HEX", "STATUS" lines, then "END") into `outcome`.
 void readAnswer(const QByteArray& answer, QueryOutcome& outcome) {
     if (answer.startsWith("ERR ")) {
-        outcome.error =
-            text("the panel did not send it: %1").arg(QString::fromUtf8(answer.mid(4).trimmed()));
+        outcome.error = QCoreApplication::translate("SendCommand", "the panel did not send it: %1")
+                            .arg(QString::fromUtf8(answer.mid(4).trimmed()));
         return;
     }
     if (!answer.endsWith("END\n")) {
-        outcome.error = text("the panel that has %1 (%2) open did not answer.")
+        outcome.error = QCoreApplication::translate(
+                            "SendCommand", "the panel that has %1 (%2) open did not answer.")
                             .arg(QString::fromStdString(portLabel(outcome.port)),
                                  QString::fromStdString(outcome.device));
         return;
@@ -124,8 +121,8 @@ class OwnLine final : private SerialListener, public TrafficLogEvents {
         if (const auto failure = log_->open()) {
             std::fprintf(
                 stderr, "qm5-control: %s\n",
-                qPrintable(
-                    text("%1; going on without a log.").arg(QString::fromStdString(*failure))));
+                qPrintable(QCoreApplication::translate("SendCommand", "%1; going on without a log.")
+                               .arg(QString::fromStdString(*failure))));
         }
     }
     ~OwnLine() override {

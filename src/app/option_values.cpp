@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+#include "app/option_values.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cmath>
+
+namespace qm5 {
+
+QString withHelp(const QString& why) {
+    return why + QLatin1Char(' ') +
+           QCoreApplication::translate("CommandLine", "Try 'qm5-control --help'.");
+}
+
+Refusal readDevice(std::optional<std::string>& device, const char* option, const QString& value) {
+    // An empty variable in a script ("--com1 $DEV") must not send to another projector.
+    if (value.trimmed().isEmpty()) {
+        return withHelp(QCoreApplication::translate("CommandLine", "%1 names no device.")
+                            .arg(QLatin1String(option)));
+    }
+    device = value.toStdString();
+    return std::nullopt;
+}
+
+QString shown(const QString& value) {
+    QString text;
+    for (const QChar c : value) {
+        const bool control = c.unicode() < 0x20 || c.unicode() == 0x7F;
+        text += control ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0')) : c;
+    }
+    return text;
+}
+
+Refusal readSeconds(std::chrono::milliseconds& duration, const char* option, const QString& value,
+                    double least, double most) {
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    if (!ok || !std::isfinite(number) || number < least || number > most) {
+        return withHelp(
+            QCoreApplication::translate("CommandLine", "%1 takes seconds from %2 to %3, not '%4'.")
+                .arg(QLatin1String(option))
+                .arg(least)
+                .arg(most)
+                .arg(shown(value)));
+    }
+    duration = std::chrono::milliseconds(std::llround(number * 1000));
+    return std::nullopt;
+}
+
+Refusal readUntil(CommandLine& commandLine, const QString& value) {
+    QStringList names;
+    for (const PowerStateName& state : powerStateNames()) {
+        if (value == QLatin1String(state.name)) {
+            commandLine.until = Waiting{state};
+            return std::nullopt;
+        }
+        names << QLatin1String(state.name);
+    }
+    return withHelp(QCoreApplication::translate("CommandLine", "--until takes one of %1, not '%2'.")
+                        .arg(names.join(QStringLiteral(", ")), shown(value)));
+}
+
+}  // namespace qm5
