@@ -7,6 +7,8 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
@@ -102,6 +104,14 @@ TEST_F(ScriptTest, sendGoesThroughThePanelThatHasTheDeviceOpen) {
         EXPECT_EQ(send.readAllStandardOutput(), QByteArray(" 0 0 CR \n Power ON\n"));
         EXPECT_EQ(projector.readAvailable(), "");  // once, and the device never opened twice
     }
+    QProcess raw;
+    raw.start(QStringLiteral(QM5_CONTROL_BINARY), {"--send-raw", "CR0", "--json", "--com1", link});
+    ASSERT_TRUE(projectorGets("CR0\r"));
+    projector.write("80\r");
+    ASSERT_TRUE(ends(raw));
+    const QJsonObject answer = QJsonDocument::fromJson(raw.readAllStandardOutput()).object();
+    EXPECT_EQ(answer.value("replyHex"), QStringLiteral("38 30 0D"));
+    EXPECT_EQ(answer.value("status"), QStringLiteral("Stand by"));
     EXPECT_TRUE(warnings.seen().empty());
 }
 
