@@ -17,7 +17,7 @@ using Refusal = std::optional<std::string>;
 
 /// What the command line asks the program to do: an option that does nothing in that mode is
 /// refused rather than ignored.
-enum Mode : unsigned { kPanel = 1U, kSend = 2U, kList = 4U };
+enum Mode : unsigned { kPanel = 1U, kSend = 2U, kList = 4U, kFind = 8U };
 
 /// An option of the command line: its name, its value's name (none for a switch) and its line of
 /// --help, the modes it does something in, and what it sets.
@@ -79,6 +79,16 @@ const Option kOptions[] = {
          commandLine.listCommands = true;
          return std::nullopt;
      }},
+    {"find", nullptr,
+     "Asks the DEVICEs given after the options, or every serial device present, whether a "
+     "projector is there, all at once, with the status query only; prints each device that "
+     "answered and its status. A device in use is named on stderr, never taken. Exit status: 0 a "
+     "projector answered, 1 none did.",
+     kFind,
+     [](CommandLine& commandLine, const QString&) -> Refusal {
+         commandLine.find = true;
+         return std::nullopt;
+     }},
     {"log", "FILE", "Appends every frame sent and every piece received to FILE, with the time.",
      kPanel | kSend,
      [](CommandLine& commandLine, const QString& value) -> Refusal {
@@ -131,6 +141,7 @@ void refuse(const std::string& why) {
 
 Mode modeOf(const QCommandLineParser& parser) {
     if (parser.isSet(QStringLiteral("list-commands"))) return kList;
+    if (parser.isSet(QStringLiteral("find"))) return kFind;
     return parser.isSet(QStringLiteral("send")) ? kSend : kPanel;
 }
 
@@ -142,6 +153,8 @@ std::string inMode(Mode mode) {
             return "with --send";
         case kList:
             return "with --list-commands";
+        case kFind:
+            return "with --find";
     }
     return {};
 }
@@ -161,7 +174,8 @@ Refusal misplaced(const QCommandLineParser& parser, const Option& option, Mode m
 /// version.
 std::optional<int> stopsHere(const QCommandLineParser& parser, const QCommandLineOption& help,
                              const QCommandLineOption& version) {
-    if (!parser.positionalArguments().isEmpty()) {
+    // Devices are named without an option only to --find.
+    if (!parser.positionalArguments().isEmpty() && !parser.isSet(QStringLiteral("find"))) {
         refuse("unexpected argument '" + parser.positionalArguments().first().toStdString() + "'." +
                kTryHelp);
         return 2;
@@ -209,6 +223,14 @@ std::variant<CommandLine, int> readCommandLine(int argc, char* argv[]) {
             refuse(*refused);
             return 2;
         }
+    }
+    for (const QString& device : parser.positionalArguments()) {
+        // As for --com1: an empty variable in a script must not stand for every device.
+        if (device.trimmed().isEmpty()) {
+            refuse(std::string("--find names an empty device.") + kTryHelp);
+            return 2;
+        }
+        commandLine.findDevices.push_back(device.toStdString());
     }
     return commandLine;
 }

@@ -4,7 +4,9 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 #include <variant>
+#include <vector>
 
 #include "app/commands.h"
 #include "link/port_devices.h"
@@ -20,6 +22,11 @@ struct CommandLine {
     bool listCommands = false;
     /// --log: the file the traffic is appended to; empty for none.
     QString logFile;
+    /// --find, and the devices it asks: none for every serial device present.
+    bool find = false;
+    std::vector<std::string> findDevices;
+    /// --json: one JSON object per line.
+    bool json = false;
 };
 
 /// What the command line asks, or the exit status when the program is to stop here: after

@@ -8,6 +8,7 @@
 #include "app/command_line.h"
 #include "app/commands.h"
 #include "app/end_on_signals.h"
+#include "app/find_command.h"
 #include "app/qt_panel.h"
 #include "app/send_command.h"
 #include "link/network_device.h"
@@ -37,6 +38,11 @@ int main(int argc, char* argv[]) {
                         command.label.c_str());
         }
         return 0;
+    }
+    if (commandLine.find) {
+        const QCoreApplication app(argc, argv);
+        return endingUnheld(
+            qm5::findFromShell(std::move(commandLine.findDevices), commandLine.json));
     }
     if (commandLine.send) {
         const QCoreApplication app(argc, argv);
