@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+// --find from the shell over pseudo-terminals: a projector on its own line, one held by a running
+// panel, a silent line, a line held by another program, and a second name of the first.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QSerialPort>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "projector_process.h"
+#include "pty/pty_pair.h"
+#include "support/real_panel.h"
+
+namespace qm5::test {
+namespace {
+
+struct FindTest : RealPanelTest {
+    /// Runs --find while this process's event loop serves the panel.
+    int find(const std::vector<std::string>& devices) {
+        QStringList arguments{QStringLiteral("--find")};
+        for (const std::string& device : devices) arguments << QString::fromStdString(device);
+        QProcess shell;
+        shell.start(QStringLiteral(QM5_CONTROL_BINARY), arguments);
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return shell.state() == QProcess::NotRunning; }, kWaitMs));
+        out = shell.readAllStandardOutput().toStdString();
+        err = shell.readAllStandardError().toStdString();
+        return shell.exitCode();
+    }
+
+    std::string out;
+    std::string err;
+};
+
+TEST_F(FindTest, namesEachProjectorOnceAndTakesNoDeviceFromItsHolder) {
+    const ProjectorProcess direct;
+    const ProjectorProcess held;
+    PtyPair silent;
+    PtyPair busy;
+    QSerialPort holder;
+    holder.setPortName(QString::fromStdString(busy.path()));
+    ASSERT_TRUE(holder.open(QIODevice::ReadWrite));
+    const QTemporaryDir folder;
+    const std::string alias = folder.filePath(QStringLiteral("usb-Projector-if00")).toStdString();
+    QFile::link(QString::fromStdString(direct.path()), QString::fromStdString(alias));
+    start({held.path(), std::nullopt});
+
+    EXPECT_EQ(find({direct.path(), silent.path(), held.path(), busy.path(), alias}), 0) << err;
+    EXPECT_EQ(out, direct.path() + "\tStand by\n" + held.path() + "\tStand by\n");
+    EXPECT_EQ(err, "qm5-control: " + busy.path() +
+                       ": in use by another program (or another copy of this one).\n");
+    EXPECT_EQ(silent.readAvailable(), "CR0\r");
+    EXPECT_EQ(busy.readAvailable(), "");
+
+    EXPECT_EQ(find({silent.path()}), 1);
+    EXPECT_EQ(out, "");
+}
+
+}  // namespace
+}  // namespace qm5::test
