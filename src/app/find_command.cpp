@@ -56,7 +56,7 @@ void print(const SearchAnswer& answer, bool json) {
     if (!answer.error.empty()) {
         std::fprintf(stderr, "qm5-control: %s\n",
                      qPrintable(tr("%1: %2").arg(QString::fromStdString(answer.device),
-                                                 QString::fromStdString(answer.error))));
+                                                 QString::fromStdString(answer.error).trimmed())));
     }
 }
 

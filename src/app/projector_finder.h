@@ -29,6 +29,8 @@ class FinderEvents {
 class PanelQuery final : public QObject {
   public:
     PanelQuery(std::string device, DeviceMaker& maker, QueryEvents& events);
+    /// A search ended early: the socket going away is no answer.
+    ~PanelQuery() override { QObject::disconnect(&panel_, nullptr, this, nullptr); }
     void start();
 
   private:

@@ -77,6 +77,10 @@ DeviceDialog::DeviceDialog(int port, const QString& current, const std::vector<F
     ok_->setEnabled(!current.trimmed().isEmpty());
 }
 
+DeviceDialog::~DeviceDialog() {
+    disconnect(this, &QDialog::finished, this, &DeviceDialog::stopSearch);
+}
+
 void DeviceDialog::onOk() {
     const QString chosen = device();
     if (const auto why = choice_.refusal(chosen.toStdString())) {

@@ -25,6 +25,9 @@ class DeviceDialog final : public QDialog, private FindResults {
     DeviceDialog(int port, const QString& current, const std::vector<FoundDevice>& found,
                  DevicePickerEvents& choice, QWidget* parent);
 
+    /// The panel may be gone by now (the program ends): it is told nothing more.
+    ~DeviceDialog() override;
+
     /// The device path chosen or typed.
     QString device() const;
 

@@ -271,6 +271,9 @@ TEST(CommandLineTest, aWrongCommandLineIsNamedInOneLineAndOpensNoWindow) {
         {"--label|a|--label|b", "--label is given twice"},
         {"--send|C00|--port|3", "--port takes 1 or 2"},
         {"--send|C99", "'C99'"},
+        {"--send|C00|/dev/ttyUSB0", "'/dev/ttyUSB0'"},
+        {"--find|/dev/ttyUSB0|", "--find names an empty device"},
+        {"--find|--com1|/dev/ttyUSB0", "--com1 does nothing with --find"},
     };
     for (const auto& [arguments, named] : rows) {
         const Ran ran = runWithoutDisplay(QString::fromUtf8(arguments).split(QLatin1Char('|')));
