@@ -37,8 +37,7 @@ DeviceDialog::DeviceDialog(int port, const QString& current, const std::vector<F
     devices_->setAccessibleName(tr("Device"));
     devices_->setEditable(true);
     devices_->setInsertPolicy(QComboBox::NoInsert);
-    const QString placeholder =
-        QStringLiteral("/dev/ttyUSB0, rfc2217://HOST:PORT or socket://HOST:PORT");
+    const QString placeholder = tr("/dev/ttyUSB0, rfc2217://HOST:PORT or socket://HOST:PORT");
     devices_->lineEdit()->setPlaceholderText(placeholder);
     // Wide enough for the whole placeholder: it is the only hint of the forms taken.
     devices_->setMinimumContentsLength(static_cast<int>(placeholder.size()));
