@@ -3,12 +3,16 @@
 // panel, a silent line, a line held by another program, and a second name of the first.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QSerialPort>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/remote_control.h"
 #include "projector_process.h"
 #include "pty/pty_pair.h"
 #include "support/real_panel.h"
@@ -56,6 +60,32 @@ TEST_F(FindTest, namesEachProjectorOnceAndTakesNoDeviceFromItsHolder) {
 
     EXPECT_EQ(find({silent.path()}), 1);
     EXPECT_EQ(out, "");
+}
+
+/// In the panel's own dialog, the device it holds is asked through itself, without a deadlock.
+TEST_F(FindTest, theDialogsFindMarksTheProjectorsAndChoosesTheFirst) {
+    const ProjectorProcess held;
+    PtyPair silent;
+    start({held.path(), std::nullopt});
+    // The panel listens from the event loop, once started.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(remoteName(held.path())); }, kWaitMs));
+    panel->controlPanel.chooseDevice(1);
+    QWidget* dialog = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QStringLiteral("DeviceDialog")) dialog = window;
+    }
+    ASSERT_NE(dialog, nullptr);
+    auto* devices = dialog->findChild<QComboBox*>(QStringLiteral("Device"));
+    // The test's lines only, not the machine's own ports.
+    devices->clear();
+    for (const std::string& line : {silent.path(), held.path()}) {
+        devices->addItem(QString::fromStdString(line), QString::fromStdString(line));
+    }
+    auto* find = dialog->findChild<QPushButton*>(QStringLiteral("Find"));
+    find->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return find->isEnabled(); }, kWaitMs));
+    EXPECT_EQ(devices->currentText().toStdString(), held.path() + "  (Stand by)");
+    EXPECT_EQ(silent.readAvailable(), "CR0\r");
 }
 
 }  // namespace
