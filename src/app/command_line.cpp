@@ -90,7 +90,7 @@ const Option kOptions[] = {
          return std::nullopt;
      }},
     {"log", "FILE", "Appends every frame sent and every piece received to FILE, with the time.",
-     kPanel | kSend,
+     kPanel | kSend | kFind,
      [](CommandLine& commandLine, const QString& value) -> Refusal {
          // As for a device: "--log $FILE" with FILE unset must not drop the log without a word.
          if (value.trimmed().isEmpty()) return std::string("--log names no file.") + kTryHelp;

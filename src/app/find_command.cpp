@@ -8,9 +8,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 #include "app/projector_finder.h"
 #include "link/serial_devices.h"
+#include "link/traffic_log.h"
 
 namespace qm5 {
 
@@ -24,9 +26,21 @@ QString tr(const char* text) {
 }
 
 /// Waits for the end of the search in a loop of its own: nothing else runs in this mode.
-class ShellSearch final : private FinderEvents {
+class ShellSearch final : private FinderEvents, private TrafficLogEvents {
   public:
-    explicit ShellSearch(const std::vector<std::string>& devices) : finder_(devices, *this) {}
+    ShellSearch(const std::vector<std::string>& devices, const QString& logFile)
+        : log_(logFile.isEmpty()
+                   ? nullptr
+                   : std::make_unique<TrafficLog>(logFile, static_cast<TrafficLogEvents&>(*this))),
+          finder_(devices, *this, log_.get()) {
+        if (!log_) return;
+        if (const auto failure = log_->open()) {
+            std::fprintf(
+                stderr, "qm5-control: %s\n",
+                qPrintable(
+                    tr("%1; going on without a log.").arg(QString::fromStdString(*failure))));
+        }
+    }
 
     std::vector<SearchAnswer> run() {
         finder_.start();
@@ -40,8 +54,12 @@ class ShellSearch final : private FinderEvents {
         done_ = true;
         loop_.quit();
     }
+    void onLogFailed(const std::string& why) override {
+        std::fprintf(stderr, "qm5-control: %s.\n", why.c_str());
+    }
 
     QEventLoop loop_;
+    std::unique_ptr<TrafficLog> log_;
     ProjectorFinder finder_;
     std::vector<SearchAnswer> answers_;
     bool done_ = false;
@@ -79,7 +97,7 @@ QByteArray answerJson(const SearchAnswer& answer) {
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
-int findFromShell(std::vector<std::string> devices, bool json) {
+int findFromShell(std::vector<std::string> devices, bool json, const QString& logFile) {
     if (devices.empty()) {
         for (const FoundDevice& found : findSerialDevices()) devices.push_back(found.path);
     }
@@ -87,7 +105,7 @@ int findFromShell(std::vector<std::string> devices, bool json) {
         std::fprintf(stderr, "qm5-control: %s\n", qPrintable(tr("no serial device found.")));
         return kNoneFound;
     }
-    ShellSearch search(devices);
+    ShellSearch search(devices, logFile);
     const std::vector<SearchAnswer> answers = search.run();
     for (const SearchAnswer& answer : answers) print(answer, json);
     // Answers the caller never gets (standard output full or closed) are no success.

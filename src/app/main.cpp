@@ -41,8 +41,8 @@ int main(int argc, char* argv[]) {
     }
     if (commandLine.find) {
         const QCoreApplication app(argc, argv);
-        return endingUnheld(
-            qm5::findFromShell(std::move(commandLine.findDevices), commandLine.json));
+        return endingUnheld(qm5::findFromShell(std::move(commandLine.findDevices), commandLine.json,
+                                               commandLine.logFile));
     }
     if (commandLine.send) {
         const QCoreApplication app(argc, argv);

@@ -54,8 +54,9 @@ SearchAnswer panelAnswer(const std::string& device, const QByteArray& lines) {
 
 }  // namespace
 
-PanelQuery::PanelQuery(std::string device, DeviceMaker& maker, QueryEvents& events)
-    : device_(std::move(device)), maker_(maker), events_(events) {
+PanelQuery::PanelQuery(std::string device, DeviceMaker& maker, QueryEvents& events,
+                       TrafficRecorder* recorder)
+    : device_(std::move(device)), maker_(maker), events_(events), recorder_(recorder) {
     limit_.setSingleShot(true);
     connect(&panel_, &QLocalSocket::connected, this, &PanelQuery::onConnected);
     connect(&panel_, &QLocalSocket::errorOccurred, this, &PanelQuery::onSocketError);
@@ -84,6 +85,7 @@ void PanelQuery::onSocketError(QLocalSocket::LocalSocketError error) {
         (error == QLocalSocket::ServerNotFoundError ||
          error == QLocalSocket::ConnectionRefusedError)) {
         direct_ = std::make_unique<DeviceQuery>(device_, maker_, events_);
+        if (recorder_ != nullptr) direct_->recordTo(*recorder_);
         direct_->start();
         return;
     }
@@ -105,14 +107,15 @@ void PanelQuery::finish(SearchAnswer answer) {
     events_.onAnswered(answer);
 }
 
-ProjectorFinder::ProjectorFinder(const std::vector<std::string>& devices, FinderEvents& events)
+ProjectorFinder::ProjectorFinder(const std::vector<std::string>& devices, FinderEvents& events,
+                                 TrafficRecorder* recorder)
     : events_(events) {
     std::set<QString> seen;
     for (const std::string& device : devices) {
         if (!seen.insert(canonicalDevice(device)).second) continue;
         answers_.push_back(SearchAnswer{device});
-        queries_.push_back(
-            std::make_unique<PanelQuery>(device, maker_, static_cast<QueryEvents&>(*this)));
+        queries_.push_back(std::make_unique<PanelQuery>(
+            device, maker_, static_cast<QueryEvents&>(*this), recorder));
     }
 }
 

@@ -28,7 +28,8 @@ class FinderEvents {
 /// query. Without such a panel it asks the device on its own line (DeviceQuery).
 class PanelQuery final : public QObject {
   public:
-    PanelQuery(std::string device, DeviceMaker& maker, QueryEvents& events);
+    PanelQuery(std::string device, DeviceMaker& maker, QueryEvents& events,
+               TrafficRecorder* recorder);
     /// A search ended early: the socket going away is no answer.
     ~PanelQuery() override { QObject::disconnect(&panel_, nullptr, this, nullptr); }
     void start();
@@ -42,6 +43,7 @@ class PanelQuery final : public QObject {
     std::string device_;
     DeviceMaker& maker_;
     QueryEvents& events_;
+    TrafficRecorder* recorder_;
     QLocalSocket panel_;
     QTimer limit_;
     QByteArray answer_;
@@ -53,7 +55,10 @@ class PanelQuery final : public QObject {
 /// one reply timeout whatever the count. Two names of one device are asked once.
 class ProjectorFinder final : public QObject, private QueryEvents {
   public:
-    ProjectorFinder(const std::vector<std::string>& devices, FinderEvents& events);
+    /// What is sent and received on the devices' own lines is recorded in `recorder`, if any;
+    /// a panel records its own.
+    ProjectorFinder(const std::vector<std::string>& devices, FinderEvents& events,
+                    TrafficRecorder* recorder = nullptr);
     void start();
 
   private:

@@ -80,12 +80,18 @@ void DeviceQuery::send() {
         return;
     }
     sent_ = true;
+    record(TrafficRecorder::Direction::Sent, kSearchQuery);
     limit_.start(kReplyTimeoutMs);
+}
+
+void DeviceQuery::record(TrafficRecorder::Direction direction, std::string_view chars) {
+    if (recorder_ != nullptr) recorder_->record(direction, "FIND", device_, chars);
 }
 
 void DeviceQuery::onLineReport(LineEvent event) {
     if (event != LineEvent::Received || done_) return;
     const std::string piece = line_->readAll();
+    record(TrafficRecorder::Direction::Received, piece);
     reply_ += piece.substr(0, kLongestReply - reply_.size());
     if (replyComplete(reply_) || reply_.size() == kLongestReply) finish();
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "link/device.h"
+#include "link/exchange.h"
 
 namespace qm5 {
 
@@ -55,9 +56,13 @@ class DeviceQuery final : public QObject, private DeviceEvents {
 
     DeviceQuery(std::string device, DeviceMaker& maker, QueryEvents& events);
 
+    /// The query and its reply are real traffic: recorded in `recorder` too (the traffic log),
+    /// under the port name "FIND".
+    void recordTo(TrafficRecorder& recorder) { recorder_ = &recorder; }
     void start();
 
   private:
+    void record(TrafficRecorder::Direction direction, std::string_view chars);
     void onLineReport(LineEvent event) override;
     void onDeviceLost(std::string_view reason) override { finish(std::string(reason)); }
     void onDeviceOpened() override { send(); }
@@ -69,6 +74,7 @@ class DeviceQuery final : public QObject, private DeviceEvents {
     std::string device_;
     DeviceMaker& maker_;
     QueryEvents& events_;
+    TrafficRecorder* recorder_ = nullptr;
     std::unique_ptr<Device> line_;
     QTimer limit_;
     std::string reply_;

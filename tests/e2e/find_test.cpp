@@ -23,7 +23,7 @@ namespace {
 struct FindTest : RealPanelTest {
     /// Runs --find while this process's event loop serves the panel.
     int find(const std::vector<std::string>& devices) {
-        QStringList arguments{QStringLiteral("--find")};
+        QStringList arguments{QStringLiteral("--find"), QStringLiteral("--log"), logFile};
         for (const std::string& device : devices) arguments << QString::fromStdString(device);
         QProcess shell;
         shell.start(QStringLiteral(QM5_CONTROL_BINARY), arguments);
@@ -34,6 +34,13 @@ struct FindTest : RealPanelTest {
         return shell.exitCode();
     }
 
+    std::string log() const {
+        QFile file(logFile);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+    }
+
+    const QTemporaryDir folder;
+    const QString logFile = folder.filePath(QStringLiteral("traffic.log"));
     std::string out;
     std::string err;
 };
@@ -46,7 +53,6 @@ TEST_F(FindTest, namesEachProjectorOnceAndTakesNoDeviceFromItsHolder) {
     QSerialPort holder;
     holder.setPortName(QString::fromStdString(busy.path()));
     ASSERT_TRUE(holder.open(QIODevice::ReadWrite));
-    const QTemporaryDir folder;
     const std::string alias = folder.filePath(QStringLiteral("usb-Projector-if00")).toStdString();
     QFile::link(QString::fromStdString(direct.path()), QString::fromStdString(alias));
     start({held.path(), std::nullopt});
@@ -57,6 +63,9 @@ TEST_F(FindTest, namesEachProjectorOnceAndTakesNoDeviceFromItsHolder) {
                        ": in use by another program (or another copy of this one).\n");
     EXPECT_EQ(silent.readAvailable(), "CR0\r");
     EXPECT_EQ(busy.readAvailable(), "");
+    // The queries are real traffic; the panel logs its own.
+    EXPECT_NE(log().find("FIND " + silent.path() + " TX \" C R 0 CR \""), std::string::npos);
+    EXPECT_NE(log().find("FIND " + direct.path() + " RX \" 8 0 CR \""), std::string::npos);
 
     EXPECT_EQ(find({silent.path()}), 1);
     EXPECT_EQ(out, "");
