@@ -33,7 +33,7 @@ SearchAnswer unanswered(const std::string& device) {
 
 /// The answer of a panel's lines: "RXD text", "STATUS text", "END", or "ERR why".
 SearchAnswer panelAnswer(const std::string& device, const QByteArray& lines) {
-    // The panel tells the reply as monitor text only: no hex.
+    // A panel that tells no "HEX" line leaves the bytes unknown.
     SearchAnswer answer{device};
     if (lines.startsWith("ERR ")) {
         answer.error = tr("the panel that has it open did not send the query: %1")
@@ -45,6 +45,8 @@ SearchAnswer panelAnswer(const std::string& device, const QByteArray& lines) {
         if (line.startsWith("RXD ")) {
             answer.replied = true;
             answer.reply = line.mid(4).toStdString();
+        } else if (line.startsWith("HEX ")) {
+            answer.replyHex = line.mid(4).toStdString();
         } else if (line.startsWith("STATUS ")) {
             answer.status = line.mid(7).trimmed().toStdString();
         }

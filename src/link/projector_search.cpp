@@ -10,14 +10,12 @@
 #include "core/monitor_text.h"
 #include "core/serial_error.h"
 #include "link/line_settings.h"
+#include "link/reply_end.h"
 #include "link/status_decoding.h"
 
 namespace qm5 {
 
 namespace {
-
-constexpr char kAck = '\x06';
-constexpr char kCr = '\r';
 
 std::string trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
@@ -26,10 +24,6 @@ std::string trimmed(std::string_view text) {
 }
 
 }  // namespace
-
-bool replyComplete(std::string_view reply) {
-    return reply.find(kCr) != std::string_view::npos || reply.find(kAck) != std::string_view::npos;
-}
 
 SearchAnswer answerOf(std::string device, std::string_view chars) {
     SearchAnswer answer{std::move(device)};

@@ -23,7 +23,8 @@ struct SearchAnswer {
     bool replied = false;
     /// The reply as the monitor shows it.
     std::string reply{};
-    /// The reply's characters as upper-case hex pairs; none when only the monitor text is known.
+    /// The reply's characters as upper-case hex pairs; none when a panel told only the monitor
+    /// text.
     std::optional<std::string> replyHex{};
     /// The status words, trimmed, when the reply is one the panel decodes: a projector.
     std::optional<std::string> status{};
@@ -31,8 +32,6 @@ struct SearchAnswer {
     std::string error{};
 };
 
-/// Whether `reply` is complete: it ends at its CR, or is an ACK.
-bool replyComplete(std::string_view reply);
 /// The answer of `device`, which replied `chars` (nothing: no reply).
 SearchAnswer answerOf(std::string device, std::string_view chars);
 
