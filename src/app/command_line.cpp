@@ -17,7 +17,7 @@ namespace {
 
 /// What the command line asks the program to do: an option that does nothing in that mode is
 /// refused rather than ignored.
-enum Mode : unsigned { kPanel = 1U, kSend = 2U, kList = 4U, kUntil = 8U };
+enum Mode : unsigned { kPanel = 1U, kSend = 2U, kList = 4U, kUntil = 8U, kFind = 16U };
 constexpr unsigned kShell = kSend | kUntil;
 
 /// An option of the command line: its name, its value's name (none for a switch) and its line of
@@ -114,9 +114,9 @@ const Option kOptions[] = {
      }},
     {"json", nullptr,
      QT_TRANSLATE_NOOP("CommandLine",
-                       "--send, --send-raw, --until and --list-commands print one JSON object a "
-                       "line, for other programs."),
-     kShell | kList,
+                       "--send, --send-raw, --until, --find and --list-commands print one JSON "
+                       "object a line, for other programs."),
+     kShell | kList | kFind,
      [](CommandLine& commandLine, const QString&) -> Refusal {
          commandLine.json = true;
          return std::nullopt;
@@ -128,10 +128,22 @@ const Option kOptions[] = {
          commandLine.listCommands = true;
          return std::nullopt;
      }},
+    {"find", nullptr,
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "Asks the DEVICEs given after the options, or every serial device present, whether a "
+         "projector is there, all at once, with the status query only; prints each device that "
+         "answered and its status. A device in use is named on stderr, never taken. Exit status: "
+         "0 a projector answered, 1 none did."),
+     kFind,
+     [](CommandLine& commandLine, const QString&) -> Refusal {
+         commandLine.find = true;
+         return std::nullopt;
+     }},
     {"log", "FILE",
      QT_TRANSLATE_NOOP("CommandLine",
                        "Appends every frame sent and every piece received to FILE, with the time."),
-     kPanel | kShell,
+     kPanel | kShell | kFind,
      [](CommandLine& commandLine, const QString& value) -> Refusal {
          // As for a device: "--log $FILE" with FILE unset must not drop the log without a word.
          if (value.trimmed().isEmpty())
@@ -168,6 +180,7 @@ void refuse(const QString& why) {
 
 Mode modeOf(const QCommandLineParser& parser) {
     if (parser.isSet(QStringLiteral("list-commands"))) return kList;
+    if (parser.isSet(QStringLiteral("find"))) return kFind;
     if (parser.isSet(QStringLiteral("until"))) return kUntil;
     const bool send =
         parser.isSet(QStringLiteral("send")) || parser.isSet(QStringLiteral("send-raw"));
@@ -192,6 +205,9 @@ QString doesNothing(const QString& name, Mode mode) {
         case kUntil:
             return QCoreApplication::translate("CommandLine", "%1 does nothing with --until.")
                 .arg(name);
+        case kFind:
+            return QCoreApplication::translate("CommandLine", "%1 does nothing with --find.")
+                .arg(name);
     }
     return {};
 }
@@ -213,7 +229,8 @@ Refusal misplaced(const QCommandLineParser& parser, const Option& option, Mode m
 /// version.
 std::optional<int> stopsHere(const QCommandLineParser& parser, const QCommandLineOption& help,
                              const QCommandLineOption& version) {
-    if (!parser.positionalArguments().isEmpty()) {
+    // Devices are named without an option only to --find.
+    if (!parser.positionalArguments().isEmpty() && !parser.isSet(QStringLiteral("find"))) {
         refuse(withHelp(QCoreApplication::translate("CommandLine", "unexpected argument '%1'.")
                             .arg(parser.positionalArguments().first())));
         return 2;
@@ -268,6 +285,15 @@ std::variant<CommandLine, int> readCommandLine(int argc, char* argv[]) {
             refuse(*refused);
             return 2;
         }
+    }
+    for (const QString& device : parser.positionalArguments()) {
+        // As for --com1: an empty variable in a script must not stand for every device.
+        if (device.trimmed().isEmpty()) {
+            refuse(withHelp(
+                QCoreApplication::translate("CommandLine", "--find names an empty device.")));
+            return 2;
+        }
+        commandLine.findDevices.push_back(device.toStdString());
     }
     return commandLine;
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "app/commands.h"
 #include "app/until.h"
@@ -28,6 +29,9 @@ struct CommandLine {
     bool json = false;
     /// --log: the file the traffic is appended to; empty for none.
     QString logFile;
+    /// --find, and the devices it asks: none for every serial device present.
+    bool find = false;
+    std::vector<std::string> findDevices;
 };
 
 /// What the command line asks, or the exit status when the program is to stop here: after

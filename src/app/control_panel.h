@@ -82,6 +82,13 @@ class ControlPanel final : public ControlEvents,
     void onLinkChanged() override;
     std::optional<std::string> refusal(std::string_view device) const override;
     void onDeviceChosen(int port, std::string_view picked) override;
+    std::vector<FoundDevice> presentDevices() const override {
+        return DeviceChoice::presentDevices();
+    }
+    void findProjectors(const std::vector<std::string>& devices, FindResults& results) override {
+        deviceChoice_.findProjectors(devices, results);
+    }
+    void stopFinding(const FindResults& results) override { deviceChoice_.stopFinding(results); }
     /// "END".
     void end();
     void choosePort(int port);

@@ -12,6 +12,7 @@
 #include "link/port_devices.h"
 #include "link/port_switch.h"
 #include "link/serial_control.h"
+#include "link/serial_devices.h"
 
 namespace qm5 {
 
@@ -87,6 +88,31 @@ void DeviceChoice::keepDeviceBefore(const std::string& failure) {
     const bool reopened = !portSwitch_.tryOpen(choice.port);
     warnings_.show(failure + " " + portLabel(choice.port) + " keeps " + choice.before +
                    (reopened ? "." : ", which cannot be opened either."));
+}
+
+std::vector<FoundDevice> DeviceChoice::presentDevices() {
+    return findSerialDevices();
+}
+
+void DeviceChoice::findProjectors(const std::vector<std::string>& devices, FindResults& results) {
+    findResults_ = &results;
+    finder_ = std::make_unique<ProjectorFinder>(devices, static_cast<FinderEvents&>(*this));
+    finder_->start();
+}
+
+void DeviceChoice::stopFinding(const FindResults& results) {
+    if (findResults_ != &results) return;
+    findResults_ = nullptr;
+    finder_.reset();
+}
+
+void DeviceChoice::onSearchDone(const std::vector<SearchAnswer>& answers) {
+    std::vector<FoundDevice> projectors;
+    for (const SearchAnswer& answer : answers) {
+        if (answer.status) projectors.push_back({answer.device, *answer.status});
+    }
+    if (auto* results = std::exchange(findResults_, nullptr))
+        results->onProjectorsFound(projectors);
 }
 
 void DeviceChoice::remember(int port, const std::string& device) {

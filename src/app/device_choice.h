@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "app/projector_finder.h"
+#include "core/platform.h"
 
 namespace qm5 {
 
@@ -12,12 +17,11 @@ class PortSelector;
 class PortSwitch;
 class SerialControl;
 class WarningBox;
-struct PanelPlatform;
 
 /// The operator's choice of the device behind a port ("COM1 device…"). The port in use is
 /// reopened on the device chosen at once; a device that does not open is neither used nor
 /// remembered, and the device used before is opened again.
-class DeviceChoice {
+class DeviceChoice final : private FinderEvents {
   public:
     DeviceChoice(PanelPlatform& platform, SerialControl& serial, PortDevices& devices,
                  PortSwitch& portSwitch, PortSelector& portSelector, WarningBox& warnings);
@@ -35,8 +39,15 @@ class DeviceChoice {
     void keepDeviceBefore(const std::string& failure);
     /// The operator chose a port: a device still connecting is no longer awaited.
     void forget() { pending_.reset(); }
+    /// The devices the dialog lists: every serial device present.
+    static std::vector<FoundDevice> presentDevices();
+    /// Asks `devices` whether a projector is there; `results` hears those that answered. A
+    /// search still running for someone else ends unheard.
+    void findProjectors(const std::vector<std::string>& devices, FindResults& results);
+    void stopFinding(const FindResults& results);
 
   private:
+    void onSearchDone(const std::vector<SearchAnswer>& answers) override;
     /// Opens the port on `device`, remembered once it is open; on failure, keepDeviceBefore.
     void tryDevice(int port, const std::string& device);
     void remember(int port, const std::string& device);
@@ -55,6 +66,8 @@ class DeviceChoice {
         std::optional<std::string> chosenBefore;
     };
     std::optional<Pending> pending_;
+    std::unique_ptr<ProjectorFinder> finder_;
+    FindResults* findResults_ = nullptr;
 };
 
 }  // namespace qm5

@@ -8,6 +8,7 @@
 #include "app/command_line.h"
 #include "app/commands.h"
 #include "app/end_on_signals.h"
+#include "app/find_command.h"
 #include "app/qt_panel.h"
 #include "app/send_command.h"
 #include "link/network_device.h"
@@ -32,6 +33,11 @@ int main(int argc, char* argv[]) {
     auto& commandLine = std::get<qm5::CommandLine>(read);
 
     if (commandLine.listCommands) return qm5::ShellOutput(commandLine.json).printCommands();
+    if (commandLine.find) {
+        const QCoreApplication app(argc, argv);
+        return endingUnheld(qm5::findFromShell(std::move(commandLine.findDevices), commandLine.json,
+                                               commandLine.logFile));
+    }
     if (commandLine.send || commandLine.sendRaw || commandLine.until) {
         const QCoreApplication app(argc, argv);
         return endingUnheld(qm5::sendFromShell(commandLine));

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qm5 {
 
@@ -58,10 +59,32 @@ class MessageBox {
     virtual void closeWarning() = 0;
 };
 
+/// A device, by the name that stays the same across plug-ins where one exists, with what is
+/// known of it: what the system says it is, or what a projector on it answered.
+struct FoundDevice {
+    std::string path;
+    std::string description;
+};
+
+/// Told the end of a search for projectors.
+class FindResults {
+  public:
+    virtual ~FindResults() = default;
+    /// The devices a projector answered on, in the order asked, each with its status words.
+    virtual void onProjectorsFound(const std::vector<FoundDevice>& projectors) = 0;
+};
+
 /// Told what the operator chose in the device dialog.
 class DevicePickerEvents {
   public:
     virtual ~DevicePickerEvents() = default;
+    /// The serial devices present now, as the dialog lists them.
+    virtual std::vector<FoundDevice> presentDevices() const = 0;
+    /// Asks each of `devices` whether a projector is there, without waiting: `results` hears the
+    /// end once, unless stopFinding comes first.
+    virtual void findProjectors(const std::vector<std::string>& devices, FindResults& results) = 0;
+    /// `results` goes away: the search it waits for, if any, ends unheard.
+    virtual void stopFinding(const FindResults& results) = 0;
     /// Why `device` cannot name a device at all; the dialog then stays open with the text.
     virtual std::optional<std::string> refusal(std::string_view device) const = 0;
     /// `device` has passed refusal and the dialog has closed.

@@ -3,47 +3,26 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSerialPortInfo>
 #include <QVBoxLayout>
 
-#include "core/platform.h"
+#include <utility>
+
+#include "ui/qt_text.h"
 
 namespace qm5 {
 
 namespace {
 
-/// "path  (what it is)": how a found device is listed; its path alone is what is chosen.
-QString itemText(const FoundDevice& device) {
-    return device.description.isEmpty()
-               ? device.path
-               : QStringLiteral("%1  (%2)").arg(device.path, device.description);
+/// "path  (what it is)": how a device is listed; its path alone is what is chosen.
+QString itemText(const QString& path, const QString& description) {
+    return description.isEmpty() ? path : QStringLiteral("%1  (%2)").arg(path, description);
 }
 
 }  // namespace
-
-std::vector<FoundDevice> findSerialDevices() {
-    const QFileInfoList stableNames =
-        QDir(QStringLiteral("/dev/serial/by-id")).entryInfoList(QDir::System | QDir::Files);
-    std::vector<FoundDevice> found;
-    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
-        QString path = port.systemLocation();
-        for (const QFileInfo& name : stableNames) {
-            if (name.canonicalFilePath() == path) path = name.absoluteFilePath();
-        }
-        QStringList about;
-        for (const QString& part : {port.description(), port.manufacturer(), port.serialNumber()}) {
-            if (!part.isEmpty()) about << part;
-        }
-        found.push_back({path, about.join(QStringLiteral(", "))});
-    }
-    return found;
-}
 
 DeviceDialog::DeviceDialog(int port, const QString& current, const std::vector<FoundDevice>& found,
                            DevicePickerEvents& choice, QWidget* parent)
@@ -51,56 +30,101 @@ DeviceDialog::DeviceDialog(int port, const QString& current, const std::vector<F
       port_(port),
       choice_(choice),
       devices_(new QComboBox(this)),
-      refusal_(new QLabel(this)) {
+      note_(new QLabel(this)) {
     setObjectName(QStringLiteral("DeviceDialog"));
-    setWindowTitle(QStringLiteral("COM%1 device").arg(port));
+    setWindowTitle(tr("COM%1 device").arg(port));
     devices_->setObjectName(QStringLiteral("Device"));
-    devices_->setAccessibleName(QStringLiteral("Device"));
+    devices_->setAccessibleName(tr("Device"));
     devices_->setEditable(true);
     devices_->setInsertPolicy(QComboBox::NoInsert);
-    const QString placeholder =
-        QStringLiteral("/dev/ttyUSB0, rfc2217://HOST:PORT or socket://HOST:PORT");
+    const QString placeholder = tr("/dev/ttyUSB0, rfc2217://HOST:PORT or socket://HOST:PORT");
     devices_->lineEdit()->setPlaceholderText(placeholder);
     // Wide enough for the whole placeholder: it is the only hint of the forms taken.
     devices_->setMinimumContentsLength(static_cast<int>(placeholder.size()));
     devices_->addItem(current, current);
     for (const FoundDevice& device : found) {
-        if (device.path != current) devices_->addItem(itemText(device), device.path);
+        const QString path = toQString(device.path);
+        if (path != current) devices_->addItem(itemText(path, toQString(device.description)), path);
     }
     devices_->setCurrentIndex(0);
 
     auto* form = new QFormLayout;
-    auto* label = new QLabel(QStringLiteral("&Device:"), this);
+    auto* label = new QLabel(tr("&Device:"), this);
     label->setBuddy(devices_);
     form->addRow(label, devices_);
-    refusal_->setObjectName(QStringLiteral("Refusal"));
-    refusal_->setTextFormat(Qt::PlainText);
-    refusal_->setWordWrap(true);
-    refusal_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    refusal_->hide();
-    form->addRow(refusal_);
+    note_->setObjectName(QStringLiteral("Refusal"));
+    note_->setTextFormat(Qt::PlainText);
+    note_->setWordWrap(true);
+    note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    note_->hide();
+    form->addRow(note_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
+    find_ = buttons->addButton(tr("&Find"), QDialogButtonBox::ActionRole);
+    find_->setObjectName(QStringLiteral("Find"));
+    find_->setToolTip(tr("Asks every device listed whether a projector is there."));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &DeviceDialog::onOk);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(find_, &QPushButton::clicked, this, &DeviceDialog::onFind);
+    connect(this, &QDialog::finished, this, &DeviceDialog::stopSearch);
     connect(devices_, &QComboBox::editTextChanged, this,
             [this](const QString& text) { ok_->setEnabled(!text.trimmed().isEmpty()); });
     ok_->setEnabled(!current.trimmed().isEmpty());
 }
 
+DeviceDialog::~DeviceDialog() {
+    disconnect(this, &QDialog::finished, this, &DeviceDialog::stopSearch);
+}
+
 void DeviceDialog::onOk() {
     const QString chosen = device();
     if (const auto why = choice_.refusal(chosen.toStdString())) {
-        refusal_->setText(QString::fromStdString(*why));
-        refusal_->show();
+        showNote(toQString(*why));
         return;
     }
     accept();
     choice_.onDeviceChosen(port_, chosen.toStdString());
+}
+
+void DeviceDialog::onFind() {
+    std::vector<std::string> paths;
+    for (int item = 0; item < devices_->count(); ++item) {
+        const QString path = devices_->itemData(item).toString();
+        if (!path.trimmed().isEmpty()) paths.push_back(path.toStdString());
+    }
+    find_->setEnabled(false);
+    showNote(tr("Asking %n device(s)…", nullptr, static_cast<int>(paths.size())));
+    searching_ = true;
+    choice_.findProjectors(paths, *this);
+}
+
+void DeviceDialog::onProjectorsFound(const std::vector<FoundDevice>& projectors) {
+    searching_ = false;
+    find_->setEnabled(true);
+    for (auto found = projectors.rbegin(); found != projectors.rend(); ++found) {
+        const QString path = toQString(found->path);
+        const int item = devices_->findData(path);
+        if (item < 0) continue;
+        devices_->setItemText(item, itemText(path, toQString(found->description)));
+        // The first found is the one chosen: it is set last.
+        devices_->setCurrentIndex(item);
+    }
+    showNote(projectors.empty() ? tr("No projector answered.")
+                                : tr("A projector answered on %n device(s).", nullptr,
+                                     static_cast<int>(projectors.size())));
+}
+
+void DeviceDialog::stopSearch() {
+    if (std::exchange(searching_, false)) choice_.stopFinding(*this);
+}
+
+void DeviceDialog::showNote(const QString& text) {
+    note_->setText(text);
+    note_->show();
 }
 
 QString DeviceDialog::device() const {

@@ -122,7 +122,7 @@ void WidgetPlatform::pickDevice(int port, std::string_view current, DevicePicker
         return;
     }
     auto* dialog =
-        new DeviceDialog(port, toQString(current), findSerialDevices(), choice, &window_);
+        new DeviceDialog(port, toQString(current), choice.presentDevices(), choice, &window_);
     dialog->setWindowTitle(titled(dialog->windowTitle()));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     deviceDialog_ = dialog;

@@ -283,6 +283,9 @@ TEST(CommandLineTest, aWrongCommandLineIsNamedInOneLineAndOpensNoWindow) {
         {"--until|warm", "--until takes one of on, standby, countdown, cooling"},
         {"--until|on|--timeout|0", "--timeout takes seconds"},
         {"--json", "--json does nothing without"},
+        {"--send|C00|/dev/ttyUSB0", "'/dev/ttyUSB0'"},
+        {"--find|/dev/ttyUSB0|", "--find names an empty device"},
+        {"--find|--com1|/dev/ttyUSB0", "--com1 does nothing with --find"},
     };
     for (const auto& [arguments, named] : rows) {
         const Ran ran = runWithoutDisplay(QString::fromUtf8(arguments).split(QLatin1Char('|')));

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QLocalSocket>
+#include <QObject>
+#include <QTimer>
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "link/projector_search.h"
+#include "link/system_device_maker.h"
+
+namespace qm5 {
+
+/// Told the end of a search.
+class FinderEvents {
+  public:
+    virtual ~FinderEvents() = default;
+    /// Every device asked, in the order given, with what it answered.
+    virtual void onSearchDone(const std::vector<SearchAnswer>& answers) = 0;
+};
+
+/// Asks a device through the panel that has it open, with one "SEND" request on the panel's
+/// local socket, so that the device is never opened twice and the panel's operator sees the
+/// query. Without such a panel it asks the device on its own line (DeviceQuery).
+class PanelQuery final : public QObject {
+  public:
+    PanelQuery(std::string device, DeviceMaker& maker, QueryEvents& events,
+               TrafficRecorder* recorder);
+    /// A search ended early: the socket going away is no answer.
+    ~PanelQuery() override { QObject::disconnect(&panel_, nullptr, this, nullptr); }
+    void start();
+
+  private:
+    void onConnected();
+    void onSocketError(QLocalSocket::LocalSocketError error);
+    void onReadyRead();
+    void finish(SearchAnswer answer);
+
+    std::string device_;
+    DeviceMaker& maker_;
+    QueryEvents& events_;
+    TrafficRecorder* recorder_;
+    QLocalSocket panel_;
+    QTimer limit_;
+    QByteArray answer_;
+    std::unique_ptr<DeviceQuery> direct_;
+    bool done_ = false;
+};
+
+/// Asks every device at once whether a projector is there, so that the whole search takes about
+/// one reply timeout whatever the count. Two names of one device are asked once.
+class ProjectorFinder final : public QObject, private QueryEvents {
+  public:
+    /// What is sent and received on the devices' own lines is recorded in `recorder`, if any;
+    /// a panel records its own.
+    ProjectorFinder(const std::vector<std::string>& devices, FinderEvents& events,
+                    TrafficRecorder* recorder = nullptr);
+    void start();
+
+  private:
+    void onAnswered(const SearchAnswer& answer) override;
+
+    FinderEvents& events_;
+    SystemDeviceMaker maker_;
+    std::vector<std::unique_ptr<PanelQuery>> queries_;
+    std::vector<SearchAnswer> answers_;
+    std::size_t waiting_ = 0;
+};
+
+}  // namespace qm5

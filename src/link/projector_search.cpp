@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+#include "link/projector_search.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+
+#include <utility>
+
+#include "core/intervals.h"
+#include "core/monitor_text.h"
+#include "core/serial_error.h"
+#include "link/line_settings.h"
+#include "link/reply_end.h"
+#include "link/status_decoding.h"
+
+namespace qm5 {
+
+namespace {
+
+std::string trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+}  // namespace
+
+SearchAnswer answerOf(std::string device, std::string_view chars) {
+    SearchAnswer answer{std::move(device)};
+    answer.replyHex = QByteArray(chars.data(), static_cast<qsizetype>(chars.size()))
+                          .toHex(' ')
+                          .toUpper()
+                          .toStdString();
+    if (chars.empty()) return answer;
+    answer.replied = true;
+    answer.reply = monitorText(chars);
+    // The status tables read no more than the first four characters of a reply.
+    constexpr std::size_t kDecodedChars = 4;
+    if (const auto status =
+            decodeStatus(kSearchQuery, monitorText(chars.substr(0, kDecodedChars)))) {
+        answer.status = trimmed(*status);
+    }
+    return answer;
+}
+
+DeviceQuery::DeviceQuery(std::string device, DeviceMaker& maker, QueryEvents& events)
+    : device_(std::move(device)), maker_(maker), events_(events) {
+    limit_.setSingleShot(true);
+    connect(&limit_, &QTimer::timeout, this, &DeviceQuery::onLimit);
+}
+
+void DeviceQuery::start() {
+    try {
+        line_ = maker_.makeDevice(0, device_, *this);
+        if (!line_->open(parseLineSettings("19200,N,8,1"))) {
+            limit_.start(kOpenLimitMs);
+            return;
+        }
+    } catch (const DeviceFailure& failure) {
+        finish(failure.reason);
+        return;
+    } catch (const SerialError& error) {
+        finish(error.what());
+        return;
+    }
+    send();
+}
+
+void DeviceQuery::send() {
+    try {
+        line_->write(kSearchQuery);
+    } catch (const DeviceFailure& failure) {
+        finish(failure.reason);
+        return;
+    }
+    sent_ = true;
+    record(TrafficRecorder::Direction::Sent, kSearchQuery);
+    limit_.start(kReplyTimeoutMs);
+}
+
+void DeviceQuery::record(TrafficRecorder::Direction direction, std::string_view chars) {
+    if (recorder_ != nullptr) recorder_->record(direction, "FIND", device_, chars);
+}
+
+void DeviceQuery::onLineReport(LineEvent event) {
+    if (event != LineEvent::Received || done_) return;
+    const std::string piece = line_->readAll();
+    record(TrafficRecorder::Direction::Received, piece);
+    reply_ += piece.substr(0, kLongestReply - reply_.size());
+    if (replyComplete(reply_) || reply_.size() == kLongestReply) finish();
+}
+
+void DeviceQuery::onLimit() {
+    finish(sent_ ? std::string()
+                 : QCoreApplication::translate("ProjectorSearch", "no connection within %1 ms.")
+                       .arg(kOpenLimitMs)
+                       .toStdString());
+}
+
+void DeviceQuery::finish(const std::string& error) {
+    if (done_) return;
+    done_ = true;
+    limit_.stop();
+    if (line_) line_->close();
+    SearchAnswer answer = answerOf(device_, reply_);
+    answer.error = error;
+    events_.onAnswered(answer);
+}
+
+}  // namespace qm5

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: MIT
+// --find from the shell over pseudo-terminals: a projector on its own line, one held by a running
+// panel, a silent line, a line held by another program, and a second name of the first.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QSerialPort>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/remote_control.h"
+#include "projector_process.h"
+#include "pty/pty_pair.h"
+#include "support/real_panel.h"
+
+namespace qm5::test {
+namespace {
+
+struct FindTest : RealPanelTest {
+    /// Runs --find while this process's event loop serves the panel.
+    int find(const std::vector<std::string>& devices) {
+        QStringList arguments{QStringLiteral("--find"), QStringLiteral("--log"), logFile};
+        for (const std::string& device : devices) arguments << QString::fromStdString(device);
+        QProcess shell;
+        shell.start(QStringLiteral(QM5_CONTROL_BINARY), arguments);
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return shell.state() == QProcess::NotRunning; }, kWaitMs));
+        out = shell.readAllStandardOutput().toStdString();
+        err = shell.readAllStandardError().toStdString();
+        return shell.exitCode();
+    }
+
+    std::string log() const {
+        QFile file(logFile);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+    }
+
+    const QTemporaryDir folder;
+    const QString logFile = folder.filePath(QStringLiteral("traffic.log"));
+    std::string out;
+    std::string err;
+};
+
+TEST_F(FindTest, namesEachProjectorOnceAndTakesNoDeviceFromItsHolder) {
+    const ProjectorProcess direct;
+    const ProjectorProcess held;
+    PtyPair silent;
+    PtyPair busy;
+    QSerialPort holder;
+    holder.setPortName(QString::fromStdString(busy.path()));
+    ASSERT_TRUE(holder.open(QIODevice::ReadWrite));
+    const std::string alias = folder.filePath(QStringLiteral("usb-Projector-if00")).toStdString();
+    QFile::link(QString::fromStdString(direct.path()), QString::fromStdString(alias));
+    start({held.path(), std::nullopt});
+
+    EXPECT_EQ(find({direct.path(), silent.path(), held.path(), busy.path(), alias}), 0) << err;
+    EXPECT_EQ(out, direct.path() + "\tStand by\n" + held.path() + "\tStand by\n");
+    EXPECT_EQ(err, "qm5-control: " + busy.path() +
+                       ": in use by another program (or another copy of this one).\n");
+    EXPECT_EQ(silent.readAvailable(), "CR0\r");
+    EXPECT_EQ(busy.readAvailable(), "");
+    // The queries are real traffic; the panel logs its own.
+    EXPECT_NE(log().find("FIND " + silent.path() + " TX \" C R 0 CR \""), std::string::npos);
+    EXPECT_NE(log().find("FIND " + direct.path() + " RX \" 8 0 CR \""), std::string::npos);
+
+    EXPECT_EQ(find({silent.path()}), 1);
+    EXPECT_EQ(out, "");
+}
+
+/// In the panel's own dialog, the device it holds is asked through itself, without a deadlock.
+TEST_F(FindTest, theDialogsFindMarksTheProjectorsAndChoosesTheFirst) {
+    const ProjectorProcess held;
+    PtyPair silent;
+    start({held.path(), std::nullopt});
+    // The panel listens from the event loop, once started.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(remoteName(held.path())); }, kWaitMs));
+    panel->controlPanel.chooseDevice(1);
+    QWidget* dialog = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QStringLiteral("DeviceDialog")) dialog = window;
+    }
+    ASSERT_NE(dialog, nullptr);
+    auto* devices = dialog->findChild<QComboBox*>(QStringLiteral("Device"));
+    // The test's lines only, not the machine's own ports.
+    devices->clear();
+    for (const std::string& line : {silent.path(), held.path()}) {
+        devices->addItem(QString::fromStdString(line), QString::fromStdString(line));
+    }
+    auto* find = dialog->findChild<QPushButton*>(QStringLiteral("Find"));
+    find->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return find->isEnabled(); }, kWaitMs));
+    EXPECT_EQ(devices->currentText().toStdString(), held.path() + "  (Stand by)");
+    EXPECT_EQ(silent.readAvailable(), "CR0\r");
+}
+
+}  // namespace
+}  // namespace qm5::test
