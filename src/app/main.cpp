@@ -10,6 +10,7 @@
 #include "app/end_on_signals.h"
 #include "app/qt_panel.h"
 #include "app/send_command.h"
+#include "app/translations.h"
 #include "link/network_device.h"
 #include "ui/fonts.h"
 
@@ -27,7 +28,19 @@ int endingUnheld(int status) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("qm5-control"));
-    auto read = qm5::readCommandLine(argc, argv);
+    qm5::Translations translations;
+    std::variant<qm5::CommandLine, int> read;
+    {
+        // --help and the command line's messages in the user's language; a translator needs an
+        // application, and which one the program needs is known only once the line is read.
+        // Named as --help names the program, whatever path started it.
+        char name[] = "qm5-control";
+        char* nameOnly[] = {name, nullptr};
+        int one = 1;
+        const QCoreApplication reading(one, nameOnly);
+        translations.install();
+        read = qm5::readCommandLine(argc, argv);
+    }
     if (const int* status = std::get_if<int>(&read)) return *status;
     auto& commandLine = std::get<qm5::CommandLine>(read);
 
@@ -40,12 +53,14 @@ int main(int argc, char* argv[]) {
     }
     if (commandLine.send) {
         const QCoreApplication app(argc, argv);
+        translations.install();
         return endingUnheld(qm5::sendFromShell(*commandLine.send, commandLine.port,
                                                std::move(commandLine.devices),
                                                commandLine.logFile));
     }
 
     QApplication app(argc, argv);
+    translations.install();
     QApplication::setStyle(QStringLiteral("Fusion"));
     // Wayland's app id: the desktop finds the entry, its icon and its name by it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.qm5_control.panel"));
