@@ -124,6 +124,17 @@
     </message>
 </context>
 <context>
+    <name>QtPanel</name>
+    <message>
+        <source>%1; the panel goes on without a log.</source>
+        <translation>%1。ログを記録せずにパネルの動作を続けます。</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1。</translation>
+    </message>
+</context>
+<context>
     <name>SerialControl</name>
     <message>
         <source>The port number cannot change while %1 is open.</source>
@@ -152,6 +163,13 @@
     <message>
         <source>The panel reconnects by itself when the device is back.</source>
         <translation>デバイスが戻ると、パネルが自動的に再接続します。</translation>
+    </message>
+</context>
+<context>
+    <name>SystemDeviceMaker</name>
+    <message>
+        <source>%1.</source>
+        <translation>%1。</translation>
     </message>
 </context>
 <context>
