@@ -67,13 +67,6 @@
     </message>
 </context>
 <context>
-    <name>LineSettings</name>
-    <message>
-        <source>Invalid line settings &quot;%1&quot;: expected baud,parity,data bits,stop bits, e.g. 19200,N,8,1.</source>
-        <translation>通信設定「%1」が正しくありません。ボーレート,パリティ,データビット,ストップビットの形式 (例: 19200,N,8,1) で指定してください。</translation>
-    </message>
-</context>
-<context>
     <name>OpenFailure</name>
     <message>
         <source>permission denied. Add the user to the dialout group with this command and log in again:
@@ -114,13 +107,6 @@
     <message>
         <source>Name another device with --com%1.</source>
         <translation>--com%1 で別のデバイスを指定してください。</translation>
-    </message>
-</context>
-<context>
-    <name>PortDevices</name>
-    <message>
-        <source>there is no port %1</source>
-        <translation>%1 というポートはありません</translation>
     </message>
 </context>
 <context>

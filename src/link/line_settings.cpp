@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "link/line_settings.h"
 
-#include <QCoreApplication>
-
 #include <charconv>
 #include <string>
 #include <vector>
@@ -34,12 +32,8 @@ bool parseInt(std::string_view field, int& value) {
 
 LineSettings parseLineSettings(std::string_view text) {
     const auto fail = [&]() -> LineSettings {
-        throw SerialError(QCoreApplication::translate(
-                              "LineSettings",
-                              "Invalid line settings \"%1\": expected baud,parity,data bits,stop "
-                              "bits, e.g. 19200,N,8,1.")
-                              .arg(QString::fromStdString(std::string(text)))
-                              .toStdString());
+        throw SerialError("Invalid line settings \"" + std::string(text) +
+                          "\": expected baud,parity,data bits,stop bits, e.g. 19200,N,8,1.");
     };
     const std::vector<std::string_view> fields = splitFields(text);
     if (fields.size() != 4) return fail();

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "link/port_devices.h"
 
-#include <QCoreApplication>
-
 #include <cstdlib>
 
 namespace qm5 {
@@ -43,11 +41,7 @@ std::string PortDevices::deviceFor(int port) const {
 }
 
 std::optional<std::string> PortDevices::choose(int port, const std::string& device) {
-    if (!known(port)) {
-        return QCoreApplication::translate("PortDevices", "there is no port %1")
-            .arg(QString::fromStdString(portLabel(port)))
-            .toStdString();
-    }
+    if (!known(port)) return "there is no port " + portLabel(port);
     chosen_[slot(port)] = device;
     return memory_.remember(port, device);
 }
