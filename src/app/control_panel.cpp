@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/control_panel.h"
 
+#include <QCoreApplication>
+
 #include "core/controls.h"
 #include "core/intervals.h"
 #include "core/timer.h"
@@ -142,23 +144,28 @@ void ControlPanel::choosePort(int port) {
 
 void ControlPanel::describePort() {
     const int port = portSelector_.portInUse(serial_);
-    std::string_view link = " (not open)";
+    // %1 the port, %2 its device.
+    const char* link = QT_TRANSLATE_NOOP("ControlPanel", "%1: %2 (not open)");
     switch (serial_.link()) {
         case SerialControl::Link::Open:
-            link = " (open)";
+            link = QT_TRANSLATE_NOOP("ControlPanel", "%1: %2 (open)");
             break;
         case SerialControl::Link::Connecting:
-            link = " (connecting)";
+            link = QT_TRANSLATE_NOOP("ControlPanel", "%1: %2 (connecting)");
             break;
         case SerialControl::Link::Away:
-            link = " (away: reconnects by itself when it is back)";
+            link = QT_TRANSLATE_NOOP("ControlPanel",
+                                     "%1: %2 (away: reconnects by itself when it is back)");
             break;
         case SerialControl::Link::Closed:
             break;
     }
     const std::string device = devices_.deviceFor(port);
-    platform_.controls.setDescription(control::kComButton,
-                                      portLabel(port) + ": " + device + std::string(link));
+    platform_.controls.setDescription(
+        control::kComButton,
+        QCoreApplication::translate("ControlPanel", link)
+            .arg(QString::fromStdString(portLabel(port)), QString::fromStdString(device))
+            .toStdString());
     if (portInUse_ != nullptr) portInUse_->onPortInUse(device, serial_.isOpen());
 }
 

@@ -11,6 +11,7 @@
 #include "app/find_command.h"
 #include "app/qt_panel.h"
 #include "app/send_command.h"
+#include "app/translations.h"
 #include "link/network_device.h"
 #include "ui/fonts.h"
 
@@ -28,22 +29,37 @@ int endingUnheld(int status) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("qm5-control"));
-    auto read = qm5::readCommandLine(argc, argv);
+    qm5::Translations translations;
+    std::variant<qm5::CommandLine, int> read;
+    {
+        // --help and the command line's messages in the user's language; a translator needs an
+        // application, and which one the program needs is known only once the line is read.
+        // Named as --help names the program, whatever path started it.
+        char name[] = "qm5-control";
+        char* nameOnly[] = {name, nullptr};
+        int one = 1;
+        const QCoreApplication reading(one, nameOnly);
+        translations.install();
+        read = qm5::readCommandLine(argc, argv);
+    }
     if (const int* status = std::get_if<int>(&read)) return *status;
     auto& commandLine = std::get<qm5::CommandLine>(read);
 
     if (commandLine.listCommands) return qm5::ShellOutput(commandLine.json).printCommands();
     if (commandLine.find) {
         const QCoreApplication app(argc, argv);
+        translations.install();
         return endingUnheld(qm5::findFromShell(std::move(commandLine.findDevices), commandLine.json,
                                                commandLine.logFile));
     }
     if (commandLine.send || commandLine.sendRaw || commandLine.until) {
         const QCoreApplication app(argc, argv);
+        translations.install();
         return endingUnheld(qm5::sendFromShell(commandLine));
     }
 
     QApplication app(argc, argv);
+    translations.install();
     QApplication::setStyle(QStringLiteral("Fusion"));
     // Wayland's app id: the desktop finds the entry, its icon and its name by it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.qm5_control.panel"));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
+
 #include "app/control_panel.h"
 #include "app/qt_timer.h"
 #include "app/remote_control.h"
@@ -42,7 +44,10 @@ struct QtPanel : public TrafficLogEvents {
         if (file.isEmpty()) return;
         log = std::make_unique<TrafficLog>(file, *this);
         if (const auto failure = log->open()) {
-            controlPanel.showWarning(*failure + "; the panel goes on without a log.");
+            controlPanel.showWarning(
+                QCoreApplication::translate("QtPanel", "%1; the panel goes on without a log.")
+                    .arg(QString::fromStdString(*failure))
+                    .toStdString());
             return;
         }
         remote.logTo(*log);
@@ -50,7 +55,12 @@ struct QtPanel : public TrafficLogEvents {
     std::unique_ptr<TrafficLog> log;
 
   private:
-    void onLogFailed(const std::string& why) override { controlPanel.showWarning(why + "."); }
+    void onLogFailed(const std::string& why) override {
+        // A sentence's end is the language's: a full stop, or "。".
+        controlPanel.showWarning(QCoreApplication::translate("QtPanel", "%1.")
+                                     .arg(QString::fromStdString(why))
+                                     .toStdString());
+    }
 };
 
 }  // namespace qm5

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "link/device_address.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cctype>
 #include <string_view>
@@ -8,8 +10,6 @@
 namespace qm5 {
 
 namespace {
-
-constexpr std::string_view kForms = "rfc2217://HOST:PORT or socket://HOST:PORT";
 
 bool isNameOrIpv4(std::string_view host) {
     return !host.empty() && std::ranges::all_of(host, [](unsigned char c) {
@@ -46,16 +46,25 @@ bool looksLikeHostAndPort(std::string_view text) {
 std::variant<LocalDevice, NetworkAddress, AddressError> parseDevice(const std::string& device) {
     const std::size_t scheme = device.find("://");
     if (scheme == std::string::npos && looksLikeHostAndPort(device)) {
-        return AddressError{"\"" + device +
-                            "\" is no serial port; for a serial device server give rfc2217://" +
-                            device + " (RFC 2217) or socket://" + device + " (raw TCP)"};
+        return AddressError{
+            QCoreApplication::translate("DeviceAddress",
+                                        "\"%1\" is no serial port; for a serial device server give "
+                                        "rfc2217://%1 (RFC 2217) or socket://%1 (raw TCP)")
+                .arg(QString::fromStdString(device))
+                .toStdString()};
     }
     if (scheme == std::string::npos) return LocalDevice{device};
-    const auto wrong = [&](std::string_view why) {
-        return AddressError{"\"" + device + "\" " + std::string(why) + ": the forms taken are " +
-                            std::string(kForms) +
-                            ", with HOST a name, an IPv4 address or an IPv6 " +
-                            "address in brackets ([::1]:4001)"};
+    // `why` names the device as %1.
+    const auto wrong = [&](const char* why) {
+        const QString what =
+            QCoreApplication::translate("DeviceAddress", why).arg(QString::fromStdString(device));
+        return AddressError{
+            QCoreApplication::translate(
+                "DeviceAddress",
+                "%1: the forms taken are rfc2217://HOST:PORT or socket://HOST:PORT, with HOST a "
+                "name, an IPv4 address or an IPv6 address in brackets ([::1]:4001)")
+                .arg(what)
+                .toStdString()};
     };
 
     const std::string_view name = std::string_view(device).substr(0, scheme);
@@ -65,7 +74,8 @@ std::variant<LocalDevice, NetworkAddress, AddressError> parseDevice(const std::s
     } else if (name == "socket") {
         address.protocol = NetworkAddress::Protocol::RawSocket;
     } else {
-        return wrong("is no address of a serial device server");
+        return wrong(
+            QT_TRANSLATE_NOOP("DeviceAddress", "\"%1\" is no address of a serial device server"));
     }
 
     std::string_view rest = std::string_view(device).substr(scheme + 3);
@@ -75,26 +85,32 @@ std::variant<LocalDevice, NetworkAddress, AddressError> parseDevice(const std::s
     if (rest.starts_with('[')) {
         const std::size_t close = rest.find(']');
         if (close == std::string_view::npos || rest.substr(close + 1, 1) != ":") {
-            return wrong("has no port after its bracketed address");
+            return wrong(QT_TRANSLATE_NOOP("DeviceAddress",
+                                           "\"%1\" has no port after its bracketed address"));
         }
         host = rest.substr(1, close - 1);
         port = rest.substr(close + 2);
-        if (!isIpv6(host)) return wrong("has no IPv6 address in its brackets");
+        if (!isIpv6(host))
+            return wrong(
+                QT_TRANSLATE_NOOP("DeviceAddress", "\"%1\" has no IPv6 address in its brackets"));
     } else {
         const std::size_t colon = rest.rfind(':');
-        if (colon == std::string_view::npos) return wrong("has no port");
+        if (colon == std::string_view::npos)
+            return wrong(QT_TRANSLATE_NOOP("DeviceAddress", "\"%1\" has no port"));
         host = rest.substr(0, colon);
         port = rest.substr(colon + 1);
-        if (!isNameOrIpv4(host)) return wrong("has no host name or address");
+        if (!isNameOrIpv4(host))
+            return wrong(QT_TRANSLATE_NOOP("DeviceAddress", "\"%1\" has no host name or address"));
     }
     unsigned long number = 0;
     for (const char c : port) {
         if (std::isdigit(static_cast<unsigned char>(c)) == 0 || number > 65535) {
-            return wrong("has no port number");
+            return wrong(QT_TRANSLATE_NOOP("DeviceAddress", "\"%1\" has no port number"));
         }
         number = number * 10 + static_cast<unsigned long>(c - '0');
     }
-    if (port.empty() || number == 0 || number > 65535) return wrong("has no port from 1 to 65535");
+    if (port.empty() || number == 0 || number > 65535)
+        return wrong(QT_TRANSLATE_NOOP("DeviceAddress", "\"%1\" has no port from 1 to 65535"));
     address.host = std::string(host);
     address.port = static_cast<std::uint16_t>(number);
     return address;

@@ -16,20 +16,20 @@ using Setting = TelnetCodec::Setting;
 constexpr Setting kSettings[] = {Setting::BaudRate, Setting::DataSize, Setting::Parity,
                                  Setting::StopSize, Setting::Control};
 
-const char* settingName(Setting setting) {
+QString settingName(Setting setting) {
     switch (setting) {
         case Setting::BaudRate:
-            return "the baud rate";
+            return NetworkDevice::tr("the baud rate");
         case Setting::DataSize:
-            return "the data bits";
+            return NetworkDevice::tr("the data bits");
         case Setting::Parity:
-            return "the parity";
+            return NetworkDevice::tr("the parity");
         case Setting::StopSize:
-            return "the stop bits";
+            return NetworkDevice::tr("the stop bits");
         case Setting::Control:
             break;
     }
-    return "the flow control";
+    return NetworkDevice::tr("the flow control");
 }
 
 }  // namespace
@@ -50,10 +50,10 @@ NetworkDevice::~NetworkDevice() {
     close();
 }
 
-std::string NetworkDevice::named(const std::string& what) const {
+QString NetworkDevice::server() const {
     const std::string host =
         address_.host.find(':') != std::string::npos ? "[" + address_.host + "]" : address_.host;
-    return host + ":" + std::to_string(address_.port) + " " + what;
+    return QString::fromStdString(host + ":" + std::to_string(address_.port));
 }
 
 bool NetworkDevice::open(const LineSettings& settings) {
@@ -85,7 +85,7 @@ void NetworkDevice::onLookedUp(const QHostInfo& info) {
 
 void NetworkDevice::connectTo(const QList<QHostAddress>& addresses) {
     if (addresses.isEmpty()) {
-        fail("is no known host.");
+        fail(tr("%1 is no known host.").arg(server()));
         return;
     }
     stage_ = Stage::Connecting;
@@ -124,14 +124,15 @@ bool NetworkDevice::take() {
     const TelnetCodec::Decoded decoded = telnet_->decode(received);
     unread_ += decoded.data;
     if (telnet_->overlong()) {
-        fail("sent a subnegotiation longer than " +
-             std::to_string(TelnetCodec::kLongestSubnegotiation) + " bytes.");
+        fail(tr("%1 sent a subnegotiation longer than %2 bytes.")
+                 .arg(server())
+                 .arg(TelnetCodec::kLongestSubnegotiation));
         return false;
     }
     if (telnet_->binaryRefused()) {
-        fail(
-            "refuses Telnet binary transmission, without which the projector's bytes cannot "
-            "pass unchanged.");
+        fail(tr("%1 refuses Telnet binary transmission, without which the projector's bytes "
+                "cannot pass unchanged.")
+                 .arg(server()));
         return false;
     }
     if (!telnet_->inSubnegotiation()) {
@@ -140,8 +141,9 @@ bool NetworkDevice::take() {
         subnegotiationLimit_.start(kLongestSubnegotiation);
     }
     if (stage_ == Stage::SettingLine && unread_.size() > kMostBeforeOpen) {
-        fail("sent more than " + std::to_string(kMostBeforeOpen / 1024) +
-             " KiB before answering the line settings.");
+        fail(tr("%1 sent more than %2 KiB before answering the line settings.")
+                 .arg(server())
+                 .arg(kMostBeforeOpen / 1024));
         return false;
     }
     return decoded.reply.empty() || send(decoded.reply);
@@ -150,16 +152,17 @@ bool NetworkDevice::take() {
 bool NetworkDevice::send(const std::string& bytes) {
     socket_.write(bytes.data(), static_cast<qint64>(bytes.size()));
     if (socket_.bytesToWrite() <= kMostUnread) return true;
-    fail("does not read what the panel sends (" + std::to_string(kMostUnread / 1024) +
-         " KiB waiting).");
+    fail(tr("%1 does not read what the panel sends (%2 KiB waiting).")
+             .arg(server())
+             .arg(kMostUnread / 1024));
     return false;
 }
 
 void NetworkDevice::checkLineSettings() {
     if (telnet_->refused()) {
-        fail(
-            "refuses the COM Port Control Option (RFC 2217); for a raw TCP server use "
-            "socket://.");
+        fail(tr("%1 refuses the COM Port Control Option (RFC 2217); for a raw TCP server use "
+                "socket://.")
+                 .arg(server()));
         return;
     }
     const bool answered =
@@ -167,9 +170,10 @@ void NetworkDevice::checkLineSettings() {
     if (!answered) return;
     for (const Setting setting : kSettings) {
         if (*telnet_->answer(setting) != telnet_->asked(setting)) {
-            fail("refused " + std::string(settingName(setting)) + " (asked " +
-                 std::to_string(telnet_->asked(setting)) + ", set " +
-                 std::to_string(*telnet_->answer(setting)) + ").");
+            fail(tr("%1 refused %2 (asked %3, set %4).")
+                     .arg(server(), settingName(setting))
+                     .arg(telnet_->asked(setting))
+                     .arg(*telnet_->answer(setting)));
             return;
         }
     }
@@ -188,40 +192,41 @@ void NetworkDevice::opened() {
 void NetworkDevice::onSocketError(QAbstractSocket::SocketError error) {
     if (stage_ == Stage::Open || stage_ == Stage::Closed) return;  // a close says it
     if (error == QAbstractSocket::ConnectionRefusedError) {
-        fail("refused the connection (no serial device server listens there).");
+        fail(
+            tr("%1 refused the connection (no serial device server listens there).").arg(server()));
     } else if (error == QAbstractSocket::RemoteHostClosedError) {
-        fail("closed the connection while setting the line.");
+        fail(tr("%1 closed the connection while setting the line.").arg(server()));
     } else {
-        fail("cannot be reached (" + socket_.errorString().toStdString() + ").");
+        fail(tr("%1 cannot be reached (%2).").arg(server(), socket_.errorString()));
     }
 }
 
 void NetworkDevice::onDisconnected() {
     if (stage_ == Stage::Open) {
-        fail("closed the connection.");
+        fail(tr("%1 closed the connection.").arg(server()));
     } else if (stage_ != Stage::Closed) {
-        fail("closed the connection while setting the line.");
+        fail(tr("%1 closed the connection while setting the line.").arg(server()));
     }
 }
 
 void NetworkDevice::onOpenLimit() {
     if (stage_ == Stage::SettingLine) {
-        fail("did not answer the line settings (RFC 2217) within 3 seconds.");
+        fail(tr("%1 did not answer the line settings (RFC 2217) within 3 seconds.").arg(server()));
     } else if (stage_ != Stage::Open && stage_ != Stage::Closed) {
-        fail("did not answer within 3 seconds.");
+        fail(tr("%1 did not answer within 3 seconds.").arg(server()));
     }
 }
 
 void NetworkDevice::onSubnegotiationLimit() {
     if (telnet_ && telnet_->inSubnegotiation()) {
-        fail("began a subnegotiation and did not end it within 3 seconds.");
+        fail(tr("%1 began a subnegotiation and did not end it within 3 seconds.").arg(server()));
     }
 }
 
-void NetworkDevice::fail(const std::string& what) {
+void NetworkDevice::fail(const QString& failure) {
     if (stage_ == Stage::Closed) return;
     lost_ = stage_ == Stage::Open;
-    failure_ = named(what);
+    failure_ = failure.toStdString();
     close();
     // Told from the event loop, not from inside the socket's own notification.
     QMetaObject::invokeMethod(this, &NetworkDevice::report, Qt::QueuedConnection);

@@ -70,10 +70,11 @@ class NetworkDevice final : public QObject, public Device {
     void checkLineSettings();
     void opened();
     /// The open failed, or the open device is gone: closes and tells, from the event loop.
-    void fail(const std::string& what);
+    void fail(const QString& failure);
     void report();
     void setBusy(bool busy);
-    std::string named(const std::string& what) const;
+    /// HOST:PORT, as failures name the server.
+    QString server() const;
 
     NetworkAddress address_;
     DeviceEvents& events_;

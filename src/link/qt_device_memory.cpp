@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "link/qt_device_memory.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -31,7 +32,9 @@ std::optional<std::string> QtDeviceMemory::remember(int port, const std::string&
     settings.setValue(keyFor(port), QString::fromStdString(device));
     settings.sync();
     if (settings.status() == QSettings::NoError) return std::nullopt;
-    return file_.toStdString() + " cannot be written";
+    return QCoreApplication::translate("DeviceMemory", "%1 cannot be written")
+        .arg(file_)
+        .toStdString();
 }
 
 }  // namespace qm5

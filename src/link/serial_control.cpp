@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "link/serial_control.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 #include <variant>
 
@@ -24,9 +26,17 @@ auto SerialControl::named(Step&& step) -> decltype(step()) {
 
 void SerialControl::setPortNumber(std::int16_t port) {
     if (link_ == Link::Open || link_ == Link::Connecting) {
-        throw SerialError("The port number cannot change while " + deviceName() + " is open.");
+        throw SerialError(QCoreApplication::translate(
+                              "SerialControl", "The port number cannot change while %1 is open.")
+                              .arg(QString::fromStdString(deviceName()))
+                              .toStdString());
     }
-    if (port < 1) throw SerialError("There is no port number " + std::to_string(port) + ".");
+    if (port < 1) {
+        throw SerialError(
+            QCoreApplication::translate("SerialControl", "There is no port number %1.")
+                .arg(port)
+                .toStdString());
+    }
     portNumber_ = port;
 }
 
@@ -56,7 +66,10 @@ std::string SerialControl::watchForDevice() {
     link_ = Link::Away;
     reconnecting_ = true;
     if (!deviceMaker_.watchFor(devicePath(), *this)) return {};
-    return " The panel opens the device by itself as soon as it is there.";
+    return " " +
+           QCoreApplication::translate(
+               "SerialControl", "The panel opens the device by itself as soon as it is there.")
+               .toStdString();
 }
 
 void SerialControl::openDevice() {
@@ -86,19 +99,28 @@ void SerialControl::write(std::string_view chars) {
     if (link_ == Link::Connecting) {
         // Not sent late: refused as on a closed port, and said once for this attempt.
         const bool told = std::exchange(toldConnecting_, true);
-        throw SerialError(deviceName() + " is still connecting: the frame was not sent.", told);
+        throw SerialError(QCoreApplication::translate(
+                              "SerialControl", "%1 is still connecting: the frame was not sent.")
+                              .arg(QString::fromStdString(deviceName()))
+                              .toStdString(),
+                          told);
     }
     if (link_ == Link::Away) {
-        throw SerialError(deviceName() +
-                          " is not open: it has gone away, and the panel reconnects by itself as "
-                          "soon as it is back.");
+        throw SerialError(QCoreApplication::translate(
+                              "SerialControl",
+                              "%1 is not open: it has gone away, and the panel reconnects "
+                              "by itself as soon as it is back.")
+                              .arg(QString::fromStdString(deviceName()))
+                              .toStdString());
     }
     if (link_ != Link::Open) {
         // After a failed switch the port number is the other port's, whose device the operator
         // may never have chosen: name none.
         throw SerialError(
-            "No port is open: choose COM1 or COM2 under \"COM\" (right-click \"COM\" to choose a "
-            "port's device).");
+            QCoreApplication::translate("SerialControl",
+                                        "No port is open: choose COM1 or COM2 under \"COM\" "
+                                        "(right-click \"COM\" to choose a port's device).")
+                .toStdString());
     }
     try {
         device_->write(chars);
@@ -118,8 +140,10 @@ std::string SerialControl::goneAway(std::string_view reason) {
     link_ = Link::Away;
     reconnecting_ = true;
     deviceMaker_.watchFor(devicePath(), *this);
-    return deviceName() + ": " + std::string(reason) +
-           " The panel reconnects by itself when the device is back.";
+    return deviceName() + ": " + std::string(reason) + " " +
+           QCoreApplication::translate("SerialControl",
+                                       "The panel reconnects by itself when the device is back.")
+               .toStdString();
 }
 
 std::string SerialControl::readAll() {

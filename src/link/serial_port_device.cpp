@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "link/serial_port_device.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "link/canonical_device.h"
@@ -38,7 +39,12 @@ QSerialPort::StopBits toQt(StopBits stopBits) {
     return QSerialPort::OneStop;
 }
 
-constexpr const char* kGone = "the device has gone away (unplugged, or closed at the far end).";
+std::string gone() {
+    return QCoreApplication::translate(
+               "qm5::SerialPortDevice",
+               "the device has gone away (unplugged, or closed at the far end).")
+        .toStdString();
+}
 
 /// "rw-rw----", as `ls -l` shows it.
 std::string modeText(QFileDevice::Permissions permissions) {
@@ -88,14 +94,14 @@ void SerialPortDevice::apply(const LineSettings& settings) {
                          port_.setStopBits(toQt(settings.stopBits)) &&
                          port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!applied) {
-        throw DeviceFailure{"the line settings were refused (" + port_.errorString().toStdString() +
-                            ")."};
+        throw DeviceFailure{
+            tr("the line settings were refused (%1).").arg(port_.errorString()).toStdString()};
     }
 }
 
 void SerialPortDevice::write(std::string_view chars) {
     // Closed by onError, whose report of the loss is still on its way: the loss is the news.
-    if (!port_.isOpen()) throw DeviceFailure{kGone, true};
+    if (!port_.isOpen()) throw DeviceFailure{gone(), true};
     const auto size = static_cast<qint64>(chars.size());
     port_.clearError();
     writing_ = true;
@@ -104,10 +110,10 @@ void SerialPortDevice::write(std::string_view chars) {
     port_.flush();
     writing_ = false;
     const QSerialPort::SerialPortError error = port_.error();
-    const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::WriteError;
-    if (queued == size && !gone) return;
-    if (gone) port_.close();
-    throw DeviceFailure{gone ? kGone : "the frame could not be sent.", gone};
+    const bool away = error == QSerialPort::ResourceError || error == QSerialPort::WriteError;
+    if (queued == size && !away) return;
+    if (away) port_.close();
+    throw DeviceFailure{away ? gone() : tr("the frame could not be sent.").toStdString(), away};
 }
 
 void SerialPortDevice::onError(QSerialPort::SerialPortError error) {
@@ -121,7 +127,7 @@ void SerialPortDevice::onError(QSerialPort::SerialPortError error) {
 }
 
 void SerialPortDevice::reportLost() {
-    events_.onDeviceLost(kGone);
+    events_.onDeviceLost(gone());
 }
 
 std::string SerialPortDevice::explainOpenFailure() const {

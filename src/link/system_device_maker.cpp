@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "link/system_device_maker.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -38,18 +39,22 @@ std::unique_ptr<Device> SystemDeviceMaker::makeDevice(int /*port*/, const std::s
     auto address = parseDevice(device);
     // One overload per form and no catch-all: a form added to the address compiles only once it
     // is handled here.
-    return std::visit(Overloaded{
-                          [](AddressError& wrong) -> std::unique_ptr<Device> {
-                              throw DeviceFailure{wrong.what + "."};
-                          },
-                          [&](NetworkAddress& network) -> std::unique_ptr<Device> {
-                              return std::make_unique<NetworkDevice>(std::move(network), events);
-                          },
-                          [&](LocalDevice& /*local*/) -> std::unique_ptr<Device> {
-                              return std::make_unique<SerialPortDevice>(device, events);
-                          },
-                      },
-                      address);
+    return std::visit(
+        Overloaded{
+            [](AddressError& wrong) -> std::unique_ptr<Device> {
+                // A sentence's end is the language's: a full stop, or "。".
+                throw DeviceFailure{QCoreApplication::translate("SystemDeviceMaker", "%1.")
+                                        .arg(QString::fromStdString(wrong.what))
+                                        .toStdString()};
+            },
+            [&](NetworkAddress& network) -> std::unique_ptr<Device> {
+                return std::make_unique<NetworkDevice>(std::move(network), events);
+            },
+            [&](LocalDevice& /*local*/) -> std::unique_ptr<Device> {
+                return std::make_unique<SerialPortDevice>(device, events);
+            },
+        },
+        address);
 }
 
 bool SystemDeviceMaker::watchFor(const std::string& device, DeviceWatchEvents& events) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "link/traffic_log.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 
@@ -29,7 +30,8 @@ std::string noReplyLine(std::string_view time, std::string_view port, std::strin
 /// taken: opening a FIFO waits for a reader (the program would hang there), and a device is no log.
 std::optional<QString> openForAppending(QFile& file) {
     const QFileInfo info(file.fileName());
-    if (info.exists() && !info.isFile()) return QStringLiteral("not a regular file");
+    if (info.exists() && !info.isFile())
+        return QCoreApplication::translate("TrafficLog", "not a regular file");
     if (file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) return std::nullopt;
     return file.errorString();
 }
@@ -43,8 +45,9 @@ std::optional<std::string> TrafficLog::open() {
     const auto why = openForAppending(file_);
     if (!why) return std::nullopt;
     failed_ = true;
-    return file_.fileName().toStdString() + " cannot be opened for the traffic log (" +
-           why->toStdString() + ")";
+    return QCoreApplication::translate("TrafficLog", "%1 cannot be opened for the traffic log (%2)")
+        .arg(file_.fileName(), *why)
+        .toStdString();
 }
 
 std::string TrafficLog::line(std::string_view time, Direction direction, std::string_view port,
@@ -98,8 +101,11 @@ bool TrafficLog::stillAtPath() const {
 void TrafficLog::fail(const QString& why) {
     failed_ = true;
     file_.close();
-    events_.onLogFailed(file_.fileName().toStdString() + " can no longer be written (" +
-                        why.toStdString() + "); the traffic is not logged from now on");
+    events_.onLogFailed(
+        QCoreApplication::translate(
+            "TrafficLog", "%1 can no longer be written (%2); the traffic is not logged from now on")
+            .arg(file_.fileName(), why)
+            .toStdString());
 }
 
 }  // namespace qm5

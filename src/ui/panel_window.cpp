@@ -163,7 +163,7 @@ void PanelWindow::showDeviceMenu(QWidget* control, const QPoint& at) {
     menu->setObjectName(QStringLiteral("DeviceMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     for (const int port : {1, 2}) {
-        menu->addAction(QStringLiteral("COM%1 device…").arg(port), this, [this, port] {
+        menu->addAction(tr("COM%1 device…").arg(port), this, [this, port] {
             // Once the menu has closed: the dialog is modal.
             QMetaObject::invokeMethod(
                 this, [this, port] { events_->chooseDevice(port); }, Qt::QueuedConnection);

@@ -213,16 +213,22 @@ TEST_F(RealBinaryTest, aDeviceChosenInTheProgramIsUsedAtOnceAndAtTheNextStart) {
         kWaitMs));
 }
 
-/// Runs qm5-control without a display and returns its exit code, output and errors.
+/// Runs qm5-control without a display, in the language `language` names, and returns its exit
+/// code, output and errors.
 struct Ran {
     int exitCode;
     QString out;
     QString err;
 };
-Ran runWithoutDisplay(const QStringList& arguments, const QString& output = {}) {
+Ran runWithoutDisplay(const QStringList& arguments, const QString& output = {},
+                      const QString& language = QStringLiteral("C")) {
     QProcess process;
     if (!output.isEmpty()) process.setStandardOutputFile(output);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* overriding : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) {
+        environment.remove(QString::fromLatin1(overriding));
+    }
+    environment.insert(QStringLiteral("LANG"), language);
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -301,8 +307,9 @@ TEST(CommandLineTest, aWrongCommandLineIsNamedInOneLineAndOpensNoWindow) {
 }
 
 /// --list-commands and --send from the shell, without a display: what each prints and its exit
-/// status.
+/// status. In Japanese too, where the projector's words and names stay as they are.
 TEST(CommandLineTest, sendsFromTheShellAndSaysHowItWent) {
+    const QString kJapanese = QStringLiteral("ja_JP.UTF-8");
     ProjectorProcess projector;
     ProjectorProcess silent({QStringLiteral("--silent")});
     const QTemporaryDir folder;
@@ -313,6 +320,7 @@ TEST(CommandLineTest, sendsFromTheShellAndSaysHowItWent) {
         int exitCode;
         QString out;  // contained in what it prints
         QString err;
+        QString language = QStringLiteral("C");
     } rows[] = {
         {{QStringLiteral("--list-commands")}, 0, QStringLiteral("C00  power-on"), {}},
         {{QStringLiteral("--send"), QStringLiteral("C00"), QStringLiteral("--com1"),
@@ -337,10 +345,33 @@ TEST(CommandLineTest, sendsFromTheShellAndSaysHowItWent) {
          {},
          QStringLiteral("qm5-control: COM1 (") + QString::fromStdString(silent.path()) +
              QStringLiteral("): no reply within 500 ms.\n")},
+        {{QStringLiteral("--send"), QStringLiteral("C00"), QStringLiteral("--com1"),
+          QStringLiteral("/dev/qm5-none")},
+         3,
+         {},
+         QStringLiteral(
+             "COM1 (/dev/qm5-none): デバイスがありません。アダプターを接続してください。 "
+             "--com1 で別のデバイスを指定してください。\n"),
+         kJapanese},
+        {{QStringLiteral("--help")},
+         0,
+         QStringLiteral("使い方: qm5-control [オプション]\n"),
+         {},
+         kJapanese},
+        {{QStringLiteral("--list-commands")},
+         0,
+         QStringLiteral("C00  power-on                       POWER ON\n"),
+         {},
+         kJapanese},
+        {{QStringLiteral("--send"), QStringLiteral("mode"), QStringLiteral("--com1"), line},
+         0,
+         QStringLiteral(" 0 CR \n Input 1\n"),
+         {},
+         kJapanese},
     };
     for (const auto& row : rows) {
-        const Ran ran = runWithoutDisplay(row.arguments);
-        const std::string said = row.arguments.join(' ').toStdString();
+        const Ran ran = runWithoutDisplay(row.arguments, {}, row.language);
+        const std::string said = (row.language + ' ' + row.arguments.join(' ')).toStdString();
         EXPECT_EQ(ran.exitCode, row.exitCode) << said << "\n" << ran.err.toStdString();
         EXPECT_TRUE(row.out.isEmpty() ? ran.out.isEmpty() : ran.out.contains(row.out))
             << said << "\n"

@@ -155,6 +155,18 @@ TEST(WarningTextTest, isPlainAndKeepsPathsAndCommandsWholeAndCopiesAsShown) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), box.text());
 }
 
+/// Japanese puts no spaces between words: its lines break after its commas and full stops, and
+/// nothing is added or lost.
+TEST(WarningTextTest, breaksJapaneseAfterItsCommasAndFullStops) {
+    const QString given = QStringLiteral(
+        "デバイスが切断されました。デバイスが戻りしだい、パネルが自動的に再接続します。");
+    const QFontMetrics metrics(QApplication::font());
+    const QStringList lines =
+        laidOutWhole(given, metrics, 20 * metrics.averageCharWidth()).split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.size(), 3) << lines.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(lines.join(QString()), given);
+}
+
 TEST_F(PanelWindowTest, holdButtonRepeatsForAnyMouseButtonUntilReleased) {
     QWidget* volumeUp = control(control::kVolumePlus);
     QTest::mousePress(volumeUp, Qt::RightButton);
