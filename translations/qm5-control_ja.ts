@@ -2,6 +2,154 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Device behind COM1.</source>
+        <translation>COM1 に接続するデバイス。</translation>
+    </message>
+    <message>
+        <source>Device behind COM2.</source>
+        <translation>COM2 に接続するデバイス。</translation>
+    </message>
+    <message>
+        <source>Adds &quot; - TEXT&quot; to the window&apos;s caption, to tell copies apart.</source>
+        <translation>ウィンドウのタイトルに &quot; - TEXT&quot; を付け加えます。 複数のコピーを見分けるのに使います。</translation>
+    </message>
+    <message>
+        <source>Sends one command (a code such as C00, or a name from --list-commands) through the panel that has the port open, or on the port itself; prints the reply as soon as it is whole. Needs no display. Exit status: 0 a reply came, 1 none came, 2 a wrong command line, 3 the device cannot be opened.</source>
+        <translation>コマンドを 1 つ (C00 のようなコード、または --list-commands に示される名前) 送信します。 ポートを開いているパネルがあればそのパネルを通して、なければポートに直接送信し、 応答がそろいしだい表示します。 ディスプレイは不要です。 終了ステータス: 0 応答あり、 1 応答なし、 2 コマンドラインの誤り、 3 デバイスを開けない。</translation>
+    </message>
+    <message>
+        <source>no command &apos;%1&apos;. &apos;qm5-control --list-commands&apos; lists them.</source>
+        <translation>コマンド &apos;%1&apos; はありません。 コマンドの一覧は &apos;qm5-control --list-commands&apos; で表示できます。</translation>
+    </message>
+    <message>
+        <source>Sends TEXT and CR as one frame, as --send does: a code no button has. TEXT is 1 to 16 printable ASCII characters.</source>
+        <translation>--send と同じように、TEXT と CR を 1 つのフレームとして送信します。 どのボタンにもないコードに使います。 TEXT は印字可能な ASCII 文字 1～16 文字です。</translation>
+    </message>
+    <message>
+        <source>--send-raw takes 1 to 16 printable ASCII characters, not &apos;%1&apos;.</source>
+        <translation>--send-raw には印字可能な ASCII 文字を 1～16 文字指定してください (&apos;%1&apos; は指定できません)。</translation>
+    </message>
+    <message>
+        <source>The port --send, --send-raw and --until use: 1 (default) or 2.</source>
+        <translation>--send、--send-raw、--until が使用するポート: 1 (既定値) または 2。</translation>
+    </message>
+    <message>
+        <source>--port takes 1 or 2, not &apos;%1&apos;.</source>
+        <translation>--port には 1 または 2 を指定してください (&apos;%1&apos; は指定できません)。</translation>
+    </message>
+    <message>
+        <source>Asks the status (after --send or --send-raw, if given) until the power state is STATE: on, standby, countdown, cooling, power-abnormal or temperature-abnormal. Exit status: 0 reached, 1 not reached within --timeout, 3 the device cannot be opened.</source>
+        <translation>電源の状態が STATE になるまで状態を問い合わせます (--send または --send-raw があれば、その送信の後)。 STATE: on、standby、countdown、cooling、power-abnormal、temperature-abnormal。 終了ステータス: 0 その状態になった、 1 --timeout の時間内にならなかった、 3 デバイスを開けない。</translation>
+    </message>
+    <message>
+        <source>How often --until asks the status, in seconds: 2 by default, 1 at least.</source>
+        <translation>--until が状態を問い合わせる間隔 (秒): 既定値 2、最小 1。</translation>
+    </message>
+    <message>
+        <source>How long --until waits, in seconds: 120 by default.</source>
+        <translation>--until が待機する時間 (秒): 既定値 120。</translation>
+    </message>
+    <message>
+        <source>--send, --send-raw, --until, --find and --list-commands print one JSON object a line, for other programs.</source>
+        <translation>--send、--send-raw、--until、--find、--list-commands の出力を、 ほかのプログラム向けに 1 行に 1 つの JSON オブジェクトで表示します。</translation>
+    </message>
+    <message>
+        <source>Lists every command: its code, its name and its button.</source>
+        <translation>すべてのコマンドを、コード、名前、ボタンとともに一覧表示します。</translation>
+    </message>
+    <message>
+        <source>Asks the DEVICEs given after the options, or every serial device present, whether a projector is there, all at once, with the status query only; prints each device that answered and its status. A device in use is named on stderr, never taken. Exit status: 0 a projector answered, 1 none did.</source>
+        <translation>オプションの後に指定した DEVICE (指定がなければ、接続されているすべてのシリアルデバイス) に、 プロジェクターがあるかどうかを状態の問い合わせだけで一斉に確認し、 応答したデバイスとその状態を表示します。 使用中のデバイスは使用せず、 標準エラー出力に名前を表示します。 終了ステータス: 0 プロジェクターが応答した、 1 応答がなかった。</translation>
+    </message>
+    <message>
+        <source>Appends every frame sent and every piece received to FILE, with the time.</source>
+        <translation>送信したすべてのフレームと受信したすべてのデータを、時刻とともに FILE に追記します。</translation>
+    </message>
+    <message>
+        <source>--log names no file.</source>
+        <translation>--log にファイルが指定されていません。</translation>
+    </message>
+    <message>
+        <source>Remote-control panel for a data/video projector on an RS-232C line.
+
+DEVICE is one of:
+  a serial port&apos;s path     /dev/ttyUSB0, /dev/serial/by-id/...
+  rfc2217://HOST:PORT      a serial device server with RFC 2217 (ser2net)
+  socket://HOST:PORT       a serial device server in raw TCP mode
+HOST is a name, an IPv4 address or an IPv6 address in brackets ([::1]).
+Without --com1 or --com2: QM5_COM1 or QM5_COM2 (an empty one counts as unset),
+then the device last chosen in the panel, then the platform&apos;s own port.</source>
+        <translation>RS-232C 回線で接続したデータ/ビデオプロジェクターのリモコンパネルです。
+
+DEVICE には次のいずれかを指定します:
+  シリアルポートのパス     /dev/ttyUSB0, /dev/serial/by-id/...
+  rfc2217://HOST:PORT      RFC 2217 対応のデバイスサーバー (ser2net)
+  socket://HOST:PORT       raw TCP モードのデバイスサーバー
+HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ IPv6 アドレス ([::1]) を
+指定します。
+--com1 や --com2 がなければ、QM5_COM1 または QM5_COM2 (空の場合は未設定とみなします)、
+次にパネルで最後に選択したデバイス、次にプラットフォーム標準のポートを使用します。</translation>
+    </message>
+    <message>
+        <source>%1 does nothing without --send, --send-raw or --until.</source>
+        <translation>%1 は --send、--send-raw、--until のいずれかと一緒でなければ効果がありません。</translation>
+    </message>
+    <message>
+        <source>%1 does nothing with --send or --send-raw.</source>
+        <translation>%1 は --send や --send-raw と一緒では効果がありません。</translation>
+    </message>
+    <message>
+        <source>%1 does nothing with --list-commands.</source>
+        <translation>%1 は --list-commands と一緒では効果がありません。</translation>
+    </message>
+    <message>
+        <source>%1 does nothing with --until.</source>
+        <translation>%1 は --until と一緒では効果がありません。</translation>
+    </message>
+    <message>
+        <source>%1 does nothing with --find.</source>
+        <translation>%1 は --find と一緒では効果がありません。</translation>
+    </message>
+    <message>
+        <source>%1 is given twice, and only one would count.</source>
+        <translation>%1 が 2 回指定されています。 有効になるのは 1 つだけです。</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>予期しない引数 &apos;%1&apos; があります。</translation>
+    </message>
+    <message>
+        <source>--send and --send-raw: one frame at a time.</source>
+        <translation>--send と --send-raw は同時に指定できません。 一度に送信できるフレームは 1 つです。</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>バージョン情報を表示します。</translation>
+    </message>
+    <message>
+        <source>--find names an empty device.</source>
+        <translation>--find に空のデバイス名が指定されています。</translation>
+    </message>
+    <message>
+        <source>Try &apos;qm5-control --help&apos;.</source>
+        <translation>&apos;qm5-control --help&apos; で使い方を確認してください。</translation>
+    </message>
+    <message>
+        <source>%1 names no device.</source>
+        <translation>%1 にデバイスが指定されていません。</translation>
+    </message>
+    <message>
+        <source>%1 takes seconds from %2 to %3, not &apos;%4&apos;.</source>
+        <translation>%1 には %2～%3 の秒数を指定してください (&apos;%4&apos; は指定できません)。</translation>
+    </message>
+    <message>
+        <source>--until takes one of %1, not &apos;%2&apos;.</source>
+        <translation>--until には %1 のいずれかを指定してください (&apos;%2&apos; は指定できません)。</translation>
+    </message>
+</context>
+<context>
     <name>ControlPanel</name>
     <message>
         <source>%1: %2 (not open)</source>
@@ -60,6 +208,32 @@
     </message>
 </context>
 <context>
+    <name>DeviceChoice</name>
+    <message>
+        <source>Give a device: a serial port&apos;s path, rfc2217://HOST:PORT or socket://HOST:PORT.</source>
+        <translation>デバイスを指定してください: シリアルポートのパス、rfc2217://HOST:PORT、または socket://HOST:PORT。</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>%1 is the reason the device is refused, a sentence without its full stop.</extracomment>
+        <translation>%1。</translation>
+    </message>
+    <message>
+        <source>%1 %2 keeps %3.</source>
+        <extracomment>%1 is why the new device failed, %2 the port (COM1), %3 the device it had before.</extracomment>
+        <translation>%1 %2 は引き続き %3 を使用します。</translation>
+    </message>
+    <message>
+        <source>%1 %2 keeps %3, which cannot be opened either.</source>
+        <translation>%1 %2 は引き続き %3 を使用しますが、こちらも開けません。</translation>
+    </message>
+    <message>
+        <source>%1 is used for %2 until the program ends, but cannot be remembered: %3.</source>
+        <extracomment>%1 is the device, %2 the port (COM1), %3 why it cannot be saved.</extracomment>
+        <translation>%1 はプログラムの終了まで %2 に使用しますが、設定を保存できません: %3。</translation>
+    </message>
+</context>
+<context>
     <name>DeviceMemory</name>
     <message>
         <source>%1 cannot be written</source>
@@ -110,6 +284,13 @@
     </message>
 </context>
 <context>
+    <name>ProjectorSearch</name>
+    <message>
+        <source>no connection within %1 ms.</source>
+        <translation>%1 ミリ秒以内に接続できませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>QtPanel</name>
     <message>
         <source>%1; the panel goes on without a log.</source>
@@ -118,6 +299,29 @@
     <message>
         <source>%1.</source>
         <translation>%1。</translation>
+    </message>
+</context>
+<context>
+    <name>SendCommand</name>
+    <message>
+        <source>the reply could not be written to standard output.</source>
+        <translation>応答を標準出力に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 (%2): no reply within %3 ms.</source>
+        <translation>%1 (%2): %3 ミリ秒以内に応答がありませんでした。</translation>
+    </message>
+    <message>
+        <source>the panel did not send it: %1</source>
+        <translation>パネルが送信しませんでした: %1</translation>
+    </message>
+    <message>
+        <source>the panel that has %1 (%2) open did not answer.</source>
+        <translation>%1 (%2) を開いているパネルが応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>%1; going on without a log.</source>
+        <translation>%1。ログを記録せずに続行します。</translation>
     </message>
 </context>
 <context>
@@ -171,6 +375,84 @@
     <message>
         <source>%1 can no longer be written (%2); the traffic is not logged from now on</source>
         <translation>%1 に書き込めなくなりました (%2)。これ以降の通信は記録されません</translation>
+    </message>
+</context>
+<context>
+    <name>Until</name>
+    <message>
+        <source>none</source>
+        <comment>the last status seen</comment>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>%1 (%2): not %3 within %4 s; the last status seen: %5.</source>
+        <translation>%1 (%2): %4 秒以内に %3 になりませんでした。最後に確認した状態: %5。</translation>
+    </message>
+</context>
+<context>
+    <name>qm5</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no serial device found.</source>
+        <translation>シリアルデバイスが見つかりません。</translation>
+    </message>
+    <message>
+        <source>the answers could not be written to standard output.</source>
+        <translation>応答を標準出力に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>the panel that has it open did not answer.</source>
+        <translation>そのデバイスを開いているパネルが応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>the panel that has it open did not send the query: %1</source>
+        <translation>そのデバイスを開いているパネルが問い合わせを送信しませんでした: %1</translation>
+    </message>
+</context>
+<context>
+    <name>qm5::DeviceDialog</name>
+    <message>
+        <source>COM%1 device</source>
+        <translation>COM%1 のデバイス</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>/dev/ttyUSB0, rfc2217://HOST:PORT or socket://HOST:PORT</source>
+        <translation>/dev/ttyUSB0、rfc2217://HOST:PORT または socket://HOST:PORT</translation>
+    </message>
+    <message>
+        <source>&amp;Device:</source>
+        <translation>デバイス(&amp;D):</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>検索(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Asks every device listed whether a projector is there.</source>
+        <translation>一覧のすべてのデバイスに、プロジェクターがあるかどうかを問い合わせます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Asking %n device(s)…</source>
+        <translation>
+            <numerusform>%n 台のデバイスに問い合わせています…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No projector answered.</source>
+        <translation>応答したプロジェクターはありません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>A projector answered on %n device(s).</source>
+        <translation>
+            <numerusform>%n 台のデバイスでプロジェクターが応答しました。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -272,6 +554,13 @@
     <message>
         <source>the frame could not be sent.</source>
         <translation>フレームを送信できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>qm5::ShellSearch</name>
+    <message>
+        <source>%1; going on without a log.</source>
+        <translation>%1。ログを記録せずに続行します。</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,9 @@
 #include <utility>
 #include <variant>
 
+#include <QCoreApplication>
+#include <QString>
+
 #include "app/port_selector.h"
 #include "core/controls.h"
 #include "core/platform.h"
@@ -25,6 +28,10 @@ std::string trimmed(std::string_view text) {
     return std::string(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
 }
 
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 }  // namespace
 
 DeviceChoice::DeviceChoice(PanelPlatform& platform, SerialControl& serial, PortDevices& devices,
@@ -39,10 +46,16 @@ DeviceChoice::DeviceChoice(PanelPlatform& platform, SerialControl& serial, PortD
 std::optional<std::string> DeviceChoice::refusal(std::string_view device) {
     const std::string text = trimmed(device);
     if (text.empty()) {
-        return "Give a device: a serial port's path, rfc2217://HOST:PORT or socket://HOST:PORT.";
+        return QCoreApplication::translate("DeviceChoice",
+                                           "Give a device: a serial port's path, "
+                                           "rfc2217://HOST:PORT or socket://HOST:PORT.")
+            .toStdString();
     }
     const auto parsed = parseDevice(text);
-    if (const auto* wrong = std::get_if<AddressError>(&parsed)) return wrong->what + ".";
+    if (const auto* wrong = std::get_if<AddressError>(&parsed)) {
+        //: %1 is the reason the device is refused, a sentence without its full stop.
+        return QCoreApplication::translate("DeviceChoice", "%1.").arg(q(wrong->what)).toStdString();
+    }
     return std::nullopt;
 }
 
@@ -86,8 +99,12 @@ void DeviceChoice::keepDeviceBefore(const std::string& failure) {
     // A typo must not cost the working line.
     devices_.use(choice.port, choice.chosenBefore);
     const bool reopened = !portSwitch_.tryOpen(choice.port);
-    warnings_.show(failure + " " + portLabel(choice.port) + " keeps " + choice.before +
-                   (reopened ? "." : ", which cannot be opened either."));
+    //: %1 is why the new device failed, %2 the port (COM1), %3 the device it had before.
+    const QString kept =
+        reopened ? QCoreApplication::translate("DeviceChoice", "%1 %2 keeps %3.")
+                 : QCoreApplication::translate("DeviceChoice",
+                                               "%1 %2 keeps %3, which cannot be opened either.");
+    warnings_.show(kept.arg(q(failure), q(portLabel(choice.port)), q(choice.before)).toStdString());
 }
 
 std::vector<FoundDevice> DeviceChoice::presentDevices() {
@@ -117,8 +134,13 @@ void DeviceChoice::onSearchDone(const std::vector<SearchAnswer>& answers) {
 
 void DeviceChoice::remember(int port, const std::string& device) {
     if (const auto failure = devices_.choose(port, device)) {
-        warnings_.show(device + " is used for " + portLabel(port) +
-                       " until the program ends, but cannot be remembered: " + *failure + ".");
+        //: %1 is the device, %2 the port (COM1), %3 why it cannot be saved.
+        warnings_.show(
+            QCoreApplication::translate(
+                "DeviceChoice",
+                "%1 is used for %2 until the program ends, but cannot be remembered: %3.")
+                .arg(q(device), q(portLabel(port)), q(*failure))
+                .toStdString());
     }
 }
 
