@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>no command &apos;%1&apos;. &apos;qm5-control --list-commands&apos; lists them.</source>
-        <translation>コマンド &apos;%1&apos; はありません。 コマンドの一覧は &apos;qm5-control --list-commands&apos; で表示できます。</translation>
+        <translation>コマンド &apos;%1&apos; はありません。コマンドの一覧は &apos;qm5-control --list-commands&apos; で表示できます。</translation>
     </message>
     <message>
         <source>Sends TEXT and CR as one frame, as --send does: a code no button has. TEXT is 1 to 16 printable ASCII characters.</source>
@@ -114,7 +114,7 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
     </message>
     <message>
         <source>%1 is given twice, and only one would count.</source>
-        <translation>%1 が 2 回指定されています。 有効になるのは 1 つだけです。</translation>
+        <translation>%1 が 2 回指定されています。有効になるのは 1 つだけです。</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
@@ -122,7 +122,7 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
     </message>
     <message>
         <source>--send and --send-raw: one frame at a time.</source>
-        <translation>--send と --send-raw は同時に指定できません。 一度に送信できるフレームは 1 つです。</translation>
+        <translation>--send と --send-raw は同時に指定できません。一度に送信できるフレームは 1 つです。</translation>
     </message>
     <message>
         <source>Displays version information.</source>
