@@ -13,11 +13,18 @@
     </message>
     <message>
         <source>Adds &quot; - TEXT&quot; to the window&apos;s caption, to tell copies apart.</source>
-        <translation>ウィンドウのタイトルに &quot; - TEXT&quot; を付け加えます。 複数のコピーを見分けるのに使います。</translation>
+        <translation>ウィンドウのキャプションに &quot; - TEXT&quot; を付け加えます。
+複数のコピーを見分けるのに使います。</translation>
     </message>
     <message>
         <source>Sends one command (a code such as C00, or a name from --list-commands) through the panel that has the port open, or on the port itself; prints the reply as soon as it is whole. Needs no display. Exit status: 0 a reply came, 1 none came, 2 a wrong command line, 3 the device cannot be opened.</source>
-        <translation>コマンドを 1 つ (C00 のようなコード、または --list-commands に示される名前) 送信します。 ポートを開いているパネルがあればそのパネルを通して、なければポートに直接送信し、 応答がそろいしだい表示します。 ディスプレイは不要です。 終了ステータス: 0 応答あり、 1 応答なし、 2 コマンドラインの誤り、 3 デバイスを開けない。</translation>
+        <translation>コマンドを 1 つ (C00 のようなコード、または
+--list-commands に示される名前) 送信します。
+ポートを開いているパネルがあればそのパネルを通して、
+なければポートに直接送信し、応答がそろいしだい
+表示します。ディスプレイは不要です。
+終了ステータス: 0 応答あり、1 応答なし、
+2 コマンドラインの誤り、3 デバイスを開けない。</translation>
     </message>
     <message>
         <source>no command &apos;%1&apos;. &apos;qm5-control --list-commands&apos; lists them.</source>
@@ -25,7 +32,9 @@
     </message>
     <message>
         <source>Sends TEXT and CR as one frame, as --send does: a code no button has. TEXT is 1 to 16 printable ASCII characters.</source>
-        <translation>--send と同じように、TEXT と CR を 1 つのフレームとして送信します。 どのボタンにもないコードに使います。 TEXT は印字可能な ASCII 文字 1～16 文字です。</translation>
+        <translation>--send と同じように、TEXT と CR を 1 つのフレームとして
+送信します。どのボタンにもないコードに使います。
+TEXT は印字可能な ASCII 文字 1～16 文字です。</translation>
     </message>
     <message>
         <source>--send-raw takes 1 to 16 printable ASCII characters, not &apos;%1&apos;.</source>
@@ -33,7 +42,8 @@
     </message>
     <message>
         <source>The port --send, --send-raw and --until use: 1 (default) or 2.</source>
-        <translation>--send、--send-raw、--until が使用するポート: 1 (既定値) または 2。</translation>
+        <translation>--send、--send-raw、--until が使用するポート:
+1 (既定値) または 2。</translation>
     </message>
     <message>
         <source>--port takes 1 or 2, not &apos;%1&apos;.</source>
@@ -41,7 +51,13 @@
     </message>
     <message>
         <source>Asks the status (after --send or --send-raw, if given) until the power state is STATE: on, standby, countdown, cooling, power-abnormal or temperature-abnormal. Exit status: 0 reached, 1 not reached within --timeout, 3 the device cannot be opened.</source>
-        <translation>電源の状態が STATE になるまで状態を問い合わせます (--send または --send-raw があれば、その送信の後)。 STATE: on、standby、countdown、cooling、power-abnormal、temperature-abnormal。 終了ステータス: 0 その状態になった、 1 --timeout の時間内にならなかった、 3 デバイスを開けない。</translation>
+        <translation>電源の状態が STATE になるまで状態を問い合わせます
+(--send または --send-raw があれば、その送信の後)。
+STATE: on、standby、countdown、cooling、
+power-abnormal、temperature-abnormal。
+終了ステータス: 0 その状態になった、
+1 --timeout の時間内にならなかった、
+3 デバイスを開けない。</translation>
     </message>
     <message>
         <source>How often --until asks the status, in seconds: 2 by default, 1 at least.</source>
@@ -53,19 +69,29 @@
     </message>
     <message>
         <source>--send, --send-raw, --until, --find and --list-commands print one JSON object a line, for other programs.</source>
-        <translation>--send、--send-raw、--until、--find、--list-commands の出力を、 ほかのプログラム向けに 1 行に 1 つの JSON オブジェクトで表示します。</translation>
+        <translation>--send、--send-raw、--until、--find、--list-commands
+の出力を、ほかのプログラム向けに 1 行に 1 つの
+JSON オブジェクトで表示します。</translation>
     </message>
     <message>
         <source>Lists every command: its code, its name and its button.</source>
-        <translation>すべてのコマンドを、コード、名前、ボタンとともに一覧表示します。</translation>
+        <translation>すべてのコマンドを、コード、名前、ボタンとともに
+一覧表示します。</translation>
     </message>
     <message>
         <source>Asks the DEVICEs given after the options, or every serial device present, whether a projector is there, all at once, with the status query only; prints each device that answered and its status. A device in use is named on stderr, never taken. Exit status: 0 a projector answered, 1 none did.</source>
-        <translation>オプションの後に指定した DEVICE (指定がなければ、接続されているすべてのシリアルデバイス) に、 プロジェクターがあるかどうかを状態の問い合わせだけで一斉に確認し、 応答したデバイスとその状態を表示します。 使用中のデバイスは使用せず、 標準エラー出力に名前を表示します。 終了ステータス: 0 プロジェクターが応答した、 1 応答がなかった。</translation>
+        <translation>オプションの後に指定した DEVICE (指定がなければ、
+接続されているすべてのシリアルデバイス) に、
+プロジェクターがあるかどうかを、状態の問い合わせだけで
+一斉に確認し、応答したデバイスとその状態を表示します。
+使用中のデバイスは使用せず、標準エラー出力に名前を
+表示します。終了ステータス: 0 プロジェクターが応答した、
+1 応答がなかった。</translation>
     </message>
     <message>
         <source>Appends every frame sent and every piece received to FILE, with the time.</source>
-        <translation>送信したすべてのフレームと受信したすべてのデータを、時刻とともに FILE に追記します。</translation>
+        <translation>送信したすべてのフレームと受信したすべてのデータを、
+時刻とともに FILE に追記します。</translation>
     </message>
     <message>
         <source>--log names no file.</source>
@@ -81,16 +107,17 @@ DEVICE is one of:
 HOST is a name, an IPv4 address or an IPv6 address in brackets ([::1]).
 Without --com1 or --com2: QM5_COM1 or QM5_COM2 (an empty one counts as unset),
 then the device last chosen in the panel, then the platform&apos;s own port.</source>
-        <translation>RS-232C 回線で接続したデータ/ビデオプロジェクターのリモコンパネルです。
+        <translation>RS-232C 回線につないだデータ/ビデオプロジェクターのリモコンパネルです。
 
 DEVICE には次のいずれかを指定します:
   シリアルポートのパス     /dev/ttyUSB0, /dev/serial/by-id/...
   rfc2217://HOST:PORT      RFC 2217 対応のデバイスサーバー (ser2net)
   socket://HOST:PORT       raw TCP モードのデバイスサーバー
-HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ IPv6 アドレス ([::1]) を
-指定します。
---com1 や --com2 がなければ、QM5_COM1 または QM5_COM2 (空の場合は未設定とみなします)、
-次にパネルで最後に選択したデバイス、次にプラットフォーム標準のポートを使用します。</translation>
+HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ IPv6 アドレス
+([::1]) を指定します。
+--com1 も --com2 もなければ、QM5_COM1 または QM5_COM2 (空の値は未設定として
+扱います)、次にパネルで最後に選択したデバイス、次にプラットフォーム標準の
+ポートを使用します。</translation>
     </message>
     <message>
         <source>%1 does nothing without --send, --send-raw or --until.</source>
@@ -287,7 +314,7 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
     <name>ProjectorSearch</name>
     <message>
         <source>no connection within %1 ms.</source>
-        <translation>%1 ミリ秒以内に接続できませんでした。</translation>
+        <translation>%1 ms 以内に接続できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -309,7 +336,7 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
     </message>
     <message>
         <source>%1 (%2): no reply within %3 ms.</source>
-        <translation>%1 (%2): %3 ミリ秒以内に応答がありませんでした。</translation>
+        <translation>%1 (%2): %3 ms 以内に応答がありませんでした。</translation>
     </message>
     <message>
         <source>the panel did not send it: %1</source>
