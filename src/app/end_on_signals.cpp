@@ -3,8 +3,6 @@
 // to a socket pair that the event loop watches.
 #include "app/end_on_signals.h"
 
-#include "app/control_panel.h"
-
 #ifdef Q_OS_UNIX
 #include <QSocketNotifier>
 
@@ -25,17 +23,17 @@ constexpr int kEndSignals[] = {SIGTERM, SIGINT, SIGHUP};
 struct sigaction before[std::size(kEndSignals)];
 bool taken[std::size(kEndSignals)] = {};
 
-void onEndSignal(int /*signal*/) {
+void onEndSignal(int signal) {
     // The code the signal interrupted may be about to read errno.
     const int savedErrno = errno;
-    const char byte = 1;
+    const auto byte = static_cast<char>(signal);
     [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
     errno = savedErrno;
 }
 
 }  // namespace
 
-EndOnSignals::EndOnSignals(ControlPanel& panel) : panel_(panel) {
+EndOnSignals::EndOnSignals(std::function<void(int signal)> end) : end_(std::move(end)) {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0)
         return;
     auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, this);
@@ -64,8 +62,7 @@ EndOnSignals::~EndOnSignals() {
 
 void EndOnSignals::onSignal() {
     char byte = 0;
-    [[maybe_unused]] const auto read = ::read(signalPipe[1], &byte, 1);
-    panel_.requestEnd();
+    if (::read(signalPipe[1], &byte, 1) == 1) end_(byte);
 }
 
 }  // namespace qm5
@@ -74,7 +71,7 @@ void EndOnSignals::onSignal() {
 
 namespace qm5 {
 
-EndOnSignals::EndOnSignals(ControlPanel& panel) : panel_(panel) {}
+EndOnSignals::EndOnSignals(std::function<void(int signal)> end) : end_(std::move(end)) {}
 EndOnSignals::~EndOnSignals() = default;
 void EndOnSignals::onSignal() {}
 

@@ -3,16 +3,16 @@
 
 #include <QObject>
 
+#include <functional>
+
 namespace qm5 {
 
-class ControlPanel;
-
-/// SIGTERM, SIGINT and SIGHUP (a logout, systemctl stop, Ctrl+C) end the program as "END" does:
-/// the port is closed, its lock file removed, and the exit status is 0. The handler only writes a
-/// byte to a socket pair; the panel is ended from the event loop. Does nothing off Unix.
+/// SIGTERM, SIGINT and SIGHUP (a logout, systemctl stop, Ctrl+C) end the program from the event
+/// loop: `end` is called with the signal's number, and closes the port so that its lock file goes.
+/// The handler only writes a byte to a socket pair. Does nothing off Unix.
 class EndOnSignals final : public QObject {
   public:
-    explicit EndOnSignals(ControlPanel& panel);
+    explicit EndOnSignals(std::function<void(int signal)> end);
     ~EndOnSignals() override;
     EndOnSignals(const EndOnSignals&) = delete;
     EndOnSignals& operator=(const EndOnSignals&) = delete;
@@ -20,7 +20,7 @@ class EndOnSignals final : public QObject {
   private:
     void onSignal();
 
-    ControlPanel& panel_;
+    std::function<void(int signal)> end_;
 };
 
 }  // namespace qm5

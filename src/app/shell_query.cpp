@@ -2,12 +2,15 @@
 #include "app/shell_query.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QLocalSocket>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
+#include "app/end_on_signals.h"
 #include "app/remote_control.h"
 #include "app/script_requests.h"
 #include "core/intervals.h"
@@ -30,7 +33,9 @@ constexpr int kPanelAnswerMs =
     static_cast<int>(ScriptRequests::kLongestQueue + 1) * kReplyTimeoutMs + 3000;
 /// The longest opening of the device here takes before it is given up.
 constexpr int kOpenMs = 5000;
-constexpr qint64 kLongestAnswer = 70000;
+/// The longest answer a panel gives: the longest reply it keeps, as monitor text (up to four
+/// characters a byte) and as hex (three), and the lines' words.
+constexpr qint64 kLongestAnswer = 7 * static_cast<qint64>(TrafficText::kMaxLength) + 1024;
 
 QString noReplyError(int port, const std::string& device) {
     return QCoreApplication::translate("SendCommand", "%1 (%2): no reply within %3 ms.")
@@ -75,11 +80,16 @@ std::optional<QueryOutcome> throughPanel(const QByteArray& request, QueryOutcome
     if (!panel.waitForConnected(1000)) return std::nullopt;
     panel.write(request + "\n");
     QByteArray answer;
-    while (answer.size() < kLongestAnswer && !answer.endsWith("END\n") &&
-           !answer.startsWith("ERR") && panel.waitForReadyRead(kPanelAnswerMs)) {
+    // Bounded as a whole: a panel that sends a byte now and then must not hold the script forever.
+    const QDeadlineTimer deadline(kPanelAnswerMs);
+    const auto whole = [&] {
+        return answer.endsWith("END\n") || (answer.startsWith("ERR") && answer.endsWith('\n'));
+    };
+    while (answer.size() < kLongestAnswer && !whole() &&
+           panel.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
         answer += panel.readAll();
     }
-    readAnswer(answer + panel.readAll(), outcome);
+    readAnswer(answer, outcome);
     return outcome;
 }
 
@@ -125,13 +135,7 @@ class OwnLine final : private SerialListener, public TrafficLogEvents {
                                .arg(QString::fromStdString(*failure))));
         }
     }
-    ~OwnLine() override {
-        // Whatever the device does on closing, the answer is out already.
-        try {
-            serial_.setOpen(false);
-        } catch (const SerialError&) {
-        }
-    }
+    ~OwnLine() override { close(); }
 
     QueryOutcome ask(std::string_view frameText, QueryOutcome outcome) {
         try {
@@ -163,6 +167,20 @@ class OwnLine final : private SerialListener, public TrafficLogEvents {
     }
 
   private:
+    void close() {
+        // Whatever the device does on closing, the answer is out already.
+        try {
+            serial_.setOpen(false);
+        } catch (const SerialError&) {
+        }
+    }
+    /// A signal while the device is open here (Ctrl+C in a long --until) ends the program at
+    /// once, as the signal would, but closes the device first so that its lock file goes.
+    [[noreturn]] void endBySignal(int signal) {
+        close();
+        std::fflush(stdout);
+        std::_Exit(128 + signal);
+    }
     void open() {
         serial_.setOpen(true);
         waitFor([&] { return serial_.link() != SerialControl::Link::Connecting; }, kOpenMs);
@@ -191,6 +209,7 @@ class OwnLine final : private SerialListener, public TrafficLogEvents {
     std::unique_ptr<TrafficLog> log_;
     TrafficText received_;
     std::string failure_;
+    const EndOnSignals ending_{[this](int signal) { endBySignal(signal); }};
 };
 
 ShellQueries::ShellQueries(int port, PortDevices::PerPort commandLine, const QString& logFile)

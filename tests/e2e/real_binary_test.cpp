@@ -488,6 +488,23 @@ TEST(CommandLineTest, untilWaitsForThePowerState) {
     }
 }
 
+/// Ctrl+C, a logout or a stop in a long --until ends it at once, as the signal does, and the
+/// device it had open is let go with its lock file.
+TEST(CommandLineTest, anEndSignalInAWaitLetsTheDeviceGo) {
+    ProjectorProcess projector;
+    const QString lock = lockFileOf(projector.path());
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        QProcess until;
+        until.start(QStringLiteral(QM5_CONTROL_BINARY),
+                    {"--until", "on", "--com1", QString::fromStdString(projector.path())});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(lock); }, kWaitMs)) << signal;
+        ::kill(static_cast<pid_t>(until.processId()), signal);
+        EXPECT_TRUE(until.waitForFinished(kWaitMs)) << signal;
+        EXPECT_EQ(until.exitCode(), 128 + signal) << until.readAllStandardError().toStdString();
+        EXPECT_FALSE(QFile::exists(lock)) << signal;
+    }
+}
+
 }  // namespace
 }  // namespace qm5::test
 

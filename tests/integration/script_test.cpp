@@ -229,5 +229,23 @@ TEST(ScriptSocketTest, onlyTheSocketInTheUsersOwnRuntimeFolderIsUsed) {
     EXPECT_EQ(QFile::permissions(folder) & kOthers, QFile::Permissions());
 }
 
+/// A panel's answer may come in pieces: the script reads it whole, and not without end.
+TEST(ScriptSocketTest, aPanelsAnswerInPiecesIsReadWhole) {
+    const QString device = QStringLiteral("/dev/qm5-held-by-a-panel");
+    QLocalServer panel;
+    QLocalServer::removeServer(remoteName(device.toStdString()));
+    ASSERT_TRUE(panel.listen(remoteName(device.toStdString())));
+    QProcess send;
+    send.start(QStringLiteral(QM5_CONTROL_BINARY), {"--send", "status", "--com1", device});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel.hasPendingConnections(); }, kWaitMs));
+    QLocalSocket* script = panel.nextPendingConnection();
+    script->write("ERR");
+    script->flush();
+    QTest::qWait(200);
+    script->write(" the panel is ending\n");
+    ASSERT_TRUE(ends(send));
+    EXPECT_TRUE(send.readAllStandardError().contains("did not send it: the panel is ending"));
+}
+
 }  // namespace
 }  // namespace qm5::test
