@@ -3,16 +3,15 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <algorithm>
 #include <cstdio>
 #include <memory>
 
+#include "app/answer_json.h"
 #include "app/projector_finder.h"
+#include "app/shell_log.h"
 #include "link/serial_devices.h"
-#include "link/traffic_log.h"
 
 namespace qm5 {
 
@@ -26,21 +25,10 @@ QString tr(const char* text) {
 }
 
 /// Waits for the end of the search in a loop of its own: nothing else runs in this mode.
-class ShellSearch final : private FinderEvents, private TrafficLogEvents {
+class ShellSearch final : private FinderEvents {
   public:
     ShellSearch(const std::vector<std::string>& devices, const QString& logFile)
-        : log_(logFile.isEmpty()
-                   ? nullptr
-                   : std::make_unique<TrafficLog>(logFile, static_cast<TrafficLogEvents&>(*this))),
-          finder_(devices, *this, log_.get()) {
-        if (!log_) return;
-        if (const auto failure = log_->open()) {
-            std::fprintf(
-                stderr, "qm5-control: %s\n",
-                qPrintable(
-                    tr("%1; going on without a log.").arg(QString::fromStdString(*failure))));
-        }
-    }
+        : log_(logFile), finder_(devices, *this, log_.log()) {}
 
     std::vector<SearchAnswer> run() {
         finder_.start();
@@ -54,12 +42,9 @@ class ShellSearch final : private FinderEvents, private TrafficLogEvents {
         done_ = true;
         loop_.quit();
     }
-    void onLogFailed(const std::string& why) override {
-        std::fprintf(stderr, "qm5-control: %s.\n", why.c_str());
-    }
 
     QEventLoop loop_;
-    std::unique_ptr<TrafficLog> log_;
+    ShellLog log_;
     ProjectorFinder finder_;
     std::vector<SearchAnswer> answers_;
     bool done_ = false;
@@ -81,20 +66,9 @@ void print(const SearchAnswer& answer, bool json) {
 }  // namespace
 
 QByteArray answerJson(const SearchAnswer& answer) {
-    QJsonObject object{
-        {QStringLiteral("device"), QString::fromStdString(answer.device)},
-        {QStringLiteral("sent"), QString::fromLatin1(kSearchQuery.data(), 3)},
-        {QStringLiteral("replied"), answer.replied},
-        {QStringLiteral("reply"), QString::fromStdString(answer.reply)},
-    };
-    if (answer.replyHex) {
-        object.insert(QStringLiteral("replyHex"), QString::fromStdString(*answer.replyHex));
-    }
-    if (answer.status)
-        object.insert(QStringLiteral("status"), QString::fromStdString(*answer.status));
-    if (!answer.error.empty())
-        object.insert(QStringLiteral("error"), QString::fromStdString(answer.error));
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+    return answerJson(AnswerFields{
+        std::nullopt, answer.device, std::string(kSearchQuery.substr(0, 3)), answer.replied,
+        answer.reply, answer.replyChars, answer.status, QString::fromStdString(answer.error)});
 }
 
 int findFromShell(std::vector<std::string> devices, bool json, const QString& logFile) {

@@ -6,20 +6,13 @@
 #include <set>
 #include <utility>
 
+#include "app/panel_answer.h"
 #include "app/remote_control.h"
-#include "app/script_requests.h"
-#include "core/intervals.h"
 #include "link/canonical_device.h"
 
 namespace qm5 {
 
 namespace {
-
-/// The longest a panel takes to answer: the requests queued before, each up to the reply
-/// timeout, then this one, and a margin for a busy machine.
-constexpr int kPanelAnswerMs =
-    static_cast<int>(ScriptRequests::kLongestQueue + 1) * kReplyTimeoutMs + 3000;
-constexpr qsizetype kLongestAnswer = 70000;
 
 QString tr(const char* text) {
     return QCoreApplication::translate("ProjectorSearch", text);
@@ -31,26 +24,19 @@ SearchAnswer unanswered(const std::string& device) {
     return answer;
 }
 
-/// The answer of a panel's lines: "RXD text", "STATUS text", "END", or "ERR why".
 SearchAnswer panelAnswer(const std::string& device, const QByteArray& lines) {
-    // A panel that tells no "HEX" line leaves the bytes unknown.
+    const PanelAnswer read = readPanelAnswer(lines);
     SearchAnswer answer{device};
-    if (lines.startsWith("ERR ")) {
+    if (read.refused) {
         answer.error = tr("the panel that has it open did not send the query: %1")
-                           .arg(QString::fromUtf8(lines.mid(4).trimmed()))
+                           .arg(*read.refused)
                            .toStdString();
         return answer;
     }
-    for (const QByteArray& line : lines.split('\n')) {
-        if (line.startsWith("RXD ")) {
-            answer.replied = true;
-            answer.reply = line.mid(4).toStdString();
-        } else if (line.startsWith("HEX ")) {
-            answer.replyHex = line.mid(4).toStdString();
-        } else if (line.startsWith("STATUS ")) {
-            answer.status = line.mid(7).trimmed().toStdString();
-        }
-    }
+    answer.replied = read.replied;
+    answer.reply = read.reply;
+    answer.replyChars = read.chars;
+    if (read.status) answer.status = QString::fromStdString(*read.status).trimmed().toStdString();
     return answer;
 }
 
@@ -95,10 +81,10 @@ void PanelQuery::onSocketError(QLocalSocket::LocalSocketError error) {
 }
 
 void PanelQuery::onReadyRead() {
-    answer_ += panel_.read(kLongestAnswer - answer_.size());
-    const bool whole =
-        answer_.endsWith("END\n") || (answer_.startsWith("ERR ") && answer_.endsWith('\n'));
-    if (whole || answer_.size() == kLongestAnswer) finish(panelAnswer(device_, answer_));
+    answer_ += panel_.read(kLongestPanelAnswer - answer_.size());
+    if (panelAnswerComplete(answer_) || answer_.size() == kLongestPanelAnswer) {
+        finish(panelAnswer(device_, answer_));
+    }
 }
 
 void PanelQuery::finish(SearchAnswer answer) {

@@ -8,10 +8,9 @@
 
 #include "app/control_panel.h"
 #include "core/intervals.h"
-#include "core/monitor_text.h"
 #include "link/frame.h"
 #include "link/reply_end.h"
-#include "link/status_decoding.h"
+#include "link/reply_status.h"
 #include "link/traffic_log.h"
 
 namespace qm5 {
@@ -91,10 +90,7 @@ void ScriptRequests::finish() {
         const QByteArray chars = QByteArray::fromStdString(reply_.chars());
         lines = "RXD " + QByteArray::fromStdString(reply_.monitor()) + "\nHEX " +
                 chars.toHex(' ').toUpper() + "\n";
-        // The status tables read no more than the first four characters of a reply.
-        constexpr std::size_t kDecodedChars = 4;
-        if (const auto status = decodeStatus(
-                frameOf(current_->text), monitorText(reply_.chars().substr(0, kDecodedChars)))) {
+        if (const auto status = replyStatus(frameOf(current_->text), reply_.chars())) {
             lines += "STATUS " + QByteArray::fromStdString(*status) + "\n";
         }
     } else if (log_ != nullptr) {

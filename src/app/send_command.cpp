@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "app/answer_json.h"
 #include "app/shell_query.h"
 #include "app/until.h"
 
@@ -28,29 +29,17 @@ int printed(int status) {
     return 1;
 }
 
-void printJson(const QJsonObject& object) {
-    std::printf("%s\n", QJsonDocument(object).toJson(QJsonDocument::Compact).constData());
-}
-
-QJsonObject jsonOf(const QueryOutcome& outcome) {
-    QJsonObject object{
-        {"port", outcome.port},
-        {"device", qString(outcome.device)},
-        {"sent", qString(outcome.sent)},
-        {"replied", outcome.replied()},
-        {"reply", qString(outcome.reply)},
-        {"replyHex",
-         QByteArray::fromStdString(outcome.replyChars).toHex(' ').toUpper().constData()}};
-    if (outcome.status) object.insert("status", qString(*outcome.status).trimmed());
-    if (!outcome.error.isEmpty()) object.insert("error", outcome.error);
-    return object;
+void printJson(const QByteArray& line) {
+    std::printf("%s\n", line.constData());
 }
 
 }  // namespace
 
 int ShellOutput::print(const QueryOutcome& outcome) const {
     if (json_) {
-        printJson(jsonOf(outcome));
+        printJson(answerJson(AnswerFields{outcome.port, outcome.device, outcome.sent,
+                                          outcome.replied(), outcome.reply, outcome.replyChars,
+                                          outcome.status, outcome.error}));
     } else if (outcome.replied()) {
         std::printf("%s\n", outcome.reply.c_str());
         if (outcome.status) std::printf("%s\n", outcome.status->c_str());
@@ -63,9 +52,10 @@ int ShellOutput::print(const QueryOutcome& outcome) const {
 int ShellOutput::printCommands() const {
     for (const Command& command : panelCommands()) {
         if (json_) {
-            printJson({{"code", qString(command.code)},
-                       {"name", qString(command.name)},
-                       {"button", qString(command.label)}});
+            printJson(QJsonDocument(QJsonObject{{"code", qString(command.code)},
+                                                {"name", qString(command.name)},
+                                                {"button", qString(command.label)}})
+                          .toJson(QJsonDocument::Compact));
         } else {
             std::printf("%-4s %-30s %s\n", std::string(command.code).c_str(), command.name.c_str(),
                         command.label.c_str());

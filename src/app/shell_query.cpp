@@ -11,15 +11,15 @@
 #include <cstdlib>
 
 #include "app/end_on_signals.h"
+#include "app/panel_answer.h"
 #include "app/remote_control.h"
-#include "app/script_requests.h"
+#include "app/shell_log.h"
 #include "core/intervals.h"
-#include "core/monitor_text.h"
 #include "core/traffic_text.h"
 #include "link/frame.h"
 #include "link/reply_end.h"
+#include "link/reply_status.h"
 #include "link/serial_control.h"
-#include "link/status_decoding.h"
 #include "link/system_device_maker.h"
 #include "link/traffic_log.h"
 
@@ -27,15 +27,8 @@ namespace qm5 {
 
 namespace {
 
-/// The longest the panel takes to answer: the requests queued before, each up to the reply
-/// timeout, then this one, and a margin for a busy machine.
-constexpr int kPanelAnswerMs =
-    static_cast<int>(ScriptRequests::kLongestQueue + 1) * kReplyTimeoutMs + 3000;
 /// The longest opening of the device here takes before it is given up.
 constexpr int kOpenMs = 5000;
-/// The longest answer a panel gives: the longest reply it keeps, as monitor text (up to four
-/// characters a byte) and as hex (three), and the lines' words.
-constexpr qint64 kLongestAnswer = 7 * static_cast<qint64>(TrafficText::kMaxLength) + 1024;
 
 QString noReplyError(int port, const std::string& device) {
     return QCoreApplication::translate("SendCommand", "%1 (%2): no reply within %3 ms.")
@@ -43,28 +36,25 @@ QString noReplyError(int port, const std::string& device) {
         .arg(kReplyTimeoutMs);
 }
 
-/// Reads the panel's answer ("RXD", "HEX", "STATUS" lines, then "END") into `outcome`.
+/// Reads the panel's answer into `outcome`.
 void readAnswer(const QByteArray& answer, QueryOutcome& outcome) {
-    if (answer.startsWith("ERR ")) {
+    const PanelAnswer read = readPanelAnswer(answer);
+    if (read.refused) {
         outcome.error = QCoreApplication::translate("SendCommand", "the panel did not send it: %1")
-                            .arg(QString::fromUtf8(answer.mid(4).trimmed()));
+                            .arg(*read.refused);
         return;
     }
-    if (!answer.endsWith("END\n")) {
+    if (!panelAnswerComplete(answer)) {
         outcome.error = QCoreApplication::translate(
                             "SendCommand", "the panel that has %1 (%2) open did not answer.")
                             .arg(QString::fromStdString(portLabel(outcome.port)),
                                  QString::fromStdString(outcome.device));
         return;
     }
-    for (const QByteArray& line : answer.split('\n')) {
-        if (line.startsWith("RXD ")) outcome.reply = line.mid(4).toStdString();
-        if (line.startsWith("HEX ")) {
-            outcome.replyChars = QByteArray::fromHex(line.mid(4)).toStdString();
-        }
-        if (line.startsWith("STATUS ")) outcome.status = line.mid(7).toStdString();
-    }
-    if (!answer.startsWith("RXD ")) {
+    outcome.reply = read.reply;
+    outcome.replyChars = read.chars;
+    outcome.status = read.status;
+    if (!read.replied) {
         outcome.error = noReplyError(outcome.port, outcome.device);
         return;
     }
@@ -82,10 +72,7 @@ std::optional<QueryOutcome> throughPanel(const QByteArray& request, QueryOutcome
     QByteArray answer;
     // Bounded as a whole: a panel that sends a byte now and then must not hold the script forever.
     const QDeadlineTimer deadline(kPanelAnswerMs);
-    const auto whole = [&] {
-        return answer.endsWith("END\n") || (answer.startsWith("ERR") && answer.endsWith('\n'));
-    };
-    while (answer.size() < kLongestAnswer && !whole() &&
+    while (answer.size() < kLongestPanelAnswer && !panelAnswerComplete(answer) &&
            panel.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
         answer += panel.readAll();
     }
@@ -118,22 +105,14 @@ int QueryOutcome::exitStatus() const {
 }
 
 /// The device itself, opened here at the first frame and kept open for the next ones.
-class OwnLine final : private SerialListener, public TrafficLogEvents {
+class OwnLine final : private SerialListener {
   public:
     OwnLine(int port, PortDevices& devices, const QString& logFile)
-        : serial_(devices, deviceMaker_) {
+        : serial_(devices, deviceMaker_), log_(logFile) {
         serial_.setListener(*this);
         serial_.setDeviceChooser(DeviceChooser::CommandLine);
         serial_.setPortNumber(static_cast<std::int16_t>(port));
         serial_.setLineSettings("19200,N,8,1");
-        if (logFile.isEmpty()) return;
-        log_ = std::make_unique<TrafficLog>(logFile, *this);
-        if (const auto failure = log_->open()) {
-            std::fprintf(
-                stderr, "qm5-control: %s\n",
-                qPrintable(QCoreApplication::translate("SendCommand", "%1; going on without a log.")
-                               .arg(QString::fromStdString(*failure))));
-        }
     }
     ~OwnLine() override { close(); }
 
@@ -152,17 +131,15 @@ class OwnLine final : private SerialListener, public TrafficLogEvents {
         waitFor([&] { return replyComplete(received_.chars()); }, kReplyTimeoutMs);
         outcome.device = serial_.devicePath();
         if (received_.empty()) {
-            if (log_) log_->recordNoReply(portLabel(outcome.port), outcome.device, kReplyTimeoutMs);
+            if (TrafficLog* log = log_.log())
+                log->recordNoReply(portLabel(outcome.port), outcome.device, kReplyTimeoutMs);
             outcome.error = noReplyError(outcome.port, outcome.device);
             return outcome;
         }
         outcome.result = QueryOutcome::Result::Replied;
         outcome.replyChars = received_.chars();
         outcome.reply = received_.monitor();
-        // The status tables read no more than the first four characters of a reply.
-        constexpr std::size_t kDecodedChars = 4;
-        outcome.status = decodeStatus(frameOf(frameText),
-                                      monitorText(received_.chars().substr(0, kDecodedChars)));
+        outcome.status = replyStatus(frameOf(frameText), received_.chars());
         return outcome;
     }
 
@@ -187,8 +164,8 @@ class OwnLine final : private SerialListener, public TrafficLogEvents {
         if (!serial_.isOpen()) throw SerialError(failure_);
     }
     void record(TrafficRecorder::Direction direction, std::string_view chars) {
-        if (log_)
-            log_->record(direction, portLabel(serial_.portNumber()), serial_.devicePath(), chars);
+        if (TrafficLog* log = log_.log())
+            log->record(direction, portLabel(serial_.portNumber()), serial_.devicePath(), chars);
     }
 
     void onSerialEvent(LineEvent event) override {
@@ -200,13 +177,10 @@ class OwnLine final : private SerialListener, public TrafficLogEvents {
     void onPortLost(const SerialError& error) override { failure_ = error.what(); }
     void onPortOpenFailed(const SerialError& error) override { failure_ = error.what(); }
     void onLinkChanged() override {}
-    void onLogFailed(const std::string& why) override {
-        std::fprintf(stderr, "qm5-control: %s.\n", why.c_str());
-    }
 
     SystemDeviceMaker deviceMaker_;
     SerialControl serial_;
-    std::unique_ptr<TrafficLog> log_;
+    ShellLog log_;
     TrafficText received_;
     std::string failure_;
     const EndOnSignals ending_{[this](int signal) { endBySignal(signal); }};

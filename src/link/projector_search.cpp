@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "link/projector_search.h"
 
-#include <QByteArray>
 #include <QCoreApplication>
 
 #include <utility>
@@ -11,7 +10,7 @@
 #include "core/serial_error.h"
 #include "link/line_settings.h"
 #include "link/reply_end.h"
-#include "link/status_decoding.h"
+#include "link/reply_status.h"
 
 namespace qm5 {
 
@@ -27,17 +26,11 @@ std::string trimmed(std::string_view text) {
 
 SearchAnswer answerOf(std::string device, std::string_view chars) {
     SearchAnswer answer{std::move(device)};
-    answer.replyHex = QByteArray(chars.data(), static_cast<qsizetype>(chars.size()))
-                          .toHex(' ')
-                          .toUpper()
-                          .toStdString();
     if (chars.empty()) return answer;
+    answer.replyChars = chars;
     answer.replied = true;
     answer.reply = monitorText(chars);
-    // The status tables read no more than the first four characters of a reply.
-    constexpr std::size_t kDecodedChars = 4;
-    if (const auto status =
-            decodeStatus(kSearchQuery, monitorText(chars.substr(0, kDecodedChars)))) {
+    if (const auto status = replyStatus(kSearchQuery, chars)) {
         answer.status = trimmed(*status);
     }
     return answer;

@@ -23,9 +23,8 @@ struct SearchAnswer {
     bool replied = false;
     /// The reply as the monitor shows it.
     std::string reply{};
-    /// The reply's characters as upper-case hex pairs; none when a panel told only the monitor
-    /// text.
-    std::optional<std::string> replyHex{};
+    /// The reply's characters.
+    std::string replyChars{};
     /// The status words, trimmed, when the reply is one the panel decodes: a projector.
     std::optional<std::string> status{};
     /// Why the device was not asked, or failed while asked; empty when nothing went wrong.
