@@ -3,6 +3,8 @@
 // to a socket pair that the event loop watches.
 #include "app/end_on_signals.h"
 
+#include <QEventLoop>
+
 #include "app/control_panel.h"
 
 #ifdef Q_OS_UNIX
@@ -35,7 +37,15 @@ void onEndSignal(int /*signal*/) {
 
 }  // namespace
 
-EndOnSignals::EndOnSignals(ControlPanel& panel) : panel_(panel) {
+EndOnSignals::EndOnSignals(ControlPanel& panel) : panel_(&panel) {
+    take();
+}
+
+EndOnSignals::EndOnSignals(QEventLoop& loop) : loop_(&loop) {
+    take();
+}
+
+void EndOnSignals::take() {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0)
         return;
     auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, this);
@@ -65,7 +75,11 @@ EndOnSignals::~EndOnSignals() {
 void EndOnSignals::onSignal() {
     char byte = 0;
     [[maybe_unused]] const auto read = ::read(signalPipe[1], &byte, 1);
-    panel_.requestEnd();
+    if (panel_ != nullptr) {
+        panel_->requestEnd();
+    } else {
+        loop_->quit();
+    }
 }
 
 }  // namespace qm5
@@ -74,7 +88,8 @@ void EndOnSignals::onSignal() {
 
 namespace qm5 {
 
-EndOnSignals::EndOnSignals(ControlPanel& panel) : panel_(panel) {}
+EndOnSignals::EndOnSignals(ControlPanel& panel) : panel_(&panel) {}
+EndOnSignals::EndOnSignals(QEventLoop& loop) : loop_(&loop) {}
 EndOnSignals::~EndOnSignals() = default;
 void EndOnSignals::onSignal() {}
 

@@ -3,6 +3,8 @@
 
 #include <QObject>
 
+class QEventLoop;
+
 namespace qm5 {
 
 class ControlPanel;
@@ -13,6 +15,8 @@ class ControlPanel;
 class EndOnSignals final : public QObject {
   public:
     explicit EndOnSignals(ControlPanel& panel);
+    /// A mode without a panel ends its own loop: what it opened is closed as it unwinds.
+    explicit EndOnSignals(QEventLoop& loop);
     ~EndOnSignals() override;
     EndOnSignals(const EndOnSignals&) = delete;
     EndOnSignals& operator=(const EndOnSignals&) = delete;
@@ -20,7 +24,10 @@ class EndOnSignals final : public QObject {
   private:
     void onSignal();
 
-    ControlPanel& panel_;
+    void take();
+
+    ControlPanel* panel_ = nullptr;
+    QEventLoop* loop_ = nullptr;
 };
 
 }  // namespace qm5

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/end_on_signals.h"
 #include "app/projector_finder.h"
 #include "link/serial_devices.h"
 #include "link/traffic_log.h"
@@ -59,6 +60,8 @@ class ShellSearch final : private FinderEvents, private TrafficLogEvents {
     }
 
     QEventLoop loop_;
+    // Ctrl+C ends the search as its timeout would: the devices closed, set back and unlocked.
+    const EndOnSignals ending_{loop_};
     std::unique_ptr<TrafficLog> log_;
     ProjectorFinder finder_;
     std::vector<SearchAnswer> answers_;

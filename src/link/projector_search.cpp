@@ -11,6 +11,7 @@
 #include "core/serial_error.h"
 #include "link/line_settings.h"
 #include "link/reply_end.h"
+#include "link/serial_devices.h"
 #include "link/status_decoding.h"
 
 namespace qm5 {
@@ -50,6 +51,12 @@ DeviceQuery::DeviceQuery(std::string device, DeviceMaker& maker, QueryEvents& ev
 }
 
 void DeviceQuery::start() {
+    if (takenByAProcess(device_)) {
+        finish(QCoreApplication::translate(
+                   "OpenFailure", "in use by another program (or another copy of this one).")
+                   .toStdString());
+        return;
+    }
     try {
         line_ = maker_.makeDevice(0, device_, *this);
         if (!line_->open(parseLineSettings("19200,N,8,1"))) {

@@ -45,7 +45,8 @@ class QueryEvents {
 /// Asks one device on its own line: opens it at 19200 8N1, sends the search's query and collects
 /// the reply until it is complete or the reply timeout has passed. A device that does not open
 /// (held by another program, or forbidden) is left as it is: its lock is checked before it is
-/// opened, so its owner receives nothing. The answer names why.
+/// opened, and so are the processes that have it open, so its owner receives nothing. The answer
+/// names why.
 class DeviceQuery final : public QObject, private DeviceEvents {
   public:
     /// The longest a device that opens in the background (a server) may take to open.

@@ -2,10 +2,13 @@
 #include "link/serial_devices.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
 #include <algorithm>
+
+#include "link/canonical_device.h"
 
 namespace qm5 {
 
@@ -28,6 +31,38 @@ std::vector<FoundDevice> findSerialDevices() {
         return device.path.starts_with(byId.toStdString());
     });
     return found;
+}
+
+namespace {
+
+bool lockedByALiveProcess(QString device) {
+    if (device.startsWith(QStringLiteral("/dev/"))) device.remove(0, 5);
+    QFile lock(QStringLiteral("/var/lock/LCK..") + device.replace(QLatin1Char('/'), u'_'));
+    constexpr qint64 kLongestPidLine = 64;
+    if (!lock.open(QIODevice::ReadOnly)) return false;
+    const QList<QByteArray> words = lock.read(kLongestPidLine).simplified().split(' ');
+    bool number = false;
+    const qint64 pid = words.front().toLongLong(&number);
+    return number && pid > 0 && QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
+}
+
+bool openByAProcess(const QString& device) {
+    const QDir processes(QStringLiteral("/proc"));
+    for (const QString& process : processes.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (!process.front().isDigit()) continue;
+        const QDir files(processes.filePath(process + QStringLiteral("/fd")));
+        for (const QString& file : files.entryList(QDir::AllEntries | QDir::System)) {
+            if (QFile::symLinkTarget(files.filePath(file)) == device) return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool takenByAProcess(std::string_view device) {
+    const QString canonical = canonicalDevice(device);
+    return lockedByALiveProcess(canonical) || openByAProcess(canonical);
 }
 
 }  // namespace qm5

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // --find from the shell over pseudo-terminals: a projector on its own line, one held by a running
-// panel, a silent line, a line held by another program, and a second name of the first.
+// panel, a silent line, lines held by other programs (through the serial port, merely open, or by
+// a lock file of the usual form alone), and a second name of the first.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,7 +13,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <termios.h>
+
 #include "app/remote_control.h"
+#include "link/projector_search.h"
 #include "projector_process.h"
 #include "pty/pty_pair.h"
 #include "support/real_panel.h"
@@ -34,6 +38,12 @@ struct FindTest : RealPanelTest {
         return shell.exitCode();
     }
 
+    /// The lock file of the usual form that a serial port takes.
+    static QString lockFileOf(const PtyPair& line) {
+        return QStringLiteral("/var/lock/LCK..") +
+               QString::fromStdString(line.path()).mid(5).replace(u'/', u'_');
+    }
+
     std::string log() const {
         QFile file(logFile);
         return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
@@ -53,22 +63,58 @@ TEST_F(FindTest, namesEachProjectorOnceAndTakesNoDeviceFromItsHolder) {
     QSerialPort holder;
     holder.setPortName(QString::fromStdString(busy.path()));
     ASSERT_TRUE(holder.open(QIODevice::ReadWrite));
+    // A terminal program's way: no lock file, no exclusive access.
+    PtyPair plain;
+    QFile plainHolder(QString::fromStdString(plain.path()));
+    ASSERT_TRUE(plainHolder.open(QIODevice::ReadWrite | QIODevice::Unbuffered));
+    PtyPair locked;
+    QFile lock(lockFileOf(locked));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(QCoreApplication::applicationPid()).rightJustified(10) + '\n');
+    lock.close();
     const std::string alias = folder.filePath(QStringLiteral("usb-Projector-if00")).toStdString();
     QFile::link(QString::fromStdString(direct.path()), QString::fromStdString(alias));
     start({held.path(), std::nullopt});
 
-    EXPECT_EQ(find({direct.path(), silent.path(), held.path(), busy.path(), alias}), 0) << err;
+    EXPECT_EQ(find({direct.path(), silent.path(), held.path(), busy.path(), plain.path(),
+                    locked.path(), alias}),
+              0)
+        << err;
     EXPECT_EQ(out, direct.path() + "\tStand by\n" + held.path() + "\tStand by\n");
-    EXPECT_EQ(err, "qm5-control: " + busy.path() +
-                       ": in use by another program (or another copy of this one).\n");
+    std::string refused;
+    for (PtyPair* taken : {&busy, &plain, &locked}) {
+        refused += "qm5-control: " + taken->path() +
+                   ": in use by another program (or another copy of this one).\n";
+        EXPECT_EQ(taken->readAvailable(), "");
+    }
+    EXPECT_EQ(err, refused);
+    EXPECT_TRUE(lock.exists());
+    lock.remove();
     EXPECT_EQ(silent.readAvailable(), "CR0\r");
-    EXPECT_EQ(busy.readAvailable(), "");
     // The queries are real traffic; the panel logs its own.
     EXPECT_NE(log().find("FIND " + silent.path() + " TX \" C R 0 CR \""), std::string::npos);
     EXPECT_NE(log().find("FIND " + direct.path() + " RX \" 8 0 CR \""), std::string::npos);
 
     EXPECT_EQ(find({silent.path()}), 1);
     EXPECT_EQ(out, "");
+}
+
+/// Ended by a signal while it waits for replies, the search still closes, sets back and unlocks
+/// the lines it opened.
+TEST_F(FindTest, aSignalMidSearchLeavesTheLineAsItWas) {
+    PtyPair silent;
+    const termios before = silent.lineSettings();
+    QProcess shell;
+    shell.start(QStringLiteral(QM5_CONTROL_BINARY),
+                {QStringLiteral("--find"), QString::fromStdString(silent.path())});
+    ASSERT_EQ(silent.read(kSearchQuery.size(), kWaitMs), kSearchQuery);
+    shell.terminate();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shell.state() == QProcess::NotRunning; }, kWaitMs));
+    EXPECT_EQ(shell.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(shell.exitCode(), 1);
+    const termios after = silent.lineSettings();
+    EXPECT_EQ(::cfgetospeed(&after), ::cfgetospeed(&before));
+    EXPECT_FALSE(QFile::exists(lockFileOf(silent)));
 }
 
 /// In the panel's own dialog, the device it holds is asked through itself, without a deadlock.
