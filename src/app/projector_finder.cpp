@@ -122,19 +122,28 @@ ProjectorFinder::ProjectorFinder(const std::vector<std::string>& devices, Finder
 }
 
 void ProjectorFinder::start() {
-    waiting_ = queries_.size();
-    if (waiting_ == 0) {
+    if (queries_.empty()) {
         events_.onSearchDone(answers_);
         return;
     }
-    for (const auto& query : queries_) query->start();
+    askMore();
+}
+
+void ProjectorFinder::askMore() {
+    if (std::exchange(asking_, true)) return;
+    while (asked_ < queries_.size() && asked_ - answered_ < kAtOnce) queries_[asked_++]->start();
+    asking_ = false;
 }
 
 void ProjectorFinder::onAnswered(const SearchAnswer& answer) {
     for (SearchAnswer& slot : answers_) {
         if (slot.device == answer.device) slot = answer;
     }
-    if (--waiting_ == 0) events_.onSearchDone(answers_);
+    if (++answered_ == queries_.size()) {
+        events_.onSearchDone(answers_);
+        return;
+    }
+    askMore();
 }
 
 }  // namespace qm5

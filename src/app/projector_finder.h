@@ -52,9 +52,14 @@ class PanelQuery final : public QObject {
 };
 
 /// Asks every device at once whether a projector is there, so that the whole search takes about
-/// one reply timeout whatever the count. Two names of one device are asked once.
+/// one reply timeout, up to kAtOnce devices; a longer list is asked in turns. Two names of one
+/// device are asked once.
 class ProjectorFinder final : public QObject, private QueryEvents {
   public:
+    /// Each line open holds descriptors (the device's, its lock's): past the system's limit a
+    /// free device would fail to open as if it were busy.
+    static constexpr std::size_t kAtOnce = 16;
+
     /// What is sent and received on the devices' own lines is recorded in `recorder`, if any;
     /// a panel records its own.
     ProjectorFinder(const std::vector<std::string>& devices, FinderEvents& events,
@@ -63,12 +68,16 @@ class ProjectorFinder final : public QObject, private QueryEvents {
 
   private:
     void onAnswered(const SearchAnswer& answer) override;
+    void askMore();
 
     FinderEvents& events_;
     SystemDeviceMaker maker_;
     std::vector<std::unique_ptr<PanelQuery>> queries_;
     std::vector<SearchAnswer> answers_;
-    std::size_t waiting_ = 0;
+    std::size_t asked_ = 0;
+    std::size_t answered_ = 0;
+    /// A device that fails at once answers from inside askMore, whose loop goes on.
+    bool asking_ = false;
 };
 
 }  // namespace qm5

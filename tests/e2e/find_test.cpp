@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
 #include <termios.h>
 
 #include "app/remote_control.h"
@@ -115,6 +116,22 @@ TEST_F(FindTest, aSignalMidSearchLeavesTheLineAsItWas) {
     const termios after = silent.lineSettings();
     EXPECT_EQ(::cfgetospeed(&after), ::cfgetospeed(&before));
     EXPECT_FALSE(QFile::exists(lockFileOf(silent)));
+}
+
+/// More free lines than descriptors allow at once are all asked, none called busy.
+TEST_F(FindTest, asksALongListInTurnsWithinTheDescriptorLimit) {
+    std::vector<PtyPair> lines(40);
+    QStringList arguments{QStringLiteral("--find")};
+    for (const PtyPair& line : lines) arguments << QString::fromStdString(line.path());
+    QProcess shell;
+    shell.setChildProcessModifier([] {
+        const rlimit few{64, 64};
+        ::setrlimit(RLIMIT_NOFILE, &few);
+    });
+    shell.start(QStringLiteral(QM5_CONTROL_BINARY), arguments);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shell.state() == QProcess::NotRunning; }, kWaitMs));
+    EXPECT_EQ(shell.readAllStandardError().toStdString(), "");
+    for (PtyPair& line : lines) EXPECT_EQ(line.readAvailable(), kSearchQuery) << line.path();
 }
 
 /// In the panel's own dialog, the device it holds is asked through itself, without a deadlock.
