@@ -62,6 +62,8 @@ bool openByAProcess(const QString& device) {
 
 bool takenByAProcess(std::string_view device) {
     const QString canonical = canonicalDevice(device);
+    // The terminal of the session that started the program: the operator's own.
+    if (canonical == QStringLiteral("/dev/tty")) return true;
     return lockedByALiveProcess(canonical) || openByAProcess(canonical);
 }
 

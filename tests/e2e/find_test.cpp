@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // --find from the shell over pseudo-terminals: a projector on its own line, one held by a running
 // panel, a silent line, lines held by other programs (through the serial port, merely open, or by
-// a lock file of the usual form alone), and a second name of the first.
+// a lock file of the usual form alone), the operator's own terminal, and a second name of the
+// first.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -24,6 +25,8 @@
 
 namespace qm5::test {
 namespace {
+
+using namespace std::string_literals;
 
 struct FindTest : RealPanelTest {
     /// Runs --find while this process's event loop serves the panel.
@@ -78,17 +81,17 @@ TEST_F(FindTest, namesEachProjectorOnceAndTakesNoDeviceFromItsHolder) {
     start({held.path(), std::nullopt});
 
     EXPECT_EQ(find({direct.path(), silent.path(), held.path(), busy.path(), plain.path(),
-                    locked.path(), alias}),
+                    locked.path(), "/dev/tty", alias}),
               0)
         << err;
     EXPECT_EQ(out, direct.path() + "\tStand by\n" + held.path() + "\tStand by\n");
     std::string refused;
-    for (PtyPair* taken : {&busy, &plain, &locked}) {
-        refused += "qm5-control: " + taken->path() +
+    for (const std::string& taken : {busy.path(), plain.path(), locked.path(), "/dev/tty"s}) {
+        refused += "qm5-control: " + taken +
                    ": in use by another program (or another copy of this one).\n";
-        EXPECT_EQ(taken->readAvailable(), "");
     }
     EXPECT_EQ(err, refused);
+    for (PtyPair* taken : {&busy, &plain, &locked}) EXPECT_EQ(taken->readAvailable(), "");
     EXPECT_TRUE(lock.exists());
     lock.remove();
     EXPECT_EQ(silent.readAvailable(), "CR0\r");
