@@ -57,8 +57,8 @@ SearchAnswer panelAnswer(const std::string& device, const QByteArray& lines) {
 }  // namespace
 
 PanelQuery::PanelQuery(std::string device, DeviceMaker& maker, QueryEvents& events,
-                       TrafficRecorder* recorder)
-    : device_(std::move(device)), maker_(maker), events_(events), recorder_(recorder) {
+                       TrafficRecorder* recorder, const OpenDevices& open)
+    : device_(std::move(device)), maker_(maker), events_(events), recorder_(recorder), open_(open) {
     limit_.setSingleShot(true);
     connect(&panel_, &QLocalSocket::connected, this, &PanelQuery::onConnected);
     connect(&panel_, &QLocalSocket::errorOccurred, this, &PanelQuery::onSocketError);
@@ -86,7 +86,7 @@ void PanelQuery::onSocketError(QLocalSocket::LocalSocketError error) {
     if (panel_.state() != QLocalSocket::ConnectedState &&
         (error == QLocalSocket::ServerNotFoundError ||
          error == QLocalSocket::ConnectionRefusedError)) {
-        direct_ = std::make_unique<DeviceQuery>(device_, maker_, events_);
+        direct_ = std::make_unique<DeviceQuery>(device_, maker_, events_, open_);
         if (recorder_ != nullptr) direct_->recordTo(*recorder_);
         direct_->start();
         return;
@@ -117,7 +117,7 @@ ProjectorFinder::ProjectorFinder(const std::vector<std::string>& devices, Finder
         if (!seen.insert(canonicalDevice(device)).second) continue;
         answers_.push_back(SearchAnswer{device});
         queries_.push_back(std::make_unique<PanelQuery>(
-            device, maker_, static_cast<QueryEvents&>(*this), recorder));
+            device, maker_, static_cast<QueryEvents&>(*this), recorder, open_));
     }
 }
 

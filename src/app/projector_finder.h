@@ -29,7 +29,7 @@ class FinderEvents {
 class PanelQuery final : public QObject {
   public:
     PanelQuery(std::string device, DeviceMaker& maker, QueryEvents& events,
-               TrafficRecorder* recorder);
+               TrafficRecorder* recorder, const OpenDevices& open);
     /// A search ended early: the socket going away is no answer.
     ~PanelQuery() override { QObject::disconnect(&panel_, nullptr, this, nullptr); }
     void start();
@@ -44,6 +44,7 @@ class PanelQuery final : public QObject {
     DeviceMaker& maker_;
     QueryEvents& events_;
     TrafficRecorder* recorder_;
+    const OpenDevices& open_;
     QLocalSocket panel_;
     QTimer limit_;
     QByteArray answer_;
@@ -72,6 +73,7 @@ class ProjectorFinder final : public QObject, private QueryEvents {
 
     FinderEvents& events_;
     SystemDeviceMaker maker_;
+    const OpenDevices open_ = openDevices();
     std::vector<std::unique_ptr<PanelQuery>> queries_;
     std::vector<SearchAnswer> answers_;
     std::size_t asked_ = 0;

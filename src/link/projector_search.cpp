@@ -11,7 +11,6 @@
 #include "core/serial_error.h"
 #include "link/line_settings.h"
 #include "link/reply_end.h"
-#include "link/serial_devices.h"
 #include "link/status_decoding.h"
 
 namespace qm5 {
@@ -44,14 +43,15 @@ SearchAnswer answerOf(std::string device, std::string_view chars) {
     return answer;
 }
 
-DeviceQuery::DeviceQuery(std::string device, DeviceMaker& maker, QueryEvents& events)
-    : device_(std::move(device)), maker_(maker), events_(events) {
+DeviceQuery::DeviceQuery(std::string device, DeviceMaker& maker, QueryEvents& events,
+                         const OpenDevices& open)
+    : device_(std::move(device)), maker_(maker), events_(events), open_(open) {
     limit_.setSingleShot(true);
     connect(&limit_, &QTimer::timeout, this, &DeviceQuery::onLimit);
 }
 
 void DeviceQuery::start() {
-    if (takenByAProcess(device_)) {
+    if (takenByAProcess(device_, open_)) {
         finish(QCoreApplication::translate(
                    "OpenFailure", "in use by another program (or another copy of this one).")
                    .toStdString());

@@ -11,6 +11,7 @@
 
 #include "link/device.h"
 #include "link/exchange.h"
+#include "link/serial_devices.h"
 
 namespace qm5 {
 
@@ -54,7 +55,9 @@ class DeviceQuery final : public QObject, private DeviceEvents {
     /// The longest reply kept: a device that floods is no projector.
     static constexpr std::size_t kLongestReply = 64;
 
-    DeviceQuery(std::string device, DeviceMaker& maker, QueryEvents& events);
+    /// `open` are the devices other processes have open: those are not asked.
+    DeviceQuery(std::string device, DeviceMaker& maker, QueryEvents& events,
+                const OpenDevices& open);
 
     /// The query and its reply are real traffic: recorded in `recorder` too (the traffic log),
     /// under the port name "FIND".
@@ -74,6 +77,7 @@ class DeviceQuery final : public QObject, private DeviceEvents {
     std::string device_;
     DeviceMaker& maker_;
     QueryEvents& events_;
+    const OpenDevices& open_;
     TrafficRecorder* recorder_ = nullptr;
     std::unique_ptr<Device> line_;
     QTimer limit_;

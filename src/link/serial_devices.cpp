@@ -2,6 +2,7 @@
 #include "link/serial_devices.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSerialPortInfo>
@@ -46,25 +47,29 @@ bool lockedByALiveProcess(QString device) {
     return number && pid > 0 && QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
 }
 
-bool openByAProcess(const QString& device) {
-    const QDir processes(QStringLiteral("/proc"));
-    for (const QString& process : processes.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        if (!process.front().isDigit()) continue;
-        const QDir files(processes.filePath(process + QStringLiteral("/fd")));
-        for (const QString& file : files.entryList(QDir::AllEntries | QDir::System)) {
-            if (QFile::symLinkTarget(files.filePath(file)) == device) return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
-bool takenByAProcess(std::string_view device) {
+OpenDevices openDevices() {
+    OpenDevices open;
+    // Unsorted, and no look at what each entry names beyond its link: a machine has thousands.
+    QDirIterator processes(QStringLiteral("/proc"), QDir::Dirs | QDir::NoDotAndDotDot);
+    while (processes.hasNext()) {
+        const QString process = processes.next();
+        if (!processes.fileName().front().isDigit()) continue;
+        QDirIterator files(process + QStringLiteral("/fd"), QDir::AllEntries | QDir::System);
+        while (files.hasNext()) {
+            const QString target = QFile::symLinkTarget(files.next());
+            if (target.startsWith(QStringLiteral("/dev/"))) open.insert(target);
+        }
+    }
+    return open;
+}
+
+bool takenByAProcess(std::string_view device, const OpenDevices& open) {
     const QString canonical = canonicalDevice(device);
     // The terminal of the session that started the program: the operator's own.
     if (canonical == QStringLiteral("/dev/tty")) return true;
-    return lockedByALiveProcess(canonical) || openByAProcess(canonical);
+    return open.contains(canonical) || lockedByALiveProcess(canonical);
 }
 
 }  // namespace qm5

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QString>
+
+#include <set>
 #include <string_view>
 #include <vector>
 
@@ -13,10 +16,15 @@ namespace qm5 {
 /// adapter they are.
 std::vector<FoundDevice> findSerialDevices();
 
-/// Whether another process has `device` open or holds its lock file: a terminal program or a
-/// printer host holds its line without exclusive access, often without a lock or with one in the
-/// usual "  PID" form that the serial port's own check takes for stale. A query opened beside it
-/// would reach its owner. Another user's processes stay hidden; their locks still count.
-bool takenByAProcess(std::string_view device);
+/// The devices that the processes this user may look into have open now, read once for a
+/// whole search: a terminal program or a printer host holds its line without exclusive access and
+/// often without a lock file. Another user's processes stay hidden; their locks still count.
+using OpenDevices = std::set<QString>;
+OpenDevices openDevices();
+
+/// Whether `device` is in `open` or a live process holds its lock file, also in the usual
+/// "  PID" form that the serial port's own check takes for stale: a query opened beside it would
+/// reach its owner.
+bool takenByAProcess(std::string_view device, const OpenDevices& open);
 
 }  // namespace qm5
