@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "app/device_choice.h"
+#include "app/end_on_signals.h"
 #include "app/port_selector.h"
 #include "app/views.h"
 #include "core/control_events.h"
@@ -40,7 +41,8 @@ class PortInUseListener {
 /// handler where it happened and is reported in one warning box; the program keeps running.
 class ControlPanel final : public ControlEvents,
                            private SerialListener,
-                           private DevicePickerEvents {
+                           private DevicePickerEvents,
+                           public EndSignalListener {
   public:
     static constexpr std::string_view kLineSettings = "19200,N,8,1";
 
@@ -59,6 +61,7 @@ class ControlPanel final : public ControlEvents,
 
     /// Ends the program as "END" does, when the system asks (a signal).
     void requestEnd();
+    void onEndSignal(int) override { requestEnd(); }
 
     /// Sends `code` as its button would, once for a hold button. Returns why it could not be sent
     /// (the operator is told as for a click).

@@ -33,7 +33,7 @@ void onEndSignal(int signal) {
 
 }  // namespace
 
-EndOnSignals::EndOnSignals(std::function<void(int signal)> end) : end_(std::move(end)) {
+EndOnSignals::EndOnSignals(EndSignalListener& listener) : listener_(listener) {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0)
         return;
     auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, this);
@@ -62,7 +62,7 @@ EndOnSignals::~EndOnSignals() {
 
 void EndOnSignals::onSignal() {
     char byte = 0;
-    if (::read(signalPipe[1], &byte, 1) == 1) end_(byte);
+    if (::read(signalPipe[1], &byte, 1) == 1) listener_.onEndSignal(byte);
 }
 
 }  // namespace qm5
@@ -71,7 +71,7 @@ void EndOnSignals::onSignal() {
 
 namespace qm5 {
 
-EndOnSignals::EndOnSignals(std::function<void(int signal)> end) : end_(std::move(end)) {}
+EndOnSignals::EndOnSignals(EndSignalListener& listener) : listener_(listener) {}
 EndOnSignals::~EndOnSignals() = default;
 void EndOnSignals::onSignal() {}
 

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/answer_json.h"
+#include "app/end_on_signals.h"
 #include "app/projector_finder.h"
 #include "app/shell_log.h"
 #include "link/serial_devices.h"
@@ -20,12 +21,8 @@ namespace {
 constexpr int kFound = 0;
 constexpr int kNoneFound = 1;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("FindCommand", text);
-}
-
 /// Waits for the end of the search in a loop of its own: nothing else runs in this mode.
-class ShellSearch final : private FinderEvents {
+class ShellSearch final : private FinderEvents, private EndSignalListener {
   public:
     ShellSearch(const std::vector<std::string>& devices, const QString& logFile)
         : log_(logFile), finder_(devices, *this, log_.log()) {}
@@ -42,9 +39,12 @@ class ShellSearch final : private FinderEvents {
         done_ = true;
         loop_.quit();
     }
+    void onEndSignal(int) override { loop_.quit(); }
 
     QEventLoop loop_;
     ShellLog log_;
+    // Ctrl+C ends the search as its timeout would: the devices closed, set back and unlocked.
+    const EndOnSignals ending_{*this};
     ProjectorFinder finder_;
     std::vector<SearchAnswer> answers_;
     bool done_ = false;
@@ -58,8 +58,9 @@ void print(const SearchAnswer& answer, bool json) {
     }
     if (!answer.error.empty()) {
         std::fprintf(stderr, "qm5-control: %s\n",
-                     qPrintable(tr("%1: %2").arg(QString::fromStdString(answer.device),
-                                                 QString::fromStdString(answer.error).trimmed())));
+                     qPrintable(QCoreApplication::translate("FindCommand", "%1: %2")
+                                    .arg(QString::fromStdString(answer.device),
+                                         QString::fromStdString(answer.error).trimmed())));
     }
 }
 
@@ -76,7 +77,9 @@ int findFromShell(std::vector<std::string> devices, bool json, const QString& lo
         for (const FoundDevice& found : findSerialDevices()) devices.push_back(found.path);
     }
     if (devices.empty()) {
-        std::fprintf(stderr, "qm5-control: %s\n", qPrintable(tr("no serial device found.")));
+        std::fprintf(
+            stderr, "qm5-control: %s\n",
+            qPrintable(QCoreApplication::translate("FindCommand", "no serial device found.")));
         return kNoneFound;
     }
     ShellSearch search(devices, logFile);
@@ -85,7 +88,8 @@ int findFromShell(std::vector<std::string> devices, bool json, const QString& lo
     // Answers the caller never gets (standard output full or closed) are no success.
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
         std::fprintf(stderr, "qm5-control: %s\n",
-                     qPrintable(tr("the answers could not be written to standard output.")));
+                     qPrintable(QCoreApplication::translate(
+                         "FindCommand", "the answers could not be written to standard output.")));
         return kNoneFound;
     }
     const bool found = std::any_of(answers.begin(), answers.end(), [](const SearchAnswer& answer) {

@@ -69,7 +69,7 @@ int main(int argc, char* argv[]) {
     {
         qm5::QtPanel panel(std::move(commandLine.devices));
         panel.window.setLabel(commandLine.label);
-        const qm5::EndOnSignals endOnSignals([&](int) { panel.controlPanel.requestEnd(); });
+        const qm5::EndOnSignals endOnSignals(panel.controlPanel);
         panel.controlPanel.load();
         panel.logTraffic(commandLine.logFile);
         panel.window.show();

@@ -14,13 +14,11 @@ namespace qm5 {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ProjectorSearch", text);
-}
-
 SearchAnswer unanswered(const std::string& device) {
     SearchAnswer answer{device};
-    answer.error = tr("the panel that has it open did not answer.").toStdString();
+    answer.error =
+        QCoreApplication::translate("ProjectorSearch", "the panel that has it open did not answer.")
+            .toStdString();
     return answer;
 }
 
@@ -28,9 +26,11 @@ SearchAnswer panelAnswer(const std::string& device, const QByteArray& lines) {
     const PanelAnswer read = readPanelAnswer(lines);
     SearchAnswer answer{device};
     if (read.refused) {
-        answer.error = tr("the panel that has it open did not send the query: %1")
-                           .arg(*read.refused)
-                           .toStdString();
+        answer.error =
+            QCoreApplication::translate("ProjectorSearch",
+                                        "the panel that has it open did not send the query: %1")
+                .arg(*read.refused)
+                .toStdString();
         return answer;
     }
     answer.replied = read.replied;
@@ -43,8 +43,8 @@ SearchAnswer panelAnswer(const std::string& device, const QByteArray& lines) {
 }  // namespace
 
 PanelQuery::PanelQuery(std::string device, DeviceMaker& maker, QueryEvents& events,
-                       TrafficRecorder* recorder)
-    : device_(std::move(device)), maker_(maker), events_(events), recorder_(recorder) {
+                       TrafficRecorder* recorder, const OpenDevices& open)
+    : device_(std::move(device)), maker_(maker), events_(events), recorder_(recorder), open_(open) {
     limit_.setSingleShot(true);
     connect(&panel_, &QLocalSocket::connected, this, &PanelQuery::onConnected);
     connect(&panel_, &QLocalSocket::errorOccurred, this, &PanelQuery::onSocketError);
@@ -72,7 +72,7 @@ void PanelQuery::onSocketError(QLocalSocket::LocalSocketError error) {
     if (panel_.state() != QLocalSocket::ConnectedState &&
         (error == QLocalSocket::ServerNotFoundError ||
          error == QLocalSocket::ConnectionRefusedError)) {
-        direct_ = std::make_unique<DeviceQuery>(device_, maker_, events_);
+        direct_ = std::make_unique<DeviceQuery>(device_, maker_, events_, open_);
         if (recorder_ != nullptr) direct_->recordTo(*recorder_);
         direct_->start();
         return;
@@ -103,24 +103,33 @@ ProjectorFinder::ProjectorFinder(const std::vector<std::string>& devices, Finder
         if (!seen.insert(canonicalDevice(device)).second) continue;
         answers_.push_back(SearchAnswer{device});
         queries_.push_back(std::make_unique<PanelQuery>(
-            device, maker_, static_cast<QueryEvents&>(*this), recorder));
+            device, maker_, static_cast<QueryEvents&>(*this), recorder, open_));
     }
 }
 
 void ProjectorFinder::start() {
-    waiting_ = queries_.size();
-    if (waiting_ == 0) {
+    if (queries_.empty()) {
         events_.onSearchDone(answers_);
         return;
     }
-    for (const auto& query : queries_) query->start();
+    askMore();
+}
+
+void ProjectorFinder::askMore() {
+    if (std::exchange(asking_, true)) return;
+    while (asked_ < queries_.size() && asked_ - answered_ < kAtOnce) queries_[asked_++]->start();
+    asking_ = false;
 }
 
 void ProjectorFinder::onAnswered(const SearchAnswer& answer) {
     for (SearchAnswer& slot : answers_) {
         if (slot.device == answer.device) slot = answer;
     }
-    if (--waiting_ == 0) events_.onSearchDone(answers_);
+    if (++answered_ == queries_.size()) {
+        events_.onSearchDone(answers_);
+        return;
+    }
+    askMore();
 }
 
 }  // namespace qm5

@@ -29,7 +29,7 @@ class FinderEvents {
 class PanelQuery final : public QObject {
   public:
     PanelQuery(std::string device, DeviceMaker& maker, QueryEvents& events,
-               TrafficRecorder* recorder);
+               TrafficRecorder* recorder, const OpenDevices& open);
     /// A search ended early: the socket going away is no answer.
     ~PanelQuery() override { QObject::disconnect(&panel_, nullptr, this, nullptr); }
     void start();
@@ -44,6 +44,7 @@ class PanelQuery final : public QObject {
     DeviceMaker& maker_;
     QueryEvents& events_;
     TrafficRecorder* recorder_;
+    const OpenDevices& open_;
     QLocalSocket panel_;
     QTimer limit_;
     QByteArray answer_;
@@ -52,9 +53,14 @@ class PanelQuery final : public QObject {
 };
 
 /// Asks every device at once whether a projector is there, so that the whole search takes about
-/// one reply timeout whatever the count. Two names of one device are asked once.
+/// one reply timeout, up to kAtOnce devices; a longer list is asked in turns. Two names of one
+/// device are asked once.
 class ProjectorFinder final : public QObject, private QueryEvents {
   public:
+    /// Each line open holds descriptors (the device's, its lock's): past the system's limit a
+    /// free device would fail to open as if it were busy.
+    static constexpr std::size_t kAtOnce = 16;
+
     /// What is sent and received on the devices' own lines is recorded in `recorder`, if any;
     /// a panel records its own.
     ProjectorFinder(const std::vector<std::string>& devices, FinderEvents& events,
@@ -63,12 +69,17 @@ class ProjectorFinder final : public QObject, private QueryEvents {
 
   private:
     void onAnswered(const SearchAnswer& answer) override;
+    void askMore();
 
     FinderEvents& events_;
     SystemDeviceMaker maker_;
+    const OpenDevices open_ = openDevices();
     std::vector<std::unique_ptr<PanelQuery>> queries_;
     std::vector<SearchAnswer> answers_;
-    std::size_t waiting_ = 0;
+    std::size_t asked_ = 0;
+    std::size_t answered_ = 0;
+    /// A device that fails at once answers from inside askMore, whose loop goes on.
+    bool asking_ = false;
 };
 
 }  // namespace qm5

@@ -105,7 +105,7 @@ int QueryOutcome::exitStatus() const {
 }
 
 /// The device itself, opened here at the first frame and kept open for the next ones.
-class OwnLine final : private SerialListener {
+class OwnLine final : private SerialListener, private EndSignalListener {
   public:
     OwnLine(int port, PortDevices& devices, const QString& logFile)
         : serial_(devices, deviceMaker_), log_(logFile) {
@@ -153,7 +153,7 @@ class OwnLine final : private SerialListener {
     }
     /// A signal while the device is open here (Ctrl+C in a long --until) ends the program at
     /// once, as the signal would, but closes the device first so that its lock file goes.
-    [[noreturn]] void endBySignal(int signal) {
+    [[noreturn]] void onEndSignal(int signal) override {
         close();
         std::fflush(stdout);
         std::_Exit(128 + signal);
@@ -183,7 +183,7 @@ class OwnLine final : private SerialListener {
     ShellLog log_;
     TrafficText received_;
     std::string failure_;
-    const EndOnSignals ending_{[this](int signal) { endBySignal(signal); }};
+    const EndOnSignals ending_{*this};
 };
 
 ShellQueries::ShellQueries(int port, PortDevices::PerPort commandLine, const QString& logFile)

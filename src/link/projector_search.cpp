@@ -36,13 +36,20 @@ SearchAnswer answerOf(std::string device, std::string_view chars) {
     return answer;
 }
 
-DeviceQuery::DeviceQuery(std::string device, DeviceMaker& maker, QueryEvents& events)
-    : device_(std::move(device)), maker_(maker), events_(events) {
+DeviceQuery::DeviceQuery(std::string device, DeviceMaker& maker, QueryEvents& events,
+                         const OpenDevices& open)
+    : device_(std::move(device)), maker_(maker), events_(events), open_(open) {
     limit_.setSingleShot(true);
     connect(&limit_, &QTimer::timeout, this, &DeviceQuery::onLimit);
 }
 
 void DeviceQuery::start() {
+    if (takenByAProcess(device_, open_)) {
+        finish(QCoreApplication::translate(
+                   "OpenFailure", "in use by another program (or another copy of this one).")
+                   .toStdString());
+        return;
+    }
     try {
         line_ = maker_.makeDevice(0, device_, *this);
         if (!line_->open(parseLineSettings("19200,N,8,1"))) {

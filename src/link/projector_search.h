@@ -11,6 +11,7 @@
 
 #include "link/device.h"
 #include "link/exchange.h"
+#include "link/serial_devices.h"
 
 namespace qm5 {
 
@@ -44,7 +45,8 @@ class QueryEvents {
 /// Asks one device on its own line: opens it at 19200 8N1, sends the search's query and collects
 /// the reply until it is complete or the reply timeout has passed. A device that does not open
 /// (held by another program, or forbidden) is left as it is: its lock is checked before it is
-/// opened, so its owner receives nothing. The answer names why.
+/// opened, and so are the processes that have it open, so its owner receives nothing. The answer
+/// names why.
 class DeviceQuery final : public QObject, private DeviceEvents {
   public:
     /// The longest a device that opens in the background (a server) may take to open.
@@ -52,7 +54,9 @@ class DeviceQuery final : public QObject, private DeviceEvents {
     /// The longest reply kept: a device that floods is no projector.
     static constexpr std::size_t kLongestReply = 64;
 
-    DeviceQuery(std::string device, DeviceMaker& maker, QueryEvents& events);
+    /// `open` are the devices other processes have open: those are not asked.
+    DeviceQuery(std::string device, DeviceMaker& maker, QueryEvents& events,
+                const OpenDevices& open);
 
     /// The query and its reply are real traffic: recorded in `recorder` too (the traffic log),
     /// under the port name "FIND".
@@ -72,6 +76,7 @@ class DeviceQuery final : public QObject, private DeviceEvents {
     std::string device_;
     DeviceMaker& maker_;
     QueryEvents& events_;
+    const OpenDevices& open_;
     TrafficRecorder* recorder_ = nullptr;
     std::unique_ptr<Device> line_;
     QTimer limit_;

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QString>
+
+#include <set>
+#include <string_view>
 #include <vector>
 
 #include "core/platform.h"
@@ -11,5 +15,16 @@ namespace qm5 {
 /// name under /dev/serial/by-id/ where it has one, and those first, since their names say which
 /// adapter they are.
 std::vector<FoundDevice> findSerialDevices();
+
+/// The devices that the processes this user may look into have open now, read once for a
+/// whole search: a terminal program or a printer host holds its line without exclusive access and
+/// often without a lock file. Another user's processes stay hidden; their locks still count.
+using OpenDevices = std::set<QString>;
+OpenDevices openDevices();
+
+/// Whether `device` is in `open` or a live process holds its lock file, also in the usual
+/// "  PID" form that the serial port's own check takes for stale: a query opened beside it would
+/// reach its owner.
+bool takenByAProcess(std::string_view device, const OpenDevices& open);
 
 }  // namespace qm5

@@ -77,6 +77,8 @@ DeviceDialog::DeviceDialog(int port, const QString& current, const std::vector<F
 }
 
 DeviceDialog::~DeviceDialog() {
+    // Destroyed unclosed (with its window): the search must not call back into what is gone.
+    stopSearch();
     disconnect(this, &QDialog::finished, this, &DeviceDialog::stopSearch);
 }
 

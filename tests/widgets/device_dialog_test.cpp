@@ -51,11 +51,16 @@ TEST_F(DeviceDialogTest, findAsksEveryDeviceListedThenMarksTheProjectorsAndChoos
     EXPECT_EQ(devices->itemText(2), QStringLiteral("/dev/ttyUSB1  (Power ON)"));
 }
 
-TEST_F(DeviceDialogTest, aDialogClosedDuringASearchEndsIt) {
-    dialog.show();
-    find->click();
-    dialog.reject();
-    EXPECT_EQ(choice.searching, nullptr);
+TEST_F(DeviceDialogTest, aDialogClosedOrDestroyedDuringASearchEndsIt) {
+    for (const bool closed : {true, false}) {
+        auto* searching = new DeviceDialog(1, QString(), {}, choice, nullptr);
+        searching->show();
+        searching->findChild<QPushButton*>(QStringLiteral("Find"))->click();
+        ASSERT_NE(choice.searching, nullptr);
+        if (closed) searching->reject();
+        delete searching;
+        EXPECT_EQ(choice.searching, nullptr) << closed;
+    }
 }
 
 }  // namespace
