@@ -268,6 +268,21 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
     </message>
 </context>
 <context>
+    <name>FindCommand</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no serial device found.</source>
+        <translation>シリアルデバイスが見つかりません。</translation>
+    </message>
+    <message>
+        <source>the answers could not be written to standard output.</source>
+        <translation>応答を標準出力に書き込めませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>OpenFailure</name>
     <message>
         <source>permission denied. Add the user to the dialout group with this command and log in again:
@@ -316,6 +331,14 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
         <source>no connection within %1 ms.</source>
         <translation>%1 ms 以内に接続できませんでした。</translation>
     </message>
+    <message>
+        <source>the panel that has it open did not answer.</source>
+        <translation>そのデバイスを開いているパネルが応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>the panel that has it open did not send the query: %1</source>
+        <translation>そのデバイスを開いているパネルが問い合わせを送信しませんでした: %1</translation>
+    </message>
 </context>
 <context>
     <name>QtPanel</name>
@@ -345,10 +368,6 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
     <message>
         <source>the panel that has %1 (%2) open did not answer.</source>
         <translation>%1 (%2) を開いているパネルが応答しませんでした。</translation>
-    </message>
-    <message>
-        <source>%1; going on without a log.</source>
-        <translation>%1。ログを記録せずに続行します。</translation>
     </message>
 </context>
 <context>
@@ -383,6 +402,17 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
     </message>
 </context>
 <context>
+    <name>ShellLog</name>
+    <message>
+        <source>%1; going on without a log.</source>
+        <translation>%1。ログを記録せずに続行します。</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1。</translation>
+    </message>
+</context>
+<context>
     <name>SystemDeviceMaker</name>
     <message>
         <source>%1.</source>
@@ -414,29 +444,6 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
     <message>
         <source>%1 (%2): not %3 within %4 s; the last status seen: %5.</source>
         <translation>%1 (%2): %4 秒以内に %3 になりませんでした。最後に確認した状態: %5。</translation>
-    </message>
-</context>
-<context>
-    <name>qm5</name>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>no serial device found.</source>
-        <translation>シリアルデバイスが見つかりません。</translation>
-    </message>
-    <message>
-        <source>the answers could not be written to standard output.</source>
-        <translation>応答を標準出力に書き込めませんでした。</translation>
-    </message>
-    <message>
-        <source>the panel that has it open did not answer.</source>
-        <translation>そのデバイスを開いているパネルが応答しませんでした。</translation>
-    </message>
-    <message>
-        <source>the panel that has it open did not send the query: %1</source>
-        <translation>そのデバイスを開いているパネルが問い合わせを送信しませんでした: %1</translation>
     </message>
 </context>
 <context>
@@ -581,13 +588,6 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
     <message>
         <source>the frame could not be sent.</source>
         <translation>フレームを送信できませんでした。</translation>
-    </message>
-</context>
-<context>
-    <name>qm5::ShellSearch</name>
-    <message>
-        <source>%1; going on without a log.</source>
-        <translation>%1。ログを記録せずに続行します。</translation>
     </message>
 </context>
 </TS>
