@@ -46,16 +46,13 @@ int main(int argc, char* argv[]) {
     auto& commandLine = std::get<qm5::CommandLine>(read);
 
     if (commandLine.listCommands) return qm5::ShellOutput(commandLine.json).printCommands();
-    if (commandLine.find) {
+    if (commandLine.find || commandLine.send || commandLine.sendRaw || commandLine.until) {
         const QCoreApplication app(argc, argv);
         translations.install();
-        return endingUnheld(qm5::findFromShell(std::move(commandLine.findDevices), commandLine.json,
-                                               commandLine.logFile));
-    }
-    if (commandLine.send || commandLine.sendRaw || commandLine.until) {
-        const QCoreApplication app(argc, argv);
-        translations.install();
-        return endingUnheld(qm5::sendFromShell(commandLine));
+        return endingUnheld(commandLine.find
+                                ? qm5::findFromShell(std::move(commandLine.findDevices),
+                                                     commandLine.json, commandLine.logFile)
+                                : qm5::sendFromShell(commandLine));
     }
 
     QApplication app(argc, argv);

@@ -2,12 +2,11 @@
 #include "link/exchange.h"
 
 #include "core/controls.h"
-#include "core/monitor_text.h"
 #include "core/timer.h"
 #include "link/frame.h"
 #include "link/port_devices.h"
+#include "link/reply_status.h"
 #include "link/serial_control.h"
-#include "link/status_decoding.h"
 
 namespace qm5 {
 
@@ -31,10 +30,7 @@ void Exchange::sendText(const TrafficText& text) {
 
 void Exchange::showReceived(const TrafficText& text) {
     platform_.controls.setCaption(control::kRxdLine, text.monitor());
-    // The status tables read no more than the first four characters of a reply.
-    constexpr std::size_t kDecodedChars = 4;
-    const std::string reply = monitorText(text.reply().substr(0, kDecodedChars));
-    if (const auto status = decodeStatus(state_.sendText.chars(), reply)) {
+    if (const auto status = replyStatus(state_.sendText.chars(), text.reply())) {
         platform_.controls.setCaption(control::kStatusLine, *status);
     }
 }
