@@ -9,7 +9,7 @@
 
 #include "app/option_values.h"
 #include "app/qt_options.h"
-#include "app/raw_frame.h"
+#include "link/raw_frame.h"
 
 namespace qm5 {
 
@@ -17,7 +17,17 @@ namespace {
 
 /// What the command line asks the program to do: an option that does nothing in that mode is
 /// refused rather than ignored.
-enum Mode : unsigned { kPanel = 1U, kSend = 2U, kList = 4U, kUntil = 8U, kFind = 16U };
+using Mode = CommandLine::Mode;
+
+/// The modes an option serves, one bit each.
+constexpr unsigned bitOf(Mode mode) {
+    return 1U << static_cast<unsigned>(mode);
+}
+constexpr unsigned kPanel = bitOf(Mode::Window);
+constexpr unsigned kSend = bitOf(Mode::Send);
+constexpr unsigned kUntil = bitOf(Mode::Until);
+constexpr unsigned kFind = bitOf(Mode::Find);
+constexpr unsigned kList = bitOf(Mode::ListCommands);
 constexpr unsigned kShell = kSend | kUntil;
 
 /// An option of the command line: its name, its value's name (none for a switch) and its line of
@@ -123,11 +133,7 @@ const Option kOptions[] = {
      }},
     {"list-commands", nullptr,
      QT_TRANSLATE_NOOP("CommandLine", "Lists every command: its code, its name and its button."),
-     kList,
-     [](CommandLine& commandLine, const QString&) -> Refusal {
-         commandLine.listCommands = true;
-         return std::nullopt;
-     }},
+     kList, [](CommandLine&, const QString&) -> Refusal { return std::nullopt; }},
     {"find", nullptr,
      QT_TRANSLATE_NOOP(
          "CommandLine",
@@ -135,11 +141,7 @@ const Option kOptions[] = {
          "projector is there, all at once, with the status query only; prints each device that "
          "answered and its status. A device in use is named on stderr, never taken. Exit status: "
          "0 a projector answered, 1 none did."),
-     kFind,
-     [](CommandLine& commandLine, const QString&) -> Refusal {
-         commandLine.find = true;
-         return std::nullopt;
-     }},
+     kFind, [](CommandLine&, const QString&) -> Refusal { return std::nullopt; }},
     {"log", "FILE",
      QT_TRANSLATE_NOOP("CommandLine",
                        "Appends every frame sent and every piece received to FILE, with the time."),
@@ -179,33 +181,33 @@ void refuse(const QString& why) {
 }
 
 Mode modeOf(const QCommandLineParser& parser) {
-    if (parser.isSet(QStringLiteral("list-commands"))) return kList;
-    if (parser.isSet(QStringLiteral("find"))) return kFind;
-    if (parser.isSet(QStringLiteral("until"))) return kUntil;
+    if (parser.isSet(QStringLiteral("list-commands"))) return Mode::ListCommands;
+    if (parser.isSet(QStringLiteral("find"))) return Mode::Find;
+    if (parser.isSet(QStringLiteral("until"))) return Mode::Until;
     const bool send =
         parser.isSet(QStringLiteral("send")) || parser.isSet(QStringLiteral("send-raw"));
-    return send ? kSend : kPanel;
+    return send ? Mode::Send : Mode::Window;
 }
 
 /// Why `name` is refused in `mode`, a whole sentence for each mode.
 QString doesNothing(const QString& name, Mode mode) {
     switch (mode) {
-        case kPanel:
+        case Mode::Window:
             return QCoreApplication::translate(
                        "CommandLine", "%1 does nothing without --send, --send-raw or --until.")
                 .arg(name);
-        case kSend:
+        case Mode::Send:
             return QCoreApplication::translate("CommandLine",
                                                "%1 does nothing with --send or --send-raw.")
                 .arg(name);
-        case kList:
+        case Mode::ListCommands:
             return QCoreApplication::translate("CommandLine",
                                                "%1 does nothing with --list-commands.")
                 .arg(name);
-        case kUntil:
+        case Mode::Until:
             return QCoreApplication::translate("CommandLine", "%1 does nothing with --until.")
                 .arg(name);
-        case kFind:
+        case Mode::Find:
             return QCoreApplication::translate("CommandLine", "%1 does nothing with --find.")
                 .arg(name);
     }
@@ -216,7 +218,7 @@ QString doesNothing(const QString& name, Mode mode) {
 /// where only one would count.
 Refusal misplaced(const QCommandLineParser& parser, const Option& option, Mode mode) {
     const QString name = QStringLiteral("--") + QLatin1String(option.name);
-    if ((option.modes & mode) == 0) return withHelp(doesNothing(name, mode));
+    if ((option.modes & bitOf(mode)) == 0) return withHelp(doesNothing(name, mode));
     if (option.valueName != nullptr && parser.values(QString::fromLatin1(option.name)).size() > 1) {
         return withHelp(QCoreApplication::translate("CommandLine",
                                                     "%1 is given twice, and only one would count.")
@@ -275,6 +277,7 @@ std::variant<CommandLine, int> readCommandLine(int argc, char* argv[]) {
     if (const auto status = stopsHere(parser, help, version)) return *status;
     CommandLine commandLine;
     const Mode mode = modeOf(parser);
+    commandLine.mode = mode;
     // In the table's order: --until comes before --every and --timeout, which it holds.
     for (const Option& option : kOptions) {
         const QString name = QString::fromLatin1(option.name);

@@ -8,13 +8,18 @@
 #include <variant>
 #include <vector>
 
-#include "app/commands.h"
-#include "app/until.h"
 #include "link/port_devices.h"
+#include "panel/commands.h"
+#include "shell/until.h"
 
 namespace qm5 {
 
 struct CommandLine {
+    /// The way into the program the command line asks for: the window unless a mode's option is
+    /// given.
+    enum class Mode { Window, Send, Until, Find, ListCommands };
+
+    Mode mode = Mode::Window;
     PortDevices::PerPort devices;
     QString label;
     /// --send or --send-raw: the command or the text to send from the shell, and the port it
@@ -24,13 +29,11 @@ struct CommandLine {
     int port = 1;
     /// --until: the power state to wait for, after the frame sent if there is one.
     std::optional<Waiting> until;
-    bool listCommands = false;
     /// --json: answers as one JSON object a line.
     bool json = false;
     /// --log: the file the traffic is appended to; empty for none.
     QString logFile;
-    /// --find, and the devices it asks: none for every serial device present.
-    bool find = false;
+    /// The devices --find asks: none for every serial device present.
     std::vector<std::string> findDevices;
 };
 

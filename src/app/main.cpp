@@ -6,14 +6,15 @@
 #include <variant>
 
 #include "app/command_line.h"
-#include "app/commands.h"
-#include "app/end_on_signals.h"
-#include "app/find_command.h"
-#include "app/qt_panel.h"
-#include "app/send_command.h"
+#include "app/quiet_runtime_folder.h"
 #include "app/translations.h"
+#include "system/end_on_signals.h"
 #include "link/network_device.h"
+#include "shell/find_command.h"
+#include "shell/send_command.h"
+#include "shell/shell_output.h"
 #include "ui/fonts.h"
+#include "window/qt_panel.h"
 
 namespace {
 
@@ -25,10 +26,43 @@ int endingUnheld(int status) {
     std::_Exit(status);
 }
 
+/// --send, --send-raw and --until: what the shell sends, and where.
+qm5::ShellSend shellSendOf(qm5::CommandLine commandLine) {
+    qm5::ShellSend send;
+    send.port = commandLine.port;
+    send.devices = std::move(commandLine.devices);
+    if (commandLine.send) send.code = std::string(commandLine.send->code);
+    send.rawText = std::move(commandLine.sendRaw);
+    send.until = commandLine.until;
+    send.json = commandLine.json;
+    send.logFile = commandLine.logFile;
+    return send;
+}
+
+/// The panel in its window, until it ends; returns the exit status.
+int runWindow(int argc, char* argv[], qm5::Translations& translations,
+              qm5::CommandLine commandLine) {
+    QApplication app(argc, argv);
+    translations.install();
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    // Wayland's app id: the desktop finds the entry, its icon and its name by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.qm5_control.panel"));
+    qm5::installFontSubstitutes();
+
+    qm5::QtPanel panel(std::move(commandLine.devices));
+    panel.window.setLabel(commandLine.label);
+    const qm5::EndOnSignals endOnSignals(panel.controlPanel);
+    panel.controlPanel.load();
+    panel.logTraffic(commandLine.logFile);
+    panel.window.show();
+    return QApplication::exec();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("qm5-control"));
+    qm5::quietRuntimeFolderFallback();
     qm5::Translations translations;
     std::variant<qm5::CommandLine, int> read;
     {
@@ -45,32 +79,24 @@ int main(int argc, char* argv[]) {
     if (const int* status = std::get_if<int>(&read)) return *status;
     auto& commandLine = std::get<qm5::CommandLine>(read);
 
-    if (commandLine.listCommands) return qm5::ShellOutput(commandLine.json).printCommands();
-    if (commandLine.find || commandLine.send || commandLine.sendRaw || commandLine.until) {
-        const QCoreApplication app(argc, argv);
-        translations.install();
-        return endingUnheld(commandLine.find
-                                ? qm5::findFromShell(std::move(commandLine.findDevices),
-                                                     commandLine.json, commandLine.logFile)
-                                : qm5::sendFromShell(commandLine));
+    using Mode = qm5::CommandLine::Mode;
+    switch (commandLine.mode) {
+        case Mode::ListCommands:
+            return qm5::ShellOutput(commandLine.json).printCommands();
+        case Mode::Find: {
+            const QCoreApplication app(argc, argv);
+            translations.install();
+            return endingUnheld(qm5::findFromShell(std::move(commandLine.findDevices),
+                                                   commandLine.json, commandLine.logFile));
+        }
+        case Mode::Send:
+        case Mode::Until: {
+            const QCoreApplication app(argc, argv);
+            translations.install();
+            return endingUnheld(qm5::sendFromShell(shellSendOf(std::move(commandLine))));
+        }
+        case Mode::Window:
+            return endingUnheld(runWindow(argc, argv, translations, std::move(commandLine)));
     }
-
-    QApplication app(argc, argv);
-    translations.install();
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    // Wayland's app id: the desktop finds the entry, its icon and its name by it.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.qm5_control.panel"));
-    qm5::installFontSubstitutes();
-
-    int status = 0;
-    {
-        qm5::QtPanel panel(std::move(commandLine.devices));
-        panel.window.setLabel(commandLine.label);
-        const qm5::EndOnSignals endOnSignals(panel.controlPanel);
-        panel.controlPanel.load();
-        panel.logTraffic(commandLine.logFile);
-        panel.window.show();
-        status = QApplication::exec();
-    }
-    return endingUnheld(status);
+    return 1;
 }

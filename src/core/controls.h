@@ -26,6 +26,43 @@ inline constexpr std::string_view kTxdLine = "Label11";
 inline constexpr std::string_view kRxdLine = "Label12";
 inline constexpr std::string_view kStatusLine = "Label25";
 
+// The captions that say what a text line shows.
+inline constexpr std::string_view kTxdCaption = "Label9";      // "TXD"
+inline constexpr std::string_view kRxdCaption = "Label10";     // "RXD"
+inline constexpr std::string_view kStatusCaption = "Label26";  // "STATUS"
+
+// Button groups: a frame and the label whose caption titles its buttons.
+inline constexpr std::string_view kPowerGroup = "Frame1";
+inline constexpr std::string_view kPowerTitle = "Label1";  // "POWER"
+inline constexpr std::string_view kInputGroup = "Frame2";
+inline constexpr std::string_view kInputTitle = "Label2";  // "INPUT SELECT"
+inline constexpr std::string_view kAudioMuteGroup = "Frame3";
+inline constexpr std::string_view kAudioMuteTitle = "Label4";  // "AUDIO MUTE"
+inline constexpr std::string_view kVideoMuteGroup = "Frame4";
+inline constexpr std::string_view kVideoMuteTitle = "Label5";  // "VIDEO MUTE"
+inline constexpr std::string_view kScreenGroup = "Frame5";
+inline constexpr std::string_view kScreenTitle = "Label6";  // "VIDEO  SCREEN"
+inline constexpr std::string_view kMenuGroup = "Frame6";
+inline constexpr std::string_view kMenuTitle = "Label7";  // "MENU"
+inline constexpr std::string_view kFreezeGroup = "Frame7";
+inline constexpr std::string_view kFreezeTitle = "Label8";  // "FREEZE"
+inline constexpr std::string_view kLensShiftGroup = "Frame10";
+inline constexpr std::string_view kLensShiftTitle = "Label20";  // "LENS SHIFT"
+inline constexpr std::string_view kInput2VideoGroup = "Frame11";
+inline constexpr std::string_view kInput2VideoTitle = "Label21";  // "INPUT 2   VIDEO SELECT"
+inline constexpr std::string_view kInput3Group = "Frame12";
+inline constexpr std::string_view kInput3Title = "Label22";  // "INPUT 3"
+inline constexpr std::string_view kOnStartGroup = "Frame13";
+inline constexpr std::string_view kOnStartTitle = "Label23";  // "ON START"
+inline constexpr std::string_view kPowerManagementGroup = "Frame14";
+inline constexpr std::string_view kPowerManagementTitle = "Label24";  // "POWER MANEGEMENT"
+// The labels beside a pair of hold buttons.
+inline constexpr std::string_view kVolumeTitle = "Label3";        // "VOL"
+inline constexpr std::string_view kZoomTitle = "Label13";         // "Zoom"
+inline constexpr std::string_view kFocusTitle = "Label14";        // "Focus"
+inline constexpr std::string_view kDigitalZoomTitle = "Label17";  // "D.Zoom"
+inline constexpr std::string_view kKeystoneTitle = "Label18";     // "Keystone"
+
 // Port and view.
 inline constexpr std::string_view kPortSelector = "Frame8";
 inline constexpr std::string_view kComButton = "Command33";   // "COM"

@@ -21,6 +21,8 @@ void Exchange::send(std::string_view code) {
 void Exchange::sendText(const TrafficText& text) {
     // Written before anything is shown: a failed write leaves the monitor as it was.
     serial_.write(text.chars());
+    if (listener_ != nullptr)
+        listener_->onFrameSent(portLabel(serial_.portNumber()), serial_.devicePath());
     record(TrafficRecorder::Direction::Sent, text.chars());
     platform_.controls.setCaption(control::kTxdLine, text.monitor());
     platform_.replyTimeout.setEnabled(true);
@@ -37,6 +39,7 @@ void Exchange::showReceived(const TrafficText& text) {
 
 void Exchange::onReceived() {
     const std::string piece = serial_.readAll();
+    if (listener_ != nullptr) listener_->onReceived(piece);
     record(TrafficRecorder::Direction::Received, piece);
     state_.receiveText.append(piece);
     state_.replyPending = false;

@@ -23,6 +23,15 @@ class TrafficRecorder {
                         std::string_view chars) = 0;
 };
 
+/// Told of the traffic as it passes the exchange, for the frames it sends on others' behalf: each
+/// frame sent, and each piece received after it.
+class ExchangeListener {
+  public:
+    virtual ~ExchangeListener() = default;
+    virtual void onFrameSent(std::string_view port, std::string_view device) = 0;
+    virtual void onReceived(std::string_view piece) = 0;
+};
+
 /// The one path of all traffic: every frame leaves through sendText, every reception is shown
 /// and decoded by showReceived, and two timers finish each exchange.
 class Exchange final : public FrameSender {
@@ -37,6 +46,8 @@ class Exchange final : public FrameSender {
     void send(std::string_view code) override;
     /// Every frame sent and every piece received is recorded there too.
     void setRecorder(TrafficRecorder& recorder) { recorder_ = &recorder; }
+    /// Told of every frame sent and every piece received, before the recorder.
+    void setListener(ExchangeListener& listener) { listener_ = &listener; }
 
     /// Writes `text` and shows it on the TXD line.
     void sendText(const TrafficText& text);
@@ -54,6 +65,7 @@ class Exchange final : public FrameSender {
     SerialControl& serial_;
     WindowState& state_;
     TrafficRecorder* recorder_ = nullptr;
+    ExchangeListener* listener_ = nullptr;
 };
 
 }  // namespace qm5

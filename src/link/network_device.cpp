@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "link/network_device.h"
 
-#include <QCursor>
-#include <QGuiApplication>
 #include <utility>
 
 #include <algorithm>
@@ -267,16 +265,9 @@ std::string NetworkDevice::readAll() {
 }
 
 void NetworkDevice::setBusy(bool busy) {
-    if (busy == busy_ || qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        return;
-    }
+    if (busy == busy_ || busyIndicator_ == nullptr) return;
     busy_ = busy;
-    // The window takes input while a server connects: a busy cursor, not a wait cursor.
-    if (busy) {
-        QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
-    } else {
-        QGuiApplication::restoreOverrideCursor();
-    }
+    busyIndicator_->setBusy(busy);
 }
 
 }  // namespace qm5

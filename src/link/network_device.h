@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+#include "core/busy_indicator.h"
 #include "link/device.h"
 #include "link/device_address.h"
 #include "link/telnet_codec.h"
@@ -38,6 +39,8 @@ class NetworkDevice final : public QObject, public Device {
     using HostLookup = std::function<QList<QHostAddress>(const QString& host)>;
 
     NetworkDevice(NetworkAddress address, DeviceEvents& events, HostLookup lookup = {});
+    /// Shown busy while the server connects.
+    void showBusyOn(BusyIndicator& indicator) { busyIndicator_ = &indicator; }
     ~NetworkDevice() override;
 
     /// Whether a name lookup of this process may still run on Qt's lookup thread: one that was
@@ -94,6 +97,7 @@ class NetworkDevice final : public QObject, public Device {
     std::string failure_;
     bool lost_ = false;
     bool busy_ = false;
+    BusyIndicator* busyIndicator_ = nullptr;
 };
 
 }  // namespace qm5

@@ -48,7 +48,9 @@ std::unique_ptr<Device> SystemDeviceMaker::makeDevice(int /*port*/, const std::s
                                         .toStdString()};
             },
             [&](NetworkAddress& network) -> std::unique_ptr<Device> {
-                return std::make_unique<NetworkDevice>(std::move(network), events);
+                auto server = std::make_unique<NetworkDevice>(std::move(network), events);
+                if (busyIndicator_ != nullptr) server->showBusyOn(*busyIndicator_);
+                return server;
             },
             [&](LocalDevice& /*local*/) -> std::unique_ptr<Device> {
                 return std::make_unique<SerialPortDevice>(device, events);

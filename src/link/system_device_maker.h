@@ -8,6 +8,7 @@
 #include <chrono>
 #include <string>
 
+#include "core/busy_indicator.h"
 #include "link/device.h"
 
 namespace qm5 {
@@ -29,6 +30,8 @@ class SystemDeviceMaker final : public QObject, public DeviceMaker {
     std::unique_ptr<Device> makeDevice(int port, const std::string& device,
                                        DeviceEvents& events) override;
     bool watchFor(const std::string& device, DeviceWatchEvents& events) override;
+    /// A server's device shows its connecting there.
+    void setBusyIndicator(BusyIndicator& indicator) { busyIndicator_ = &indicator; }
     void stopWatching() override;
 
   private:
@@ -41,6 +44,7 @@ class SystemDeviceMaker final : public QObject, public DeviceMaker {
     QFileSystemWatcher folders_;
     QTimer retry_;
     DeviceWatchEvents* events_ = nullptr;
+    BusyIndicator* busyIndicator_ = nullptr;
     QString path_;
     /// Tries of the server watched for, for the delay.
     int tries_ = 0;

@@ -3,7 +3,7 @@
 
 #include <QFont>
 
-#include "ui/control_table.h"
+#include "core/control_table.h"
 
 namespace qm5 {
 

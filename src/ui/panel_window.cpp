@@ -15,10 +15,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/accessibility.h"
 #include "core/control_events.h"
+#include "core/control_table.h"
 #include "core/controls.h"
-#include "ui/accessibility.h"
-#include "ui/control_table.h"
 #include "ui/fixed_size.h"
 #include "ui/fonts.h"
 #include "ui/panel_window_widgets.h"

@@ -8,11 +8,11 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "ui/accessibility.h"
+#include "core/accessibility.h"
+#include "core/control_table.h"
 #include "ui/caption_button.h"
 #include "ui/caption_label.h"
 #include "ui/caption_option.h"
-#include "ui/control_table.h"
 #include "ui/fonts.h"
 #include "ui/text_line.h"
 

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 
+#include "core/control_table.h"
 #include "core/controls.h"
-#include "ui/control_table.h"
 #include "ui/device_dialog.h"
 #include "ui/panel_window.h"
 #include "ui/qt_text.h"

@@ -18,10 +18,10 @@
 #include <sys/resource.h>
 #include <termios.h>
 
-#include "app/remote_control.h"
 #include "link/projector_search.h"
 #include "projector_process.h"
 #include "pty/pty_pair.h"
+#include "socket/socket_path.h"
 #include "support/real_panel.h"
 
 namespace qm5::test {
@@ -145,7 +145,8 @@ TEST_F(FindTest, theDialogsFindMarksTheProjectorsAndChoosesTheFirst) {
     PtyPair silent;
     start({held.path(), std::nullopt});
     // The panel listens from the event loop, once started.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(remoteName(held.path())); }, kWaitMs));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return QFile::exists(panelSocketPath(held.path())); }, kWaitMs));
     panel->controlPanel.chooseDevice(1);
     QWidget* dialog = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets()) {

@@ -6,8 +6,8 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-#include "app/qt_timer.h"
 #include "support/wait.h"
+#include "window/qt_timer.h"
 
 namespace qm5::test {
 namespace {

@@ -19,8 +19,8 @@
 
 #include <memory>
 
-#include "app/remote_control.h"
 #include "pty/pty_pair.h"
+#include "socket/socket_path.h"
 #include "support/real_panel.h"
 #include "support/warning_catcher.h"
 
@@ -42,7 +42,7 @@ bool ends(QProcess& send) {
 /// A script's request over the panel's socket, as --send makes it.
 struct Asking {
     Asking(const std::string& device, const QByteArray& request) {
-        socket.connectToServer(remoteName(device));
+        socket.connectToServer(panelSocketPath(device));
         EXPECT_TRUE(socket.waitForConnected(kWaitMs));
         socket.write(request);
         socket.flush();
@@ -68,8 +68,8 @@ struct ScriptTest : RealPanelTest {
     ScriptTest() {
         start({link.toStdString(), std::nullopt});
         // A script's blocking connect would not let the panel listen meanwhile.
-        EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(remoteName(projector.path())); },
-                                    kWaitMs));
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return QFileInfo::exists(panelSocketPath(projector.path())); }, kWaitMs));
     }
 
     QByteArray ask(const QByteArray& request) { return Asking(projector.path(), request).answer(); }
@@ -223,7 +223,7 @@ TEST(ScriptSocketTest, onlyTheSocketInTheUsersOwnRuntimeFolderIsUsed) {
     QCoreApplication::processEvents();  // the panel listens from its event loop
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     EXPECT_TRUE(
-        QFileInfo::exists(folder + "/" + QFileInfo(remoteName(projector.path())).fileName()));
+        QFileInfo::exists(folder + "/" + QFileInfo(panelSocketPath(projector.path())).fileName()));
     constexpr QFile::Permissions kOthers = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
                                            QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
     EXPECT_EQ(QFile::permissions(folder) & kOthers, QFile::Permissions());
@@ -233,8 +233,8 @@ TEST(ScriptSocketTest, onlyTheSocketInTheUsersOwnRuntimeFolderIsUsed) {
 TEST(ScriptSocketTest, aPanelsAnswerInPiecesIsReadWhole) {
     const QString device = QStringLiteral("/dev/qm5-held-by-a-panel");
     QLocalServer panel;
-    QLocalServer::removeServer(remoteName(device.toStdString()));
-    ASSERT_TRUE(panel.listen(remoteName(device.toStdString())));
+    QLocalServer::removeServer(panelSocketPath(device.toStdString()));
+    ASSERT_TRUE(panel.listen(panelSocketPath(device.toStdString())));
     QProcess send;
     send.start(QStringLiteral(QM5_CONTROL_BINARY), {"--send", "status", "--com1", device});
     ASSERT_TRUE(QTest::qWaitFor([&] { return panel.hasPendingConnections(); }, kWaitMs));

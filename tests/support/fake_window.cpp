@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "ui/control_table.h"
+#include "core/control_table.h"
 
 namespace qm5::test {
 

@@ -8,10 +8,10 @@
 #include <memory>
 #include <string_view>
 
-#include "app/qt_panel.h"
 #include "core/controls.h"
 #include "support/wait.h"
 #include "support/warning_catcher.h"
+#include "window/qt_panel.h"
 
 namespace qm5::test {
 

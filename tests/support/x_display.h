@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/control_table.h"
 #include "support/wait.h"
-#include "ui/control_table.h"
 
 namespace qm5::test {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include "core/accessibility.h"
 #include "core/controls.h"
-#include "ui/accessibility.h"
 
 namespace qm5 {
 namespace {

@@ -9,8 +9,8 @@
 #include <regex>
 #include <set>
 
-#include "app/commands.h"
 #include "link/traffic_log.h"
+#include "panel/commands.h"
 
 namespace qm5 {
 namespace {

@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
+#include "core/control_table.h"
 #include "core/controls.h"
-#include "ui/control_table.h"
 
 namespace qm5 {
 namespace {

@@ -5,8 +5,8 @@
 #include <map>
 #include <set>
 
+#include "core/control_table.h"
 #include "support/panel_harness.h"
-#include "ui/control_table.h"
 
 namespace qm5::test {
 namespace {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "app/panel_answer.h"
+#include "socket/panel_answer.h"
 
 namespace qm5 {
 namespace {

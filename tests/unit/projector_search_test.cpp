@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "app/find_command.h"
 #include "core/monitor_text.h"
 #include "link/projector_search.h"
+#include "shell/find_command.h"
 
 namespace qm5 {
 namespace {

@@ -2,7 +2,7 @@
 // The pace of --until's status queries, in times from the start of the waiting.
 #include <gtest/gtest.h>
 
-#include "app/until.h"
+#include "shell/until.h"
 
 namespace qm5::test {
 namespace {

@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "core/control_table.h"
 #include "core/controls.h"
 #include "link/open_failure.h"
 #include "ui/caption_label.h"
-#include "ui/control_table.h"
 #include "ui/qt_text.h"
 #include "ui/warning_dialog.h"
 #include "ui/whole_words.h"

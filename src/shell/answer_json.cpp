@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#include "shell/answer_json.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace qm5 {
+
+QByteArray answerJson(const AnswerFields& fields) {
+    QJsonObject object{
+        {"device", QString::fromStdString(fields.device)},
+        {"sent", QString::fromStdString(fields.sent)},
+        {"replied", fields.replied},
+        {"reply", QString::fromStdString(fields.reply)},
+        {"replyHex",
+         QString::fromLatin1(QByteArray::fromStdString(fields.replyChars).toHex(' ').toUpper())}};
+    if (fields.port) object.insert("port", *fields.port);
+    if (fields.status) object.insert("status", QString::fromStdString(*fields.status).trimmed());
+    if (!fields.error.isEmpty()) object.insert("error", fields.error);
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+}  // namespace qm5

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#include "socket/panel_client.h"
+
+#include <QDeadlineTimer>
+#include <QLocalSocket>
+
+#include "socket/panel_answer.h"
+#include "socket/socket_path.h"
+
+namespace qm5 {
+
+std::optional<QByteArray> askPanel(std::string_view device, const QByteArray& request) {
+    const QString name = panelSocketPath(device);
+    if (name.isEmpty()) return std::nullopt;
+    QLocalSocket panel;
+    panel.connectToServer(name);
+    if (!panel.waitForConnected(1000)) return std::nullopt;
+    panel.write(request + "\n");
+    QByteArray answer;
+    // Bounded as a whole: a panel that sends a byte now and then must not hold the script forever.
+    const QDeadlineTimer deadline(kPanelAnswerMs);
+    while (answer.size() < kLongestPanelAnswer && !panelAnswerComplete(answer) &&
+           panel.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
+        answer += panel.readAll();
+    }
+    return answer;
+}
+
+}  // namespace qm5

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QLocalServer>
+#include <QObject>
+
+#include <string>
+#include <string_view>
+
+#include "socket/script_requests.h"
+
+class QLocalSocket;
+
+namespace qm5 {
+
+/// Scripts reach the running panel through its local socket, so that the device is never opened
+/// twice and the operator sees what a script did. A request is one line, "SEND CODE" or "RAW TEXT",
+/// served by ScriptRequests; a malformed or oversized request is answered "ERR why" and changes
+/// nothing.
+class ScriptServer final : public QObject {
+  public:
+    static constexpr qint64 kLongestRequest = 64;
+
+    explicit ScriptServer(ScriptTarget& target);
+
+    /// Listens on the socket of `device`, the device now open.
+    void serveScriptsFor(std::string_view device);
+    /// No device is open: no script is served.
+    void stopServing();
+    /// The queue follows the frames the target's exchange sends and receives.
+    ExchangeListener& requests() { return requests_; }
+    /// A script's request that got no reply is noted in `log`.
+    void logTo(TrafficLog& log) { requests_.logTo(log); }
+
+  private:
+    void listen();
+    void onNewConnection();
+    void onRequest(QLocalSocket* client);
+
+    ScriptRequests requests_;
+    QLocalServer server_;
+    /// The name to listen on; empty while the port is not open.
+    QString wanted_;
+};
+
+}  // namespace qm5

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qm5 {
+
+/// What sends a script's frames on the line: the panel, whose operator sees them go.
+class ScriptTarget {
+  public:
+    virtual ~ScriptTarget() = default;
+
+    /// Why no script's frame may go out now (the program ending, a button held), if so.
+    virtual std::optional<std::string> busyFor() const = 0;
+    /// Sends `code` as its button would, once for a hold button. Returns why it was not sent.
+    virtual std::optional<std::string> sendAsButton(std::string_view code) = 0;
+    /// Sends `text` and CR as one frame, as every frame goes out. Returns why it was not sent.
+    virtual std::optional<std::string> sendRaw(std::string_view text) = 0;
+};
+
+}  // namespace qm5
