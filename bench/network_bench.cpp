@@ -14,13 +14,13 @@
 #include <tuple>
 #include <vector>
 
-#include "app/qt_panel.h"
 #include "core/controls.h"
 #include "frame_clock.h"
 #include "pty/pty_pair.h"
 #include "stats.h"
 #include "support/ser2net_process.h"
 #include "ui/fonts.h"
+#include "window/qt_panel.h"
 
 namespace {
 

@@ -17,7 +17,6 @@
 #include <string>
 #include <vector>
 
-#include "app/qt_panel.h"
 #include "core/controls.h"
 #include "link/device_address.h"
 #include "link/network_device.h"
@@ -25,6 +24,7 @@
 #include "support/device_outcome.h"
 #include "support/rfc2217_server.h"
 #include "ui/fonts.h"
+#include "window/qt_panel.h"
 
 namespace {
 

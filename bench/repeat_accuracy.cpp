@@ -11,11 +11,11 @@
 #include <functional>
 #include <string>
 
-#include "app/qt_panel.h"
 #include "core/controls.h"
 #include "frame_clock.h"
 #include "pty/pty_pair.h"
 #include "ui/fonts.h"
+#include "window/qt_panel.h"
 
 namespace {
 

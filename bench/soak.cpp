@@ -13,10 +13,10 @@
 #include <fstream>
 #include <string>
 
-#include "app/qt_panel.h"
 #include "core/controls.h"
 #include "process.h"
 #include "ui/fonts.h"
+#include "window/qt_panel.h"
 
 namespace {
 

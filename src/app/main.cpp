@@ -8,11 +8,11 @@
 #include "app/command_line.h"
 #include "app/quiet_runtime_folder.h"
 #include "app/translations.h"
-#include "system/end_on_signals.h"
 #include "link/network_device.h"
 #include "shell/find_command.h"
 #include "shell/send_command.h"
 #include "shell/shell_output.h"
+#include "system/end_on_signals.h"
 #include "ui/fonts.h"
 #include "window/qt_panel.h"
 

@@ -8,11 +8,11 @@
 #include <cstdio>
 #include <memory>
 
-#include "system/end_on_signals.h"
 #include "link/serial_devices.h"
 #include "shell/answer_json.h"
 #include "shell/shell_log.h"
 #include "socket/projector_finder.h"
+#include "system/end_on_signals.h"
 
 namespace qm5 {
 

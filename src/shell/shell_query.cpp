@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "system/end_on_signals.h"
 #include "core/intervals.h"
 #include "core/traffic_text.h"
 #include "link/frame.h"
@@ -20,6 +19,7 @@
 #include "shell/shell_log.h"
 #include "socket/panel_answer.h"
 #include "socket/panel_client.h"
+#include "system/end_on_signals.h"
 
 namespace qm5 {
 

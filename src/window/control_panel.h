@@ -9,7 +9,6 @@
 #include <unordered_map>
 
 #include "core/control_events.h"
-#include "system/end_on_signals.h"
 #include "core/platform.h"
 #include "core/warning_box.h"
 #include "core/window_state.h"
@@ -19,6 +18,7 @@
 #include "panel/hold_buttons.h"
 #include "panel/one_shot_buttons.h"
 #include "socket/script_target.h"
+#include "system/end_on_signals.h"
 #include "window/device_choice.h"
 #include "window/port_selector.h"
 #include "window/views.h"
