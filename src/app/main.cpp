@@ -49,13 +49,18 @@ int runWindow(int argc, char* argv[], qm5::Translations& translations,
     QGuiApplication::setDesktopFileName(QStringLiteral("org.qm5_control.panel"));
     qm5::installFontSubstitutes();
 
-    qm5::QtPanel panel(std::move(commandLine.devices));
-    panel.window.setLabel(commandLine.label);
-    const qm5::EndOnSignals endOnSignals(panel.controlPanel);
-    panel.controlPanel.load();
-    panel.logTraffic(commandLine.logFile);
-    panel.window.show();
-    return QApplication::exec();
+    int status = 0;
+    {
+        qm5::QtPanel panel(std::move(commandLine.devices));
+        panel.window.setLabel(commandLine.label);
+        const qm5::EndOnSignals endOnSignals(panel.controlPanel);
+        panel.controlPanel.load();
+        panel.logTraffic(commandLine.logFile);
+        panel.window.show();
+        status = QApplication::exec();
+    }
+    // Before the application goes: its end waits for a name lookup still running.
+    return endingUnheld(status);
 }
 
 }  // namespace
@@ -96,7 +101,7 @@ int main(int argc, char* argv[]) {
             return endingUnheld(qm5::sendFromShell(shellSendOf(std::move(commandLine))));
         }
         case Mode::Window:
-            return endingUnheld(runWindow(argc, argv, translations, std::move(commandLine)));
+            return runWindow(argc, argv, translations, std::move(commandLine));
     }
     return 1;
 }
