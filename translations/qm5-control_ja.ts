@@ -12,8 +12,8 @@
         <translation>COM2 に接続するデバイス。</translation>
     </message>
     <message>
-        <source>Adds &quot; - TEXT&quot; to the window&apos;s caption, to tell copies apart.</source>
-        <translation>ウィンドウのキャプションに &quot; - TEXT&quot; を付け加えます。
+        <source>Puts &quot;TEXT - &quot; before the window&apos;s caption, to tell copies apart.</source>
+        <translation>ウィンドウのキャプションの前に &quot;TEXT - &quot; を付けます。
 複数のコピーを見分けるのに使います。</translation>
     </message>
     <message>
@@ -382,7 +382,7 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
     </message>
     <message>
         <source>The panel opens the device by itself as soon as it is there.</source>
-        <translation>デバイスが接続されしだい、パネルが自動的に開きます。</translation>
+        <translation>デバイスが接続されしだい、パネルがそのデバイスを自動的に開きます。</translation>
     </message>
     <message>
         <source>%1 is still connecting: the frame was not sent.</source>

@@ -51,7 +51,7 @@ const Option kOptions[] = {
      }},
     {"label", "TEXT",
      QT_TRANSLATE_NOOP("CommandLine",
-                       "Adds \" - TEXT\" to the window's caption, to tell copies apart."),
+                       "Puts \"TEXT - \" before the window's caption, to tell copies apart."),
      kPanel,
      [](CommandLine& commandLine, const QString& value) -> Refusal {
          commandLine.label = value.trimmed();

@@ -9,9 +9,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 #include "ui/qt_text.h"
+#include "ui/whole_words.h"
 
 namespace qm5 {
 
@@ -39,8 +41,12 @@ DeviceDialog::DeviceDialog(int port, const QString& current, const std::vector<F
     devices_->setInsertPolicy(QComboBox::NoInsert);
     const QString placeholder = tr("/dev/ttyUSB0, rfc2217://HOST:PORT or socket://HOST:PORT");
     devices_->lineEdit()->setPlaceholderText(placeholder);
-    // Wide enough for the whole placeholder: it is the only hint of the forms taken.
-    devices_->setMinimumContentsLength(static_cast<int>(placeholder.size()));
+    // Wide enough for the whole placeholder: it is the only hint of the forms taken. The box
+    // counts its width in "X"s, and a Japanese character is wider than one; one more for the
+    // line edit's own margins.
+    const QFontMetrics metrics = devices_->lineEdit()->fontMetrics();
+    const int x = metrics.horizontalAdvance(QLatin1Char('X'));
+    devices_->setMinimumContentsLength((metrics.horizontalAdvance(placeholder) + x - 1) / x + 1);
     devices_->addItem(current, current);
     for (const FoundDevice& device : found) {
         const QString path = toQString(device.path);
@@ -54,7 +60,6 @@ DeviceDialog::DeviceDialog(int port, const QString& current, const std::vector<F
     form->addRow(label, devices_);
     note_->setObjectName(QStringLiteral("Refusal"));
     note_->setTextFormat(Qt::PlainText);
-    note_->setWordWrap(true);
     note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     note_->hide();
     form->addRow(note_);
@@ -125,7 +130,11 @@ void DeviceDialog::stopSearch() {
 }
 
 void DeviceDialog::showNote(const QString& text) {
-    note_->setText(text);
+    // Broken into lines here, at spaces, as wide as the field: an address it suggests stays
+    // whole, and its lines are its size, which the dialog grows to (a top-level window does not
+    // grow for a label's height for width).
+    const int width = std::max(devices_->width(), devices_->sizeHint().width());
+    note_->setText(laidOutWhole(text, note_->fontMetrics(), width));
     note_->show();
 }
 

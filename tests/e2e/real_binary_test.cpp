@@ -18,6 +18,7 @@
 #include "close_request.h"
 #include "core/controls.h"
 #include "projector_process.h"
+#include "support/started_process.h"
 #include "support/wait.h"
 #include "support/x_display.h"
 
@@ -40,6 +41,7 @@ class RealBinaryTest : public ::testing::Test {
         environment.insert(extraEnvironment);
         panel.setProcessEnvironment(environment);
         panel.start(QStringLiteral(QM5_CONTROL_BINARY), arguments);
+        started = StartedProcess(panel);
         ASSERT_TRUE(QTest::qWaitFor([&] { return !windowsNamed(kCaption).isEmpty(); }, kWaitMs))
             << "qm5-control " << (panel.state() == QProcess::Running ? "running" : "not running")
             << ", said: " << panel.readAllStandardError().toStdString();
@@ -65,6 +67,7 @@ class RealBinaryTest : public ::testing::Test {
     QProcessEnvironment extraEnvironment;
     std::unique_ptr<ProjectorProcess> projector;
     QProcess panel;
+    StartedProcess started;
     QString window;
 };
 
@@ -159,7 +162,7 @@ TEST_F(RealBinaryTest, anEndSignalClosesThePortAndRemovesItsLock) {
         ASSERT_TRUE(logged("C00\\r"));
         const QString lock = lockFileOf(projector->path());
         ASSERT_TRUE(QFile::exists(lock)) << lock.toStdString();
-        ::kill(static_cast<pid_t>(panel.processId()), signal);
+        ASSERT_TRUE(started.signal(signal));
         EXPECT_TRUE(panel.waitForFinished(kWaitMs)) << signal;
         EXPECT_EQ(panel.exitStatus(), QProcess::NormalExit) << signal;
         EXPECT_EQ(panel.exitCode(), 0) << panel.readAllStandardError().toStdString();
@@ -497,8 +500,9 @@ TEST(CommandLineTest, anEndSignalInAWaitLetsTheDeviceGo) {
         QProcess until;
         until.start(QStringLiteral(QM5_CONTROL_BINARY),
                     {"--until", "on", "--com1", QString::fromStdString(projector.path())});
+        const StartedProcess started(until);
         ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(lock); }, kWaitMs)) << signal;
-        ::kill(static_cast<pid_t>(until.processId()), signal);
+        ASSERT_TRUE(started.signal(signal));
         EXPECT_TRUE(until.waitForFinished(kWaitMs)) << signal;
         EXPECT_EQ(until.exitCode(), 128 + signal) << until.readAllStandardError().toStdString();
         EXPECT_FALSE(QFile::exists(lock)) << signal;

@@ -17,6 +17,7 @@
 
 #include "core/controls.h"
 #include "projector_process.h"
+#include "support/started_process.h"
 #include "support/wait.h"
 #include "support/x_display.h"
 
@@ -46,6 +47,7 @@ class WaysOutTest : public ::testing::TestWithParam<WayOut> {
                                QStringLiteral(":verify_asan_link_order=0"));
         panel.setProcessEnvironment(environment);
         panel.start(QStringLiteral(QM5_CONTROL_BINARY), arguments);
+        started = StartedProcess(panel);
     }
     void start(const QStringList& arguments) {
         launch(arguments);
@@ -63,6 +65,7 @@ class WaysOutTest : public ::testing::TestWithParam<WayOut> {
 
     QTemporaryDir folder;
     QProcess panel;
+    StartedProcess started;
     QString window;
 };
 
@@ -96,7 +99,7 @@ TEST_P(WaysOutTest, endsAtOnceWithStatusZeroAndNoLockLeft) {
         if (state == State::DeviceMenu) click(control::kEndButton);
         click(control::kEndButton);
     } else {
-        ::kill(static_cast<pid_t>(panel.processId()), way);
+        ASSERT_TRUE(started.signal(way));
     }
     ASSERT_TRUE(panel.waitForFinished(kWaitMs)) << "still running";
     std::cout << "[ exit     ] " << ::testing::UnitTest::GetInstance()->current_test_info()->name()
@@ -130,9 +133,9 @@ INSTANTIATE_TEST_SUITE_P(EveryWayFromEveryState, WaysOutTest,
 TEST_F(WaysOutTest, aSignalIgnoredByTheCallerStaysIgnored) {
     panel.setChildProcessModifier([] { ::signal(SIGHUP, SIG_IGN); });
     ASSERT_NO_FATAL_FAILURE(start({"--com1", "/no/such/device"}));
-    ::kill(static_cast<pid_t>(panel.processId()), SIGHUP);
+    ASSERT_TRUE(started.signal(SIGHUP));
     EXPECT_FALSE(panel.waitForFinished(500));
-    ::kill(static_cast<pid_t>(panel.processId()), SIGTERM);
+    ASSERT_TRUE(started.signal(SIGTERM));
     ASSERT_TRUE(panel.waitForFinished(kWaitMs));
     EXPECT_EQ(panel.exitCode(), 0);
 }
