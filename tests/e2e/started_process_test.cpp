@@ -4,8 +4,6 @@
 
 #include <QProcess>
 
-#include <string>
-
 #include "support/started_process.h"
 #include "support/wait.h"
 
@@ -23,10 +21,7 @@ TEST(StartedProcessTest, aProgramNeverStartedOrEndedIsAFailureAndGetsNothing) {
     ended.start(QStringLiteral("true"));
     const StartedProcess started(ended);
     ASSERT_TRUE(ended.waitForFinished(kWaitMs));
-    const ::testing::AssertionResult signalled = started.signal(0);
-    EXPECT_FALSE(signalled);
-    EXPECT_NE(std::string(signalled.message()).find("ended"), std::string::npos)
-        << signalled.message();
+    EXPECT_FALSE(started.signal(0));
 }
 
 }  // namespace
