@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "core/controls.h"
-#include "link/device_address.h"
-#include "link/network_device.h"
+#include "devices/device_address.h"
+#include "devices/network_device.h"
 #include "pty/pty_pair.h"
 #include "support/device_outcome.h"
 #include "support/rfc2217_server.h"

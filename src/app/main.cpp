@@ -8,7 +8,7 @@
 #include "app/command_line.h"
 #include "app/quiet_runtime_folder.h"
 #include "app/translations.h"
-#include "link/network_device.h"
+#include "devices/network_device.h"
 #include "shell/find_command.h"
 #include "shell/send_command.h"
 #include "shell/shell_output.h"

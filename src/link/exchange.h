@@ -7,7 +7,7 @@
 #include "core/frame_sender.h"
 #include "core/platform.h"
 #include "core/window_state.h"
-#include "link/device.h"
+#include "devices/device.h"
 
 namespace qm5 {
 

@@ -8,7 +8,7 @@
 #include "core/intervals.h"
 #include "core/monitor_text.h"
 #include "core/serial_error.h"
-#include "link/line_settings.h"
+#include "devices/line_settings.h"
 #include "link/reply_end.h"
 #include "link/reply_status.h"
 

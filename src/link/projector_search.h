@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "link/device.h"
+#include "devices/device.h"
+#include "devices/serial_devices.h"
 #include "link/exchange.h"
-#include "link/serial_devices.h"
 
 namespace qm5 {
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <variant>
 
-#include "link/device_address.h"
-#include "link/open_failure.h"
+#include "devices/device_address.h"
+#include "link/port_failure.h"
 
 namespace qm5 {
 

@@ -7,10 +7,10 @@
 #include <string_view>
 
 #include "core/serial_error.h"
-#include "link/device.h"
-#include "link/line_settings.h"
-#include "link/open_failure.h"
+#include "devices/device.h"
+#include "devices/line_settings.h"
 #include "link/port_devices.h"
+#include "link/port_failure.h"
 
 namespace qm5 {
 

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "link/serial_devices.h"
+#include "devices/serial_devices.h"
 #include "shell/answer_json.h"
 #include "shell/shell_log.h"
 #include "socket/projector_finder.h"

@@ -10,11 +10,11 @@
 
 #include "core/intervals.h"
 #include "core/traffic_text.h"
+#include "devices/system_device_maker.h"
 #include "link/frame.h"
 #include "link/reply_end.h"
 #include "link/reply_status.h"
 #include "link/serial_control.h"
-#include "link/system_device_maker.h"
 #include "link/traffic_log.h"
 #include "shell/shell_log.h"
 #include "socket/panel_answer.h"

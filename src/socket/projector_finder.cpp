@@ -6,7 +6,7 @@
 #include <set>
 #include <utility>
 
-#include "link/canonical_device.h"
+#include "devices/canonical_device.h"
 #include "socket/panel_answer.h"
 #include "socket/socket_path.h"
 

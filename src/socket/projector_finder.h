@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "devices/system_device_maker.h"
 #include "link/projector_search.h"
-#include "link/system_device_maker.h"
 
 namespace qm5 {
 

@@ -4,7 +4,7 @@
 #include <QCryptographicHash>
 #include <QStandardPaths>
 
-#include "link/canonical_device.h"
+#include "devices/canonical_device.h"
 
 namespace qm5 {
 

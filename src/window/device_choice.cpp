@@ -10,11 +10,11 @@
 #include "core/controls.h"
 #include "core/platform.h"
 #include "core/warning_box.h"
-#include "link/device_address.h"
+#include "devices/device_address.h"
+#include "devices/serial_devices.h"
 #include "link/port_devices.h"
 #include "link/port_switch.h"
 #include "link/serial_control.h"
-#include "link/serial_devices.h"
 #include "window/port_selector.h"
 
 namespace qm5 {

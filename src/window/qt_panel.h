@@ -3,9 +3,9 @@
 
 #include <QCoreApplication>
 
+#include "devices/system_device_maker.h"
 #include "link/qt_device_memory.h"
 #include "link/serial_control.h"
-#include "link/system_device_maker.h"
 #include "link/traffic_log.h"
 #include "socket/script_server.h"
 #include "ui/busy_cursor.h"

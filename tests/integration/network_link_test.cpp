@@ -18,7 +18,7 @@
 
 #include "core/controls.h"
 #include "core/monitor_text.h"
-#include "link/network_device.h"
+#include "devices/network_device.h"
 #include "pty/pty_pair.h"
 #include "support/device_outcome.h"
 #include "support/real_panel.h"

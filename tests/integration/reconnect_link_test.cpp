@@ -12,7 +12,7 @@
 
 #include <memory>
 
-#include "link/network_device.h"
+#include "devices/network_device.h"
 #include "pty/pty_pair.h"
 #include "support/device_outcome.h"
 #include "support/real_panel.h"

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "core/controls.h"
-#include "link/serial_port_device.h"
+#include "devices/serial_port_device.h"
 #include "support/fake_device_memory.h"
 #include "support/named_pty.h"
 #include "support/real_panel.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "link/device.h"
+#include "devices/device.h"
 
 namespace qm5::test {
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "link/device.h"
+#include "devices/device.h"
 
 namespace qm5::test {
 

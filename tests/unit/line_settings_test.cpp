@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/serial_error.h"
-#include "link/line_settings.h"
+#include "devices/line_settings.h"
 
 namespace qm5 {
 namespace {

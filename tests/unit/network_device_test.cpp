@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "link/device_address.h"
-#include "link/telnet_codec.h"
+#include "devices/device_address.h"
+#include "devices/telnet_codec.h"
 
 namespace qm5 {
 namespace {

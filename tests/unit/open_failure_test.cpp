@@ -4,8 +4,9 @@
 #include <tuple>
 #include <variant>
 
-#include "link/device_address.h"
-#include "link/open_failure.h"
+#include "devices/device_address.h"
+#include "devices/open_failure.h"
+#include "link/port_failure.h"
 
 namespace qm5 {
 namespace {

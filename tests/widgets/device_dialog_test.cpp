@@ -13,7 +13,7 @@
 #include <algorithm>
 
 #include "core/platform.h"
-#include "link/device_address.h"
+#include "devices/device_address.h"
 #include "ui/device_dialog.h"
 
 namespace qm5::test {

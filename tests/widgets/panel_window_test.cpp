@@ -12,7 +12,8 @@
 
 #include "core/control_table.h"
 #include "core/controls.h"
-#include "link/open_failure.h"
+#include "devices/open_failure.h"
+#include "link/port_failure.h"
 #include "ui/caption_label.h"
 #include "ui/qt_text.h"
 #include "ui/warning_dialog.h"

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "link/serial_port_device.h"
+#include "devices/serial_port_device.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "link/canonical_device.h"
-#include "link/open_failure.h"
+#include "devices/canonical_device.h"
+#include "devices/open_failure.h"
 
 namespace qm5 {
 

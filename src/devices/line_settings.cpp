@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "link/line_settings.h"
+#include "devices/line_settings.h"
 
 #include <charconv>
 #include <string>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "link/telnet_codec.h"
+#include "devices/telnet_codec.h"
 
 namespace qm5 {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "link/network_device.h"
+#include "devices/network_device.h"
 
 #include <utility>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "link/line_settings.h"
+#include "devices/line_settings.h"
 
 namespace qm5 {
 

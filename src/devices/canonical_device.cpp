@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "link/canonical_device.h"
+#include "devices/canonical_device.h"
 
 #include <QFileInfo>
 

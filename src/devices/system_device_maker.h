@@ -9,7 +9,7 @@
 #include <string>
 
 #include "core/busy_indicator.h"
-#include "link/device.h"
+#include "devices/device.h"
 
 namespace qm5 {
 

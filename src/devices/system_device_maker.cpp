@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "link/system_device_maker.h"
+#include "devices/system_device_maker.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -9,9 +9,9 @@
 #include <utility>
 #include <variant>
 
-#include "link/device_address.h"
-#include "link/network_device.h"
-#include "link/serial_port_device.h"
+#include "devices/device_address.h"
+#include "devices/network_device.h"
+#include "devices/serial_port_device.h"
 
 namespace qm5 {
 

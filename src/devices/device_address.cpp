@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "link/device_address.h"
+#include "devices/device_address.h"
 
 #include <QCoreApplication>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "link/serial_devices.h"
+#include "devices/serial_devices.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-#include "link/canonical_device.h"
+#include "devices/canonical_device.h"
 
 namespace qm5 {
 

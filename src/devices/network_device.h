@@ -12,9 +12,9 @@
 #include <optional>
 
 #include "core/busy_indicator.h"
-#include "link/device.h"
-#include "link/device_address.h"
-#include "link/telnet_codec.h"
+#include "devices/device.h"
+#include "devices/device_address.h"
+#include "devices/telnet_codec.h"
 
 namespace qm5 {
 

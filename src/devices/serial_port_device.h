@@ -3,7 +3,7 @@
 
 #include <QSerialPort>
 
-#include "link/device.h"
+#include "devices/device.h"
 
 namespace qm5 {
 
