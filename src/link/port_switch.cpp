@@ -11,19 +11,30 @@ namespace qm5 {
 bool PortSwitch::switchTo(int port) {
     const std::optional<std::string> failure = tryOpen(port);
     if (!failure) return true;
-    otherPort_ = static_cast<std::int16_t>(port == 1 ? 2 : 1);
+    renumberings_.push_back(
+        {choices_, serial_.portNumber(), static_cast<std::int16_t>(port == 1 ? 2 : 1)});
     warnings_.show(*failure, {}, this);
     return false;
 }
 
 void PortSwitch::afterWarning() {
+    // Boxes close in the order they were shown, and one with a follow-up is never dropped.
+    const Renumbering renumbering = renumberings_.front();
+    renumberings_.pop_front();
+    // The box may be closed long after the switch: a port chosen since, or open or watched for
+    // since (the watch would reopen the renumbered port's device), is not the switch's any more.
+    if (renumbering.choice != choices_ || serial_.link() != SerialControl::Link::Closed ||
+        serial_.portNumber() != renumbering.leftOn) {
+        return;
+    }
     try {
-        serial_.setPortNumber(otherPort_);
+        serial_.setPortNumber(renumbering.to);
     } catch (const SerialError&) {
     }
 }
 
 std::optional<std::string> PortSwitch::tryOpen(int port) {
+    ++choices_;
     std::optional<std::string> failure;
     const auto attempt = [&](auto&& step) {
         try {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 
@@ -18,17 +19,28 @@ class PortSwitch final : private AfterWarning {
         : serial_(serial), warnings_(warnings) {}
 
     /// Returns whether the chosen port is open. A failure is reported and leaves the port
-    /// closed; once the operator has closed the box, it is numbered for the other port.
+    /// closed; once the operator has closed the box, it is numbered for the other port, unless
+    /// the port has been chosen, opened or watched for since.
     bool switchTo(int port);
     /// The same steps without a word or a renumbering: returns the failure, if any.
     std::optional<std::string> tryOpen(int port);
 
   private:
+    /// What a failed switch left, and the port to number once its box is closed.
+    struct Renumbering {
+        std::uint64_t choice;
+        std::int16_t leftOn;
+        std::int16_t to;
+    };
+
     void afterWarning() override;
 
     SerialControl& serial_;
     WarningBox& warnings_;
-    std::int16_t otherPort_ = 2;
+    /// Counts the port steps taken.
+    std::uint64_t choices_ = 0;
+    /// One per failed switch whose box is open or waiting, in the order of the boxes.
+    std::deque<Renumbering> renumberings_;
 };
 
 }  // namespace qm5

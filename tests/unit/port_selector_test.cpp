@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include "link/port_switch.h"
 #include "support/panel_harness.h"
 
 namespace qm5::test {
@@ -104,6 +105,35 @@ TEST_F(PortSelectorTest, reportsTheLastFailureWhenThePortWouldNotClose) {
                   "The port number cannot change while COM1 (/dev/ttyS0) is open."}));
     EXPECT_EQ(panel.port.opens(), (std::vector<int>{1}));
     EXPECT_TRUE(selectorShown());
+}
+
+/// A failed switch's box closed late renumbers the port only as the switch left it: else the
+/// port's device, once back, would be another port's.
+TEST(PortSwitchTest, aBoxClosedLateRenumbersOnlyThePortTheSwitchLeft) {
+    // While the box is open: COM2 tried again, or opened without a switch and gone away.
+    struct Row {
+        bool triedAgain, opened;
+        int portAfter;
+    };
+    for (const Row row : {Row{false, false, 1}, Row{true, false, 2}, Row{false, true, 2}}) {
+        VirtualDevices v;
+        FakeWindow window;
+        window.keepWarningsOpen = true;
+        WarningBox warnings(window);
+        PortSwitch portSwitch(v.serial, warnings);
+        v.port.setMissing(2, true);
+        ASSERT_FALSE(portSwitch.switchTo(2));
+        if (row.triedAgain) portSwitch.tryOpen(2);
+        if (row.opened) {
+            v.port.setMissing(2, false);
+            v.serial.setOpen(true);
+            v.port.loseDevice();
+        }
+        v.clock.advance(60'000);
+        window.closeOpenWarning();
+        v.port.deviceBack();
+        EXPECT_EQ(v.serial.portNumber(), row.portAfter) << row.triedAgain << row.opened;
+    }
 }
 
 }  // namespace
