@@ -14,6 +14,8 @@ namespace qm5 {
 ScriptServer::ScriptServer(ScriptTarget& target) : requests_(target) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&server_, &QLocalServer::newConnection, this, &ScriptServer::onNewConnection);
+    listenAgain_.setInterval(kListenAgain);
+    connect(&listenAgain_, &QTimer::timeout, this, &ScriptServer::listen);
 }
 
 void ScriptServer::serveScriptsFor(std::string_view device) {
@@ -28,6 +30,13 @@ void ScriptServer::stopServing() {
 }
 
 void ScriptServer::listen() {
+    // QLocalServer closes itself, and tells no one, when an accept fails (no descriptor left):
+    // while a device is open, the server is looked at again and again.
+    if (wanted_.isEmpty()) {
+        listenAgain_.stop();
+    } else if (!listenAgain_.isActive()) {
+        listenAgain_.start();
+    }
     if (server_.isListening() && server_.fullServerName() == wanted_) return;
     server_.close();
     if (wanted_.isEmpty()) return;
@@ -39,6 +48,16 @@ void ScriptServer::listen() {
 void ScriptServer::onNewConnection() {
     while (QLocalSocket* client = server_.nextPendingConnection()) {
         connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+        if (clients_ >= kMostClients) {
+            client->write("ERR the panel is busy: " + QByteArray::number(kMostClients) +
+                          " scripts are connected to it already; send again later\n");
+            // Let go at once: the descriptor is what the bound saves.
+            client->flush();
+            client->abort();
+            continue;
+        }
+        ++clients_;
+        connect(client, &QLocalSocket::disconnected, this, &ScriptServer::onClientGone);
         connect(client, &QLocalSocket::readyRead, this, [this, client] { onRequest(client); });
         // A client that never finishes its request is let go.
         QTimer::singleShot(2000, client, [client] {

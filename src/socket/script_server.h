@@ -3,7 +3,9 @@
 
 #include <QLocalServer>
 #include <QObject>
+#include <QTimer>
 
+#include <chrono>
 #include <string>
 #include <string_view>
 
@@ -16,10 +18,14 @@ namespace qm5 {
 /// Scripts reach the running panel through its local socket, so that the device is never opened
 /// twice and the operator sees what a script did. A request is one line, "SEND CODE" or "RAW TEXT",
 /// served by ScriptRequests; a malformed or oversized request is answered "ERR why" and changes
-/// nothing.
+/// nothing. At most kMostClients scripts are connected at once: one more is answered "ERR the
+/// panel is busy" at once, so that a burst of connections cannot use up the descriptors.
 class ScriptServer final : public QObject {
   public:
     static constexpr qint64 kLongestRequest = 64;
+    static constexpr int kMostClients = 32;
+    /// How soon a server that stopped listening listens again.
+    static constexpr std::chrono::milliseconds kListenAgain{1000};
 
     explicit ScriptServer(ScriptTarget& target);
 
@@ -35,12 +41,16 @@ class ScriptServer final : public QObject {
   private:
     void listen();
     void onNewConnection();
+    void onClientGone() { --clients_; }
     void onRequest(QLocalSocket* client);
 
     ScriptRequests requests_;
     QLocalServer server_;
     /// The name to listen on; empty while the port is not open.
     QString wanted_;
+    /// Scripts connected now.
+    int clients_ = 0;
+    QTimer listenAgain_;
 };
 
 }  // namespace qm5

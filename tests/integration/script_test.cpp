@@ -17,9 +17,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+
+#include <array>
+#include <filesystem>
 #include <memory>
 
 #include "pty/pty_pair.h"
+#include "socket/script_server.h"
 #include "socket/socket_path.h"
 #include "support/real_panel.h"
 #include "support/warning_catcher.h"
@@ -245,6 +250,40 @@ TEST(ScriptSocketTest, aPanelsAnswerInPiecesIsReadWhole) {
     script->write(" the panel is ending\n");
     ASSERT_TRUE(ends(send));
     EXPECT_TRUE(send.readAllStandardError().contains("did not send it: the panel is ending"));
+}
+
+/// A burst of idle connections leaves the socket serving: past the bound each is told at once
+/// that the panel is busy; where the descriptors run out first, the server listens again.
+TEST_F(ScriptTest, aBurstOfIdleConnectionsLeavesTheSocketServing) {
+    const QString path = panelSocketPath(projector.path());
+    constexpr int kMost = ScriptServer::kMostClients;
+    constexpr int kBurst = kMost + 16;  // all in the listening queue
+    rlimit usual{};
+    ::getrlimit(RLIMIT_NOFILE, &usual);
+    // Descriptors to spare beside those in use: enough for the bound, or fewer.
+    for (const rlim_t spare : {rlim_t{kBurst + kMost + 8}, rlim_t{16}}) {
+        {
+            const auto inUse =
+                std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+            const rlimit lowered{spare + static_cast<rlim_t>(inUse), usual.rlim_max};
+            ::setrlimit(RLIMIT_NOFILE, &lowered);
+            std::array<QLocalSocket, kBurst> burst;
+            for (QLocalSocket& client : burst) client.connectToServer(path);
+            int busy = 0;
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] {
+                    for (QLocalSocket& client : burst)
+                        busy +=
+                            client.isOpen() && client.readAll().startsWith("ERR the panel is busy");
+                    return spare < kMost ? !QFileInfo::exists(path) : busy == kBurst - kMost;
+                },
+                kWaitMs));
+            ::setrlimit(RLIMIT_NOFILE, &usual);
+        }
+        // Once the panel has seen the burst go.
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return QFileInfo::exists(path) && ask("SEND C00\n") == "END\n"; }, kWaitMs));
+    }
 }
 
 }  // namespace
