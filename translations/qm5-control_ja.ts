@@ -350,6 +350,18 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
         <source>%1.</source>
         <translation>%1。</translation>
     </message>
+    <message>
+        <source>Scripts cannot reach the panel: %1</source>
+        <translation>スクリプトからパネルに接続できません: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptServer</name>
+    <message>
+        <source>the socket %1 cannot be listened on: %2.</source>
+        <extracomment>%1 is the socket&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>ソケット %1 で接続を待ち受けることができません: %2。</translation>
+    </message>
 </context>
 <context>
     <name>SendCommand</name>
@@ -368,6 +380,11 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
     <message>
         <source>the panel that has %1 (%2) open did not answer.</source>
         <translation>%1 (%2) を開いているパネルが応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 (%2) cannot be opened here, and no panel that may have it open can be reached: %3</source>
+        <extracomment>%1 is the port (COM1), %2 the device, %3 why no panel can be reached.</extracomment>
+        <translation>%1 (%2) をここで開けません。また、このデバイスを開いている可能性のあるパネルにも接続できません: %3</translation>
     </message>
 </context>
 <context>
@@ -410,6 +427,28 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
     <message>
         <source>%1.</source>
         <translation>%1。</translation>
+    </message>
+</context>
+<context>
+    <name>SocketPath</name>
+    <message>
+        <source>Set XDG_RUNTIME_DIR to a folder of the user&apos;s own with mode 700, e.g. %1.</source>
+        <extracomment>%1 is a shell command line; keep it as it is.</extracomment>
+        <translation>XDG_RUNTIME_DIR に、ユーザー自身が所有するモード 700 のフォルダーを設定してください (例: %1)。</translation>
+    </message>
+    <message>
+        <source>the runtime folder %1 is not there and cannot be made.</source>
+        <translation>ランタイムフォルダー %1 は存在せず、作成することもできません。</translation>
+    </message>
+    <message>
+        <source>the runtime folder %1 is %2&apos;s with mode %3, not a folder of the user&apos;s own with mode 700.</source>
+        <extracomment>%1 is the folder, %2 its owner, %3 its mode (0777).</extracomment>
+        <translation>ランタイムフォルダー %1 は %2 が所有するモード %3 のフォルダーで、ユーザー自身が所有するモード 700 のフォルダーではありません。</translation>
+    </message>
+    <message>
+        <source>the runtime folder %1 is too long: the path of a socket in it would pass the %2 bytes allowed.</source>
+        <extracomment>%1 is the folder, %2 the most bytes a local socket&apos;s path may have.</extracomment>
+        <translation>ランタイムフォルダー %1 のパスが長すぎます。このフォルダー内のソケットのパスが上限の %2 バイトを超えてしまいます。</translation>
     </message>
 </context>
 <context>

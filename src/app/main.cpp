@@ -67,7 +67,7 @@ int runWindow(int argc, char* argv[], qm5::Translations& translations,
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("qm5-control"));
-    qm5::quietRuntimeFolderFallback();
+    qm5::quietRuntimeFolderNotices();
     qm5::Translations translations;
     std::variant<qm5::CommandLine, int> read;
     {

@@ -10,9 +10,12 @@ namespace {
 
 QtMessageHandler qtHandler = nullptr;
 
-void dropFallbackNotice(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtWarningMsg &&
-        text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) {
+void dropRuntimeFolderNotices(QtMsgType type, const QMessageLogContext& context,
+                              const QString& text) {
+    if ((type == QtWarningMsg || type == QtCriticalMsg) &&
+        text.startsWith(QLatin1String("QStandardPaths: ")) &&
+        (text.contains(QLatin1String("XDG_RUNTIME_DIR")) ||
+         text.contains(QLatin1String("runtime directory")))) {
         return;
     }
     qtHandler(type, context, text);
@@ -20,8 +23,8 @@ void dropFallbackNotice(QtMsgType type, const QMessageLogContext& context, const
 
 }  // namespace
 
-void quietRuntimeFolderFallback() {
-    qtHandler = qInstallMessageHandler(dropFallbackNotice);
+void quietRuntimeFolderNotices() {
+    qtHandler = qInstallMessageHandler(dropRuntimeFolderNotices);
 }
 
 }  // namespace qm5

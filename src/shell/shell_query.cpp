@@ -59,14 +59,6 @@ void readAnswer(const QByteArray& answer, QueryOutcome& outcome) {
     outcome.result = QueryOutcome::Result::Replied;
 }
 
-/// Through the panel that has the device open; nothing when no panel has it.
-std::optional<QueryOutcome> throughPanel(const QByteArray& request, QueryOutcome outcome) {
-    const std::optional<QByteArray> answer = askPanel(outcome.device, request);
-    if (!answer) return std::nullopt;
-    readAnswer(*answer, outcome);
-    return outcome;
-}
-
 template <typename Done>
 void waitFor(Done done, int milliseconds) {
     QEventLoop loop;
@@ -192,10 +184,26 @@ QueryOutcome ShellQueries::ask(std::string_view text, const QByteArray& request)
     outcome.device = devices_.deviceFor(port_);
     outcome.sent = text;
     if (!own_) {
-        if (auto answered = throughPanel(request, outcome)) return *std::move(answered);
+        const PanelAsked asked = askPanel(outcome.device, request);
+        if (asked.answer) {
+            readAnswer(*asked.answer, outcome);
+            return outcome;
+        }
+        panelUnreachable_ = asked.unreachable;
         own_ = std::make_unique<OwnLine>(port_, devices_, logFile_);
     }
-    return own_->ask(text, std::move(outcome));
+    outcome = own_->ask(text, std::move(outcome));
+    // A panel may hold the line: the reason it cannot be asked is the news, not the line's.
+    if (outcome.result == QueryOutcome::Result::CannotOpen && !panelUnreachable_.isEmpty()) {
+        //: %1 is the port (COM1), %2 the device, %3 why no panel can be reached.
+        outcome.error = QCoreApplication::translate(
+                            "SendCommand",
+                            "%1 (%2) cannot be opened here, and no panel that may have it open "
+                            "can be reached: %3")
+                            .arg(QString::fromStdString(portLabel(outcome.port)),
+                                 QString::fromStdString(outcome.device), panelUnreachable_);
+    }
+    return outcome;
 }
 
 }  // namespace qm5

@@ -59,6 +59,8 @@ class ShellQueries {
     QString logFile_;
     /// Opened at the first frame no panel takes.
     std::unique_ptr<OwnLine> own_;
+    /// Why no panel could be asked at all, if so.
+    QString panelUnreachable_;
 };
 
 }  // namespace qm5

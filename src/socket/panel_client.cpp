@@ -9,12 +9,12 @@
 
 namespace qm5 {
 
-std::optional<QByteArray> askPanel(std::string_view device, const QByteArray& request) {
+PanelAsked askPanel(std::string_view device, const QByteArray& request) {
     const QString name = panelSocketPath(device);
-    if (name.isEmpty()) return std::nullopt;
+    if (name.isEmpty()) return {std::nullopt, socketFolder().refusal};
     QLocalSocket panel;
     panel.connectToServer(name);
-    if (!panel.waitForConnected(1000)) return std::nullopt;
+    if (!panel.waitForConnected(1000)) return {};
     panel.write(request + "\n");
     QByteArray answer;
     // Bounded as a whole: a panel that sends a byte now and then must not hold the script forever.
@@ -23,7 +23,7 @@ std::optional<QByteArray> askPanel(std::string_view device, const QByteArray& re
            panel.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
         answer += panel.readAll();
     }
-    return answer;
+    return {answer, {}};
 }
 
 }  // namespace qm5

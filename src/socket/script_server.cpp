@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "socket/script_server.h"
 
+#include <QCoreApplication>
 #include <QLocalSocket>
 #include <QTimer>
 #include <QVariant>
@@ -20,6 +21,7 @@ ScriptServer::ScriptServer(ScriptTarget& target) : requests_(target) {
 
 void ScriptServer::serveScriptsFor(std::string_view device) {
     wanted_ = panelSocketPath(device);
+    if (wanted_.isEmpty()) tell(socketFolder().refusal);
     // Listened for from the event loop: start-up shows the window first.
     QMetaObject::invokeMethod(this, &ScriptServer::listen, Qt::QueuedConnection);
 }
@@ -42,7 +44,17 @@ void ScriptServer::listen() {
     if (wanted_.isEmpty()) return;
     // A socket left by a copy that was killed would refuse the name.
     QLocalServer::removeServer(wanted_);
-    server_.listen(wanted_);
+    if (!server_.listen(wanted_)) {
+        //: %1 is the socket's path, %2 the system's reason.
+        tell(QCoreApplication::translate("ScriptServer", "the socket %1 cannot be listened on: %2.")
+                 .arg(wanted_, server_.errorString()));
+    }
+}
+
+void ScriptServer::tell(const QString& why) {
+    if (told_.contains(why)) return;
+    told_.insert(why);
+    if (unreachable_ != nullptr) unreachable_->onScriptsUnreachable(why);
 }
 
 void ScriptServer::onNewConnection() {

@@ -3,6 +3,7 @@
 
 #include <QLocalServer>
 #include <QObject>
+#include <QSet>
 #include <QTimer>
 
 #include <chrono>
@@ -14,6 +15,13 @@
 class QLocalSocket;
 
 namespace qm5 {
+
+/// Told why scripts cannot reach the panel: once for each reason.
+class ScriptsUnreachable {
+  public:
+    virtual ~ScriptsUnreachable() = default;
+    virtual void onScriptsUnreachable(const QString& why) = 0;
+};
 
 /// Scripts reach the running panel through its local socket, so that the device is never opened
 /// twice and the operator sees what a script did. A request is one line, "SEND CODE" or "RAW TEXT",
@@ -37,12 +45,14 @@ class ScriptServer final : public QObject {
     ExchangeListener& requests() { return requests_; }
     /// A script's request that got no reply is noted in `log`.
     void logTo(TrafficLog& log) { requests_.logTo(log); }
+    void tellUnreachableTo(ScriptsUnreachable& listener) { unreachable_ = &listener; }
 
   private:
     void listen();
     void onNewConnection();
     void onClientGone() { --clients_; }
     void onRequest(QLocalSocket* client);
+    void tell(const QString& why);
 
     ScriptRequests requests_;
     QLocalServer server_;
@@ -51,6 +61,8 @@ class ScriptServer final : public QObject {
     /// Scripts connected now.
     int clients_ = 0;
     QTimer listenAgain_;
+    ScriptsUnreachable* unreachable_ = nullptr;
+    QSet<QString> told_;
 };
 
 }  // namespace qm5

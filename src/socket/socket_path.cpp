@@ -1,20 +1,90 @@
 // SPDX-License-Identifier: MIT
 #include "socket/socket_path.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include "devices/canonical_device.h"
+#include "system/user_name.h"
 
 namespace qm5 {
 
-QString panelSocketPath(std::string_view device) {
-    // Qt checks that the folder is the user's own and that no one else may enter it.
+namespace {
+
+const QLatin1String kSocketPrefix("/qm5-control-");
+constexpr qsizetype kHashLength = 16;
+// A local socket's path, less its final zero: sockaddr_un holds 108 bytes on Linux, 104 on BSD.
+#ifdef Q_OS_LINUX
+constexpr qsizetype kLongestSocketPath = 107;
+#else
+constexpr qsizetype kLongestSocketPath = 103;
+#endif
+
+/// As `ls -l` would give it in octal: 0777.
+QString modeOf(const QFileInfo& folder) {
+    const auto bits = static_cast<unsigned>(folder.permissions());
+    // Qt's owner, group and other flags are hexadecimal digits 0x1000, 0x10 and 0x1 apart.
+    const unsigned mode = ((bits >> 12) & 7U) << 6 | ((bits >> 4) & 7U) << 3 | (bits & 7U);
+    return QStringLiteral("0") + QString::number(mode, 8);
+}
+
+/// The folder Qt tried last: XDG_RUNTIME_DIR, or its own fallback.
+QString folderTried() {
+    const QString set = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!set.isEmpty()) return set;
+    return QDir::tempPath() + QStringLiteral("/runtime-") + userName();
+}
+
+QString withFix(const QString& why) {
+    //: %1 is a shell command line; keep it as it is.
+    return why + QLatin1Char(' ') +
+           QCoreApplication::translate(
+               "SocketPath",
+               "Set XDG_RUNTIME_DIR to a folder of the user's own with mode 700, "
+               "e.g. %1.")
+               .arg(QStringLiteral("XDG_RUNTIME_DIR=/run/user/$(id -u)"));
+}
+
+QString refusalOf(const QString& folder) {
+    const QFileInfo info(folder);
+    if (!info.exists()) {
+        return withFix(QCoreApplication::translate(
+                           "SocketPath", "the runtime folder %1 is not there and cannot be made.")
+                           .arg(folder));
+    }
+    //: %1 is the folder, %2 its owner, %3 its mode (0777).
+    return withFix(QCoreApplication::translate("SocketPath",
+                                               "the runtime folder %1 is %2's with mode %3, "
+                                               "not a folder of the user's own with mode 700.")
+                       .arg(folder, info.owner(), modeOf(info)));
+}
+
+}  // namespace
+
+SocketFolder socketFolder() {
+    // Qt checks the folder, warns and gives nothing when it is not the user's own, mode 0700.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) return {{}, refusalOf(folderTried())};
+    const QString longest = folder + kSocketPrefix + QString(kHashLength, QLatin1Char('0'));
+    if (QFile::encodeName(longest).size() <= kLongestSocketPath) return {folder, {}};
+    //: %1 is the folder, %2 the most bytes a local socket's path may have.
+    const QString tooLong = QCoreApplication::translate(
+        "SocketPath",
+        "the runtime folder %1 is too long: the path of a socket in it would pass the %2 bytes "
+        "allowed.");
+    return {{}, withFix(tooLong.arg(folder, QString::number(kLongestSocketPath)))};
+}
+
+QString panelSocketPath(std::string_view device) {
+    const QString folder = socketFolder().path;
     if (folder.isEmpty()) return {};
     const QByteArray hash =
         QCryptographicHash::hash(canonicalDevice(device).toUtf8(), QCryptographicHash::Sha256);
-    return folder + QStringLiteral("/qm5-control-") + QString::fromLatin1(hash.toHex().left(16));
+    return folder + kSocketPrefix + QString::fromLatin1(hash.toHex().left(kHashLength));
 }
 
 }  // namespace qm5

@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 
+#include <cstdio>
+
 #include "devices/system_device_maker.h"
 #include "link/qt_device_memory.h"
 #include "link/serial_control.h"
@@ -18,7 +20,7 @@ namespace qm5 {
 
 /// The panel on the real platform: ControlPanel with Qt timers, the serial port and the widgets,
 /// reachable by scripts through its local socket.
-struct QtPanel : public TrafficLogEvents, public PortInUseListener {
+struct QtPanel : public TrafficLogEvents, public PortInUseListener, public ScriptsUnreachable {
     /// `commandLine` holds the devices given as --com1 and --com2.
     explicit QtPanel(PortDevices::PerPort commandLine = {})
         : devices(memory, std::move(commandLine)) {
@@ -26,6 +28,7 @@ struct QtPanel : public TrafficLogEvents, public PortInUseListener {
         deviceMaker.setBusyIndicator(busyCursor);
         controlPanel.setExchangeListener(scripts.requests());
         controlPanel.setPortInUseListener(*this);
+        scripts.tellUnreachableTo(*this);
     }
 
     QtTimer repeatTimer;
@@ -68,6 +71,14 @@ struct QtPanel : public TrafficLogEvents, public PortInUseListener {
         } else {
             scripts.stopServing();
         }
+    }
+    /// As the log's failure is told: the panel goes on without. On stderr too, for whoever
+    /// started it from a shell to try a script.
+    void onScriptsUnreachable(const QString& why) override {
+        const QString text =
+            QCoreApplication::translate("QtPanel", "Scripts cannot reach the panel: %1").arg(why);
+        std::fprintf(stderr, "qm5-control: %s\n", qPrintable(text));
+        controlPanel.showWarning(text.toStdString());
     }
     void onLogFailed(const std::string& why) override {
         // A sentence's end is the language's: a full stop, or "。".
