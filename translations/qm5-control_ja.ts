@@ -354,10 +354,6 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
 <context>
     <name>SendCommand</name>
     <message>
-        <source>the reply could not be written to standard output.</source>
-        <translation>応答を標準出力に書き込めませんでした。</translation>
-    </message>
-    <message>
         <source>%1 (%2): no reply within %3 ms.</source>
         <translation>%1 (%2): %3 ms 以内に応答がありませんでした。</translation>
     </message>
@@ -368,6 +364,14 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
     <message>
         <source>the panel that has %1 (%2) open did not answer.</source>
         <translation>%1 (%2) を開いているパネルが応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>standard output could not be written.</source>
+        <translation>標準出力に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 (%2): the projector refused %3.</source>
+        <translation>%1 (%2): プロジェクターが %3 を拒否しました。</translation>
     </message>
 </context>
 <context>

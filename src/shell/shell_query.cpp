@@ -30,8 +30,20 @@ constexpr int kOpenMs = 5000;
 
 QString noReplyError(int port, const std::string& device) {
     return QCoreApplication::translate("SendCommand", "%1 (%2): no reply within %3 ms.")
-        .arg(QString::fromStdString(portLabel(port)), QString::fromStdString(device))
-        .arg(kReplyTimeoutMs);
+        .arg(QString::fromStdString(portLabel(port)), QString::fromStdString(device),
+             QString::number(kReplyTimeoutMs));
+}
+
+/// A reply that ends at NAK is the projector's refusal, through a panel or on the line alike.
+QueryOutcome judged(QueryOutcome outcome) {
+    if (outcome.result != QueryOutcome::Result::Replied || !replyRefused(outcome.replyChars))
+        return outcome;
+    outcome.result = QueryOutcome::Result::Refused;
+    outcome.error =
+        QCoreApplication::translate("SendCommand", "%1 (%2): the projector refused %3.")
+            .arg(QString::fromStdString(portLabel(outcome.port)),
+                 QString::fromStdString(outcome.device), QString::fromStdString(outcome.sent));
+    return outcome;
 }
 
 /// Reads the panel's answer into `outcome`.
@@ -72,6 +84,7 @@ void waitFor(Done done, int milliseconds) {
     QEventLoop loop;
     QTimer limit;
     limit.setSingleShot(true);
+    limit.setTimerType(Qt::PreciseTimer);
     QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
     limit.start(milliseconds);
     while (!done() && limit.isActive()) loop.processEvents(QEventLoop::WaitForMoreEvents);
@@ -87,6 +100,8 @@ int QueryOutcome::exitStatus() const {
             return 1;
         case Result::CannotOpen:
             return 3;
+        case Result::Refused:
+            return 4;
     }
     return 1;
 }
@@ -192,10 +207,10 @@ QueryOutcome ShellQueries::ask(std::string_view text, const QByteArray& request)
     outcome.device = devices_.deviceFor(port_);
     outcome.sent = text;
     if (!own_) {
-        if (auto answered = throughPanel(request, outcome)) return *std::move(answered);
+        if (auto answered = throughPanel(request, outcome)) return judged(*std::move(answered));
         own_ = std::make_unique<OwnLine>(port_, devices_, logFile_);
     }
-    return own_->ask(text, std::move(outcome));
+    return judged(own_->ask(text, std::move(outcome)));
 }
 
 }  // namespace qm5
