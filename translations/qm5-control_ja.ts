@@ -366,10 +366,6 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
 <context>
     <name>SendCommand</name>
     <message>
-        <source>the reply could not be written to standard output.</source>
-        <translation>応答を標準出力に書き込めませんでした。</translation>
-    </message>
-    <message>
         <source>%1 (%2): no reply within %3 ms.</source>
         <translation>%1 (%2): %3 ms 以内に応答がありませんでした。</translation>
     </message>
@@ -385,6 +381,14 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
         <source>%1 (%2) cannot be opened here, and no panel that may have it open can be reached: %3</source>
         <extracomment>%1 is the port (COM1), %2 the device, %3 why no panel can be reached.</extracomment>
         <translation>%1 (%2) をここで開けません。また、このデバイスを開いている可能性のあるパネルにも接続できません: %3</translation>
+    </message>
+    <message>
+        <source>standard output could not be written.</source>
+        <translation>標準出力に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 (%2): the projector refused %3.</source>
+        <translation>%1 (%2): プロジェクターが %3 を拒否しました。</translation>
     </message>
 </context>
 <context>

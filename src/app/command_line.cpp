@@ -10,6 +10,7 @@
 #include "app/option_values.h"
 #include "app/qt_options.h"
 #include "link/raw_frame.h"
+#include "shell/shell_output.h"
 
 namespace qm5 {
 
@@ -243,11 +244,11 @@ std::optional<int> stopsHere(const QCommandLineParser& parser, const QCommandLin
         QString text = parser.helpText();
         text.replace(QStringLiteral("<executable_name>"), QStringLiteral("qm5-control"));
         std::printf("%s", qPrintable(text));
-        return 0;
+        return writtenOut(0);
     }
     if (parser.isSet(version)) {
         std::printf("qm5-control %s\n", QM5_VERSION);
-        return 0;
+        return writtenOut(0);
     }
     if (parser.isSet(QStringLiteral("send")) && parser.isSet(QStringLiteral("send-raw"))) {
         refuse(withHelp(QCoreApplication::translate(

@@ -39,10 +39,8 @@ Refusal readSeconds(std::chrono::milliseconds& duration, const char* option, con
     if (!ok || !std::isfinite(number) || number < least || number > most) {
         return withHelp(
             QCoreApplication::translate("CommandLine", "%1 takes seconds from %2 to %3, not '%4'.")
-                .arg(QLatin1String(option))
-                .arg(least)
-                .arg(most)
-                .arg(shown(value)));
+                .arg(QLatin1String(option), QString::number(least), QString::number(most),
+                     shown(value)));
     }
     duration = std::chrono::milliseconds(std::llround(number * 1000));
     return std::nullopt;

@@ -35,7 +35,9 @@ QString settingName(Setting setting) {
 NetworkDevice::NetworkDevice(NetworkAddress address, DeviceEvents& events, HostLookup lookup)
     : address_(std::move(address)), events_(events), lookup_(std::move(lookup)) {
     openLimit_.setSingleShot(true);
+    openLimit_.setTimerType(Qt::PreciseTimer);
     subnegotiationLimit_.setSingleShot(true);
+    subnegotiationLimit_.setTimerType(Qt::PreciseTimer);
     connect(&openLimit_, &QTimer::timeout, this, &NetworkDevice::onOpenLimit);
     connect(&subnegotiationLimit_, &QTimer::timeout, this, &NetworkDevice::onSubnegotiationLimit);
     connect(&socket_, &QTcpSocket::connected, this, &NetworkDevice::onConnected);
@@ -123,8 +125,7 @@ bool NetworkDevice::take() {
     unread_ += decoded.data;
     if (telnet_->overlong()) {
         fail(tr("%1 sent a subnegotiation longer than %2 bytes.")
-                 .arg(server())
-                 .arg(TelnetCodec::kLongestSubnegotiation));
+                 .arg(server(), QString::number(TelnetCodec::kLongestSubnegotiation)));
         return false;
     }
     if (telnet_->binaryRefused()) {
@@ -140,8 +141,7 @@ bool NetworkDevice::take() {
     }
     if (stage_ == Stage::SettingLine && unread_.size() > kMostBeforeOpen) {
         fail(tr("%1 sent more than %2 KiB before answering the line settings.")
-                 .arg(server())
-                 .arg(kMostBeforeOpen / 1024));
+                 .arg(server(), QString::number(kMostBeforeOpen / 1024)));
         return false;
     }
     return decoded.reply.empty() || send(decoded.reply);
@@ -151,8 +151,7 @@ bool NetworkDevice::send(const std::string& bytes) {
     socket_.write(bytes.data(), static_cast<qint64>(bytes.size()));
     if (socket_.bytesToWrite() <= kMostUnread) return true;
     fail(tr("%1 does not read what the panel sends (%2 KiB waiting).")
-             .arg(server())
-             .arg(kMostUnread / 1024));
+             .arg(server(), QString::number(kMostUnread / 1024)));
     return false;
 }
 
@@ -169,9 +168,8 @@ void NetworkDevice::checkLineSettings() {
     for (const Setting setting : kSettings) {
         if (*telnet_->answer(setting) != telnet_->asked(setting)) {
             fail(tr("%1 refused %2 (asked %3, set %4).")
-                     .arg(server(), settingName(setting))
-                     .arg(telnet_->asked(setting))
-                     .arg(*telnet_->answer(setting)));
+                     .arg(server(), settingName(setting), QString::number(telnet_->asked(setting)),
+                          QString::number(*telnet_->answer(setting))));
             return;
         }
     }

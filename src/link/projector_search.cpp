@@ -40,6 +40,7 @@ DeviceQuery::DeviceQuery(std::string device, DeviceMaker& maker, QueryEvents& ev
                          const OpenDevices& open)
     : device_(std::move(device)), maker_(maker), events_(events), open_(open) {
     limit_.setSingleShot(true);
+    limit_.setTimerType(Qt::PreciseTimer);
     connect(&limit_, &QTimer::timeout, this, &DeviceQuery::onLimit);
 }
 

@@ -17,6 +17,7 @@ QByteArray answerJson(const AnswerFields& fields) {
     if (fields.port) object.insert("port", *fields.port);
     if (fields.status) object.insert("status", QString::fromStdString(*fields.status).trimmed());
     if (!fields.error.isEmpty()) object.insert("error", fields.error);
+    if (fields.refused) object.insert("refused", true);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 

@@ -22,10 +22,13 @@ struct AnswerFields {
     std::string replyChars;
     std::optional<std::string> status;
     QString error;
+    /// The projector answered NAK.
+    bool refused = false;
 };
 
 /// One JSON object on one line, without the new line: "port" and "status" only when there are
-/// some, "error" only when something went wrong, "replyHex" always ("" when nothing came).
+/// some, "error" only when something went wrong, "refused" only when the projector refused the
+/// frame, "replyHex" always ("" when nothing came).
 QByteArray answerJson(const AnswerFields& fields);
 
 }  // namespace qm5

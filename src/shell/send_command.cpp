@@ -15,8 +15,10 @@ int sendFromShell(ShellSend request) {
     if (sent) {
         const int status = output.print(*sent);
         // The waiting goes on after a command that got no reply: a projector counting down may
-        // say nothing and still be on its way.
-        if (!request.until || sent->result == QueryOutcome::Result::CannotOpen) return status;
+        // say nothing and still be on its way. A refused one will never get there.
+        using Result = QueryOutcome::Result;
+        if (!request.until || sent->result == Result::CannotOpen || sent->result == Result::Refused)
+            return status;
     }
     return waitUntil(queries, output, *request.until);
 }

@@ -19,34 +19,35 @@ QString qString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-/// The status once the answer is printed: an answer the caller never gets (standard output full
-/// or closed) is no success.
-int printed(int status) {
-    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return status;
-    std::fprintf(stderr, "qm5-control: %s\n",
-                 qPrintable(QCoreApplication::translate(
-                     "SendCommand", "the reply could not be written to standard output.")));
-    return 1;
-}
-
 void printJson(const QByteArray& line) {
     std::printf("%s\n", line.constData());
 }
 
 }  // namespace
 
+int writtenOut(int status) {
+    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return status;
+    std::fprintf(stderr, "qm5-control: %s\n",
+                 qPrintable(QCoreApplication::translate("SendCommand",
+                                                        "standard output could not be written.")));
+    return 1;
+}
+
 int ShellOutput::print(const QueryOutcome& outcome) const {
     if (json_) {
         printJson(answerJson(AnswerFields{outcome.port, outcome.device, outcome.sent,
                                           outcome.replied(), outcome.reply, outcome.replyChars,
-                                          outcome.status, outcome.error}));
-    } else if (outcome.replied()) {
+                                          outcome.status, outcome.error,
+                                          outcome.result == QueryOutcome::Result::Refused}));
+        return writtenOut(outcome.exitStatus());
+    }
+    if (outcome.replied()) {
         std::printf("%s\n", outcome.reply.c_str());
         if (outcome.status) std::printf("%s\n", outcome.status->c_str());
-    } else {
-        std::fprintf(stderr, "qm5-control: %s\n", qPrintable(outcome.error));
     }
-    return printed(outcome.exitStatus());
+    if (!outcome.error.isEmpty())
+        std::fprintf(stderr, "qm5-control: %s\n", qPrintable(outcome.error));
+    return writtenOut(outcome.exitStatus());
 }
 
 int ShellOutput::printCommands() const {
@@ -61,7 +62,7 @@ int ShellOutput::printCommands() const {
                         command.label.c_str());
         }
     }
-    return printed(0);
+    return writtenOut(0);
 }
 
 }  // namespace qm5

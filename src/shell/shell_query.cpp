@@ -30,8 +30,20 @@ constexpr int kOpenMs = 5000;
 
 QString noReplyError(int port, const std::string& device) {
     return QCoreApplication::translate("SendCommand", "%1 (%2): no reply within %3 ms.")
-        .arg(QString::fromStdString(portLabel(port)), QString::fromStdString(device))
-        .arg(kReplyTimeoutMs);
+        .arg(QString::fromStdString(portLabel(port)), QString::fromStdString(device),
+             QString::number(kReplyTimeoutMs));
+}
+
+/// A reply that ends at NAK is the projector's refusal, through a panel or on the line alike.
+QueryOutcome judged(QueryOutcome outcome) {
+    if (outcome.result != QueryOutcome::Result::Replied || !replyRefused(outcome.replyChars))
+        return outcome;
+    outcome.result = QueryOutcome::Result::Refused;
+    outcome.error =
+        QCoreApplication::translate("SendCommand", "%1 (%2): the projector refused %3.")
+            .arg(QString::fromStdString(portLabel(outcome.port)),
+                 QString::fromStdString(outcome.device), QString::fromStdString(outcome.sent));
+    return outcome;
 }
 
 /// Reads the panel's answer into `outcome`.
@@ -64,6 +76,7 @@ void waitFor(Done done, int milliseconds) {
     QEventLoop loop;
     QTimer limit;
     limit.setSingleShot(true);
+    limit.setTimerType(Qt::PreciseTimer);
     QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
     limit.start(milliseconds);
     while (!done() && limit.isActive()) loop.processEvents(QEventLoop::WaitForMoreEvents);
@@ -79,6 +92,8 @@ int QueryOutcome::exitStatus() const {
             return 1;
         case Result::CannotOpen:
             return 3;
+        case Result::Refused:
+            return 4;
     }
     return 1;
 }
@@ -187,12 +202,12 @@ QueryOutcome ShellQueries::ask(std::string_view text, const QByteArray& request)
         const PanelAsked asked = askPanel(outcome.device, request);
         if (asked.answer) {
             readAnswer(*asked.answer, outcome);
-            return outcome;
+            return judged(std::move(outcome));
         }
         panelUnreachable_ = asked.unreachable;
         own_ = std::make_unique<OwnLine>(port_, devices_, logFile_);
     }
-    outcome = own_->ask(text, std::move(outcome));
+    outcome = judged(own_->ask(text, std::move(outcome)));
     // A panel may hold the line: the reason it cannot be asked is the news, not the line's.
     if (outcome.result == QueryOutcome::Result::CannotOpen && !panelUnreachable_.isEmpty()) {
         //: %1 is the port (COM1), %2 the device, %3 why no panel can be reached.

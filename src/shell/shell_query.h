@@ -15,7 +15,7 @@ namespace qm5 {
 
 /// What one frame sent from the shell came to.
 struct QueryOutcome {
-    enum class Result { Replied, NoReply, CannotOpen };
+    enum class Result { Replied, NoReply, CannotOpen, Refused };
 
     Result result = Result::NoReply;
     int port = 1;
@@ -30,8 +30,10 @@ struct QueryOutcome {
     /// Why nothing (or nothing usable) came back.
     QString error;
 
-    bool replied() const { return result == Result::Replied; }
-    /// 0 a reply came, 1 none came, 3 the device cannot be opened.
+    /// A reply came, whether or not the projector took the frame.
+    bool replied() const { return result == Result::Replied || result == Result::Refused; }
+    /// 0 a reply came, 1 none came, 3 the device cannot be opened, 4 the projector refused the
+    /// frame.
     int exitStatus() const;
 };
 

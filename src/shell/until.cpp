@@ -27,7 +27,7 @@ std::string_view statusCode() {
 /// Lets the events run meanwhile: a late reply is read, not left to the next query.
 void pause(milliseconds duration) {
     QEventLoop loop;
-    QTimer::singleShot(duration, &loop, &QEventLoop::quit);
+    QTimer::singleShot(duration, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
@@ -36,14 +36,15 @@ int timedOut(const QueryOutcome& last, const std::optional<std::string>& seen,
     const QString lastSeen =
         seen ? QString::fromStdString(*seen).trimmed()
              : QCoreApplication::translate("Until", "none", "the last status seen");
-    std::fprintf(stderr, "qm5-control: %s\n",
-                 qPrintable(QCoreApplication::translate(
-                                "Until", "%1 (%2): not %3 within %4 s; the last status seen: %5.")
-                                .arg(QString::fromStdString(portLabel(last.port)),
-                                     QString::fromStdString(last.device),
-                                     QString::fromLatin1(waiting.state.name))
-                                .arg(static_cast<double>(waiting.timeout.count()) / 1000.0)
-                                .arg(lastSeen)));
+    std::fprintf(
+        stderr, "qm5-control: %s\n",
+        qPrintable(QCoreApplication::translate(
+                       "Until", "%1 (%2): not %3 within %4 s; the last status seen: %5.")
+                       .arg(QString::fromStdString(portLabel(last.port)),
+                            QString::fromStdString(last.device),
+                            QString::fromLatin1(waiting.state.name),
+                            QString::number(static_cast<double>(waiting.timeout.count()) / 1000.0),
+                            lastSeen)));
     return 1;
 }
 

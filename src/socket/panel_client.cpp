@@ -18,7 +18,7 @@ PanelAsked askPanel(std::string_view device, const QByteArray& request) {
     panel.write(request + "\n");
     QByteArray answer;
     // Bounded as a whole: a panel that sends a byte now and then must not hold the script forever.
-    const QDeadlineTimer deadline(kPanelAnswerMs);
+    const QDeadlineTimer deadline(kPanelAnswerMs, Qt::PreciseTimer);
     while (answer.size() < kLongestPanelAnswer && !panelAnswerComplete(answer) &&
            panel.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
         answer += panel.readAll();

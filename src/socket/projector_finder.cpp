@@ -46,6 +46,7 @@ PanelQuery::PanelQuery(std::string device, DeviceMaker& maker, QueryEvents& even
                        TrafficRecorder* recorder, const OpenDevices& open)
     : device_(std::move(device)), maker_(maker), events_(events), recorder_(recorder), open_(open) {
     limit_.setSingleShot(true);
+    limit_.setTimerType(Qt::PreciseTimer);
     connect(&panel_, &QLocalSocket::connected, this, &PanelQuery::onConnected);
     connect(&panel_, &QLocalSocket::errorOccurred, this, &PanelQuery::onSocketError);
     connect(&panel_, &QLocalSocket::readyRead, this, &PanelQuery::onReadyRead);

@@ -24,6 +24,7 @@ void answerScript(const QPointer<QLocalSocket>& client, const QByteArray& lines)
 
 ScriptRequests::ScriptRequests(ScriptTarget& target) : target_(target) {
     replyTimeout_.setSingleShot(true);
+    replyTimeout_.setTimerType(Qt::PreciseTimer);
     replyTimeout_.setInterval(kReplyTimeoutMs);
     connect(&replyTimeout_, &QTimer::timeout, this, &ScriptRequests::finish);
 }

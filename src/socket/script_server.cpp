@@ -72,7 +72,7 @@ void ScriptServer::onNewConnection() {
         connect(client, &QLocalSocket::disconnected, this, &ScriptServer::onClientGone);
         connect(client, &QLocalSocket::readyRead, this, [this, client] { onRequest(client); });
         // A client that never finishes its request is let go.
-        QTimer::singleShot(2000, client, [client] {
+        QTimer::singleShot(2000, Qt::PreciseTimer, client, [client] {
             if (!client->property("asked").toBool()) {
                 answerScript(client, "ERR the request did not end in a new line\n");
             }

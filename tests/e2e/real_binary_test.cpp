@@ -318,6 +318,9 @@ TEST(CommandLineTest, sendsFromTheShellAndSaysHowItWent) {
     const QTemporaryDir folder;
     const QString log = folder.filePath(QStringLiteral("traffic.log"));
     const QString line = QString::fromStdString(projector.path());
+    // A name with a placeholder's look is only a name.
+    const QString oddName = folder.filePath(QStringLiteral("silent%1"));
+    ProjectorProcess odd({QStringLiteral("--silent"), QStringLiteral("--link"), oddName});
     const struct {
         QStringList arguments;
         int exitCode;
@@ -348,6 +351,10 @@ TEST(CommandLineTest, sendsFromTheShellAndSaysHowItWent) {
          {},
          QStringLiteral("qm5-control: COM1 (") + QString::fromStdString(silent.path()) +
              QStringLiteral("): no reply within 500 ms.\n")},
+        {{QStringLiteral("--send"), QStringLiteral("status"), QStringLiteral("--com1"), oddName},
+         1,
+         {},
+         QStringLiteral("qm5-control: COM1 (%1): no reply within 500 ms.\n").arg(oddName)},
         {{QStringLiteral("--send"), QStringLiteral("C00"), QStringLiteral("--com1"),
           QStringLiteral("/dev/qm5-none")},
          3,
@@ -382,8 +389,11 @@ TEST(CommandLineTest, sendsFromTheShellAndSaysHowItWent) {
         EXPECT_TRUE(ran.err.contains(row.err)) << said << "\n" << ran.err.toStdString();
     }
     // A reply the caller cannot get is no success.
-    const Ran full = runWithoutDisplay({"--send", "status", "--com1", line}, "/dev/full");
-    EXPECT_EQ(full.exitCode, 1) << full.err.toStdString();
+    for (const QStringList& printing : {QStringList{"--send", "status", "--com1", line},
+                                        QStringList{"--help"}, QStringList{"--version"}}) {
+        const Ran full = runWithoutDisplay(printing, "/dev/full");
+        EXPECT_EQ(full.exitCode, 1) << printing.join(' ').toStdString();
+    }
     QFile written(log);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = written.readAll().trimmed().split('\n');
@@ -412,6 +422,15 @@ QJsonObject answer(int port, const QString& device, const QString& sent, const Q
             {"reply", reply}, {"replyHex", hex},  {"replied", !hex.isEmpty()}};
 }
 
+/// What --json prints of a frame the projector refused.
+QJsonObject refusal(int port, const QString& device, const QString& sent) {
+    QJsonObject refused = answer(port, device, sent, " ? ", "15");
+    refused.insert("refused", true);
+    refused.insert("error", QStringLiteral("COM%1 (%2): the projector refused %3.")
+                                .arg(QString::number(port), device, sent));
+    return refused;
+}
+
 /// --json: one object per frame, the same exit statuses; --send-raw sends any short text.
 TEST(CommandLineTest, answersInJsonForOtherPrograms) {
     ProjectorProcess projector;
@@ -435,12 +454,10 @@ TEST(CommandLineTest, answersInJsonForOtherPrograms) {
          0,
          {{"code", "C5E"}, {"name", "lens-shift-down"}, {"button", "LENS SHIFT ↓"}}},
         {{"--send-raw", "CR1", "--com1", line}, 0, input},
-        {{"--send-raw", " CR0", "--port", "2", "--com2", line},
-         0,
-         answer(2, line, " CR0", " ? ", "15")},
+        {{"--send-raw", " CR0", "--port", "2", "--com2", line}, 4, refusal(2, line, " CR0")},
         {{"--send-raw", "~!CR0CR0CR0CR0CR", "--com1", line},
-         0,
-         answer(1, line, "~!CR0CR0CR0CR0CR", " ? ", "15")},
+         4,
+         refusal(1, line, "~!CR0CR0CR0CR0CR")},
         {{"--send", "status", "--com1", quiet}, 1, noReply},
         {{"--send", "status", "--com1", "/dev/qm5-none"}, 3, none},
     };
@@ -454,6 +471,19 @@ TEST(CommandLineTest, answersInJsonForOtherPrograms) {
             << said;
     }
     EXPECT_NE(projector.log().find(" CR0\\r"), std::string::npos) << projector.log();
+}
+
+/// A reply 20 ms within the limit counts every time: the limits may not fire early.
+TEST(CommandLineTest, aReplyJustWithinTheLimitCounts) {
+    ProjectorProcess late({QStringLiteral("--delay"), QStringLiteral("480")});
+    const QString line = QString::fromStdString(late.path());
+    for (const QStringList& asking :
+         {QStringList{"--send", "status", "--com1", line}, QStringList{"--find", line}}) {
+        for (int attempt = 0; attempt < 8; ++attempt) {
+            const Ran ran = runWithoutDisplay(asking);
+            EXPECT_EQ(ran.exitCode, 0) << asking.join(' ').toStdString() << ran.err.toStdString();
+        }
+    }
 }
 
 /// --until against a projector that counts down 3 s after power-on.
@@ -489,6 +519,14 @@ TEST(CommandLineTest, untilWaitsForThePowerState) {
         statuses.removeDuplicates();
         EXPECT_EQ(statuses, row.statuses) << ran.out.toStdString();
     }
+    // A command the projector ignores is no reason to stop waiting; one it refuses is.
+    ProjectorProcess deaf({QStringLiteral("--ignore"), QStringLiteral("C02")});
+    const QString deafLine = QString::fromStdString(deaf.path());
+    EXPECT_EQ(runWithoutDisplay({"--send", "power-off", "--until", "standby", "--com1", deafLine})
+                  .exitCode,
+              0);
+    const Ran refused = runWithoutDisplay({"--send-raw", "C99", "--until", "on", "--com1", line});
+    EXPECT_EQ(refused.exitCode, 4) << refused.err.toStdString();
 }
 
 /// Ctrl+C, a logout or a stop in a long --until ends it at once, as the signal does, and the

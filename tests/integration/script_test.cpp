@@ -117,6 +117,13 @@ TEST_F(ScriptTest, sendGoesThroughThePanelThatHasTheDeviceOpen) {
     const QJsonObject answer = QJsonDocument::fromJson(raw.readAllStandardOutput()).object();
     EXPECT_EQ(answer.value("replyHex"), QStringLiteral("38 30 0D"));
     EXPECT_EQ(answer.value("status"), QStringLiteral("Stand by"));
+    // The projector's refusal reaches the script through the panel as on its own line.
+    QProcess refused;
+    refused.start(QStringLiteral(QM5_CONTROL_BINARY), {"--send-raw", "C99", "--com1", link});
+    ASSERT_TRUE(projectorGets("C99\r"));
+    projector.write("\x15");
+    ASSERT_TRUE(ends(refused));
+    EXPECT_EQ(refused.exitCode(), 4) << refused.readAllStandardError().toStdString();
     EXPECT_TRUE(warnings.seen().empty());
 }
 

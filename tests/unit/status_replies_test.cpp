@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include "link/reply_end.h"
 #include "support/panel_harness.h"
 
 namespace qm5::test {
@@ -60,6 +61,23 @@ TEST_F(StatusRepliesTest, aReplyAfterTheTimeoutIsNotReadAsTheAnswerToTheNextQuer
     panel.clock.advance(300);
     EXPECT_EQ(ask(control::kModeQuery, "1\r"), " Input 2");  // MODE
     EXPECT_EQ(panel.rxd(), " 0 0 CR 1 CR ");
+}
+
+/// Where a reply ends, so that nobody waits out the timeout for it, and whether it refuses.
+TEST(ReplyEndTest, aReplyEndsAtItsFirstCrAckOrNak) {
+    const struct {
+        std::string_view chars;
+        bool complete;
+        bool refused;
+    } rows[] = {
+        {"", false, false},       {"00", false, false},      {"00\r", true, false},
+        {"\x06", true, false},    {"\x15", true, true},      {" \x15\r", true, true},
+        {"0\r\x15", true, false}, {"\x06\x15", true, false},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(replyComplete(row.chars), row.complete) << testing::PrintToString(row.chars);
+        EXPECT_EQ(replyRefused(row.chars), row.refused) << testing::PrintToString(row.chars);
+    }
 }
 
 }  // namespace

@@ -29,6 +29,7 @@ or when the process that started it ends.
   --orientation XY     reply to the orientation query: 11, 10, 01 or 00 (default 11)
 Faults:
   --silent             never reply
+  --ignore CODE        never reply to this frame (C00), to the others as usual
   --delay MS           reply this many milliseconds late, 0 to 60000
   --split N            send replies in pieces of N bytes, 0 (whole) to 4096
   --split-gap MS       milliseconds between pieces, 0 to 60000 (default 20)
@@ -139,12 +140,15 @@ Options parseOptions(const std::vector<std::string>& arguments) {
             if (candidate.name == option) numeric = &candidate;
         }
         const bool known = numeric != nullptr || option == "--link" || option == "--log" ||
-                           option == "--orientation" || option == "--listen";
+                           option == "--orientation" || option == "--listen" ||
+                           option == "--ignore";
         if (!known) throw UsageError("unknown option " + option);
         if (i + 1 >= arguments.size()) throw UsageError(option + " needs a value");
         const std::string& value = arguments[++i];
         if (numeric != nullptr) {
             numeric->set(options, number(*numeric, value));
+        } else if (option == "--ignore") {
+            options.faults.ignored = value;
         } else if (option == "--listen") {
             options.listen = listenAddress(value);
         } else if (option == "--link") {

@@ -13,6 +13,8 @@ namespace qm5::projector {
 /// How the virtual projector misbehaves on the line, for tests and benchmarks.
 struct LineFaults {
     bool silent = false;
+    /// A frame that gets no reply (its code, "C00"), the others as usual.
+    std::optional<std::string> ignored;
     double replyDelayMs = 0;
     /// Replies go out in pieces of this many bytes, `splitGapMs` apart; 0 keeps them whole.
     int splitBytes = 0;

@@ -218,7 +218,7 @@ void ProjectorLine::handleFrame(const std::string& code) {
     if (hangingUp()) return;
     const std::string answer = code.size() == 3 ? projector_.answer(code, seconds(Clock::now()))
                                                 : std::string{Projector::kNak};
-    if (!options_.faults.silent) reply(answer);
+    if (!options_.faults.silent && code != options_.faults.ignored) reply(answer);
 }
 
 bool ProjectorLine::hangingUp() const {
