@@ -281,6 +281,10 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
         <source>the answers could not be written to standard output.</source>
         <translation>応答を標準出力に書き込めませんでした。</translation>
     </message>
+    <message>
+        <source>no projector answered.</source>
+        <translation>応答したプロジェクターはありませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>OpenFailure</name>

@@ -30,8 +30,10 @@ class ShellSearch final : private FinderEvents, private EndSignalListener {
     std::vector<SearchAnswer> run() {
         finder_.start();
         if (!done_) loop_.exec();
-        return answers_;
+        return done_ ? answers_ : finder_.answersSoFar();
     }
+    /// The signal that ended the search early, or 0.
+    int endedBy() const { return signal_; }
 
   private:
     void onSearchDone(const std::vector<SearchAnswer>& answers) override {
@@ -39,7 +41,10 @@ class ShellSearch final : private FinderEvents, private EndSignalListener {
         done_ = true;
         loop_.quit();
     }
-    void onEndSignal(int) override { loop_.quit(); }
+    void onEndSignal(int signal) override {
+        signal_ = signal;
+        loop_.quit();
+    }
 
     QEventLoop loop_;
     ShellLog log_;
@@ -48,6 +53,7 @@ class ShellSearch final : private FinderEvents, private EndSignalListener {
     ProjectorFinder finder_;
     std::vector<SearchAnswer> answers_;
     bool done_ = false;
+    int signal_ = 0;
 };
 
 void print(const SearchAnswer& answer, bool json) {
@@ -85,6 +91,14 @@ int findFromShell(std::vector<std::string> devices, bool json, const QString& lo
     ShellSearch search(devices, logFile);
     const std::vector<SearchAnswer> answers = search.run();
     for (const SearchAnswer& answer : answers) print(answer, json);
+    const bool found = std::any_of(answers.begin(), answers.end(), [](const SearchAnswer& answer) {
+        return answer.status.has_value();
+    });
+    if (!found && search.endedBy() == 0) {
+        std::fprintf(
+            stderr, "qm5-control: %s\n",
+            qPrintable(QCoreApplication::translate("FindCommand", "no projector answered.")));
+    }
     // Answers the caller never gets (standard output full or closed) are no success.
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
         std::fprintf(stderr, "qm5-control: %s\n",
@@ -92,9 +106,8 @@ int findFromShell(std::vector<std::string> devices, bool json, const QString& lo
                          "FindCommand", "the answers could not be written to standard output.")));
         return kNoneFound;
     }
-    const bool found = std::any_of(answers.begin(), answers.end(), [](const SearchAnswer& answer) {
-        return answer.status.has_value();
-    });
+    // What answered before a signal is printed; the program then ends as the signal would.
+    if (search.endedBy() != 0) return 128 + search.endedBy();
     return found ? kFound : kNoneFound;
 }
 

@@ -103,6 +103,7 @@ ProjectorFinder::ProjectorFinder(const std::vector<std::string>& devices, Finder
     for (const std::string& device : devices) {
         if (!seen.insert(canonicalDevice(device)).second) continue;
         answers_.push_back(SearchAnswer{device});
+        answeredSlots_.push_back(false);
         queries_.push_back(std::make_unique<PanelQuery>(
             device, maker_, static_cast<QueryEvents&>(*this), recorder, open_));
     }
@@ -122,9 +123,19 @@ void ProjectorFinder::askMore() {
     asking_ = false;
 }
 
+std::vector<SearchAnswer> ProjectorFinder::answersSoFar() const {
+    std::vector<SearchAnswer> answered;
+    for (std::size_t i = 0; i < answers_.size(); ++i) {
+        if (answeredSlots_[i]) answered.push_back(answers_[i]);
+    }
+    return answered;
+}
+
 void ProjectorFinder::onAnswered(const SearchAnswer& answer) {
-    for (SearchAnswer& slot : answers_) {
-        if (slot.device == answer.device) slot = answer;
+    for (std::size_t i = 0; i < answers_.size(); ++i) {
+        if (answers_[i].device != answer.device) continue;
+        answers_[i] = answer;
+        answeredSlots_[i] = true;
     }
     if (++answered_ == queries_.size()) {
         events_.onSearchDone(answers_);

@@ -66,6 +66,8 @@ class ProjectorFinder final : public QObject, private QueryEvents {
     ProjectorFinder(const std::vector<std::string>& devices, FinderEvents& events,
                     TrafficRecorder* recorder = nullptr);
     void start();
+    /// The devices that have answered so far, in the order given.
+    std::vector<SearchAnswer> answersSoFar() const;
 
   private:
     void onAnswered(const SearchAnswer& answer) override;
@@ -76,6 +78,8 @@ class ProjectorFinder final : public QObject, private QueryEvents {
     const OpenDevices open_ = openDevices();
     std::vector<std::unique_ptr<PanelQuery>> queries_;
     std::vector<SearchAnswer> answers_;
+    /// Beside answers_: whether that device has answered.
+    std::vector<bool> answeredSlots_;
     std::size_t asked_ = 0;
     std::size_t answered_ = 0;
     /// A device that fails at once answers from inside askMore, whose loop goes on.

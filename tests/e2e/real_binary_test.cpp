@@ -389,8 +389,9 @@ TEST(CommandLineTest, sendsFromTheShellAndSaysHowItWent) {
         EXPECT_TRUE(ran.err.contains(row.err)) << said << "\n" << ran.err.toStdString();
     }
     // A reply the caller cannot get is no success.
-    for (const QStringList& printing : {QStringList{"--send", "status", "--com1", line},
-                                        QStringList{"--help"}, QStringList{"--version"}}) {
+    for (const QStringList& printing :
+         {QStringList{"--send", "status", "--com1", line}, QStringList{"--find", line},
+          QStringList{"--help"}, QStringList{"--version"}}) {
         const Ran full = runWithoutDisplay(printing, "/dev/full");
         EXPECT_EQ(full.exitCode, 1) << printing.join(' ').toStdString();
     }
@@ -484,6 +485,26 @@ TEST(CommandLineTest, aReplyJustWithinTheLimitCounts) {
             EXPECT_EQ(ran.exitCode, 0) << asking.join(' ').toStdString() << ran.err.toStdString();
         }
     }
+}
+
+/// A signal during --find ends it as the signal would, and what answered before is printed; a
+/// search that nothing answered says so.
+TEST(CommandLineTest, aSignalDuringFindKeepsWhatAnswered) {
+    ProjectorProcess projector;
+    ProjectorProcess silent({QStringLiteral("--silent")});
+    const QString line = QString::fromStdString(projector.path());
+    const QString quiet = QString::fromStdString(silent.path());
+    QProcess find;
+    find.start(QStringLiteral(QM5_CONTROL_BINARY), {"--find", line, quiet});
+    const StartedProcess started(find);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return silent.log().find("CR0") != std::string::npos; }, kWaitMs));
+    QTest::qWait(150);  // the projector's reply in, the silent line's 500 ms still running
+    ASSERT_TRUE(started.signal(SIGTERM));
+    ASSERT_TRUE(find.waitForFinished(kWaitMs));
+    EXPECT_EQ(find.exitCode(), 128 + SIGTERM);
+    EXPECT_EQ(QString::fromUtf8(find.readAllStandardOutput()), line + "\tStand by\n");
+    EXPECT_TRUE(runWithoutDisplay({"--find", quiet}).err.contains("no projector answered."));
 }
 
 /// --until against a projector that counts down 3 s after power-on.
