@@ -474,16 +474,16 @@ TEST(CommandLineTest, answersInJsonForOtherPrograms) {
     EXPECT_NE(projector.log().find(" CR0\\r"), std::string::npos) << projector.log();
 }
 
-/// A reply 20 ms within the limit counts every time: the limits may not fire early.
+/// A reply 20 ms within the limit counts: a limit fired early (a coarse timer may fire at 475 ms)
+/// misses most of them. A busy machine may delay one reply by 20 ms now and then.
 TEST(CommandLineTest, aReplyJustWithinTheLimitCounts) {
     ProjectorProcess late({QStringLiteral("--delay"), QStringLiteral("480")});
     const QString line = QString::fromStdString(late.path());
     for (const QStringList& asking :
          {QStringList{"--send", "status", "--com1", line}, QStringList{"--find", line}}) {
-        for (int attempt = 0; attempt < 8; ++attempt) {
-            const Ran ran = runWithoutDisplay(asking);
-            EXPECT_EQ(ran.exitCode, 0) << asking.join(' ').toStdString() << ran.err.toStdString();
-        }
+        int missed = 0;
+        for (int attempt = 0; attempt < 10; ++attempt) missed += runWithoutDisplay(asking).exitCode;
+        EXPECT_LE(missed, 2) << asking.join(' ').toStdString();
     }
 }
 
