@@ -2,6 +2,7 @@
 #include "socket/script_server.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QTimer>
 #include <QVariant>
@@ -11,6 +12,19 @@
 #include "socket/socket_path.h"
 
 namespace qm5 {
+
+namespace {
+
+/// Whether a live server listens on `name`: a second panel on a network device must not take
+/// the first one's socket away from under it.
+bool anotherPanelServes(const QString& name) {
+    QLocalSocket probe;
+    probe.connectToServer(name);
+    // A local connect is answered at once, by the listening queue or by a refusal.
+    return probe.waitForConnected(100);
+}
+
+}  // namespace
 
 ScriptServer::ScriptServer(ScriptTarget& target) : requests_(target) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
@@ -39,9 +53,20 @@ void ScriptServer::listen() {
     } else if (!listenAgain_.isActive()) {
         listenAgain_.start();
     }
-    if (server_.isListening() && server_.fullServerName() == wanted_) return;
+    // A socket file deleted under the server leaves it listening where no script can reach it.
+    if (server_.isListening() && server_.fullServerName() == wanted_ && QFileInfo::exists(wanted_))
+        return;
     server_.close();
     if (wanted_.isEmpty()) return;
+    if (anotherPanelServes(wanted_)) {
+        //: %1 is the socket's path.
+        tell(QCoreApplication::translate(
+                 "ScriptServer",
+                 "another panel with the same device serves scripts on %1; this panel takes the "
+                 "socket over when that one ends.")
+                 .arg(wanted_));
+        return;
+    }
     // A socket left by a copy that was killed would refuse the name.
     QLocalServer::removeServer(wanted_);
     if (!server_.listen(wanted_)) {

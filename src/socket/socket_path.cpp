@@ -51,16 +51,25 @@ QString withFix(const QString& why) {
 
 QString refusalOf(const QString& folder) {
     const QFileInfo info(folder);
-    if (!info.exists()) {
-        return withFix(QCoreApplication::translate(
-                           "SocketPath", "the runtime folder %1 is not there and cannot be made.")
-                           .arg(folder));
+    const auto say = [](const char* text) {
+        return QCoreApplication::translate("SocketPath", text);
+    };
+    if (info.isSymLink()) {
+        return withFix(
+            say("the runtime folder %1 is a symbolic link, which Qt does not take.").arg(folder));
     }
-    //: %1 is the folder, %2 its owner, %3 its mode (0777).
-    return withFix(QCoreApplication::translate("SocketPath",
-                                               "the runtime folder %1 is %2's with mode %3, "
-                                               "not a folder of the user's own with mode 700.")
-                       .arg(folder, info.owner(), modeOf(info)));
+    if (!info.exists()) {
+        return withFix(say("the runtime folder %1 is not there and cannot be made.").arg(folder));
+    }
+    if (!info.isDir()) return withFix(say("the runtime folder %1 is not a folder.").arg(folder));
+    if (info.owner() != userName()) {
+        //: %1 is the folder, %2 its owner, %3 the user running the program.
+        return withFix(say("the runtime folder %1 belongs to %2, not to %3.")
+                           .arg(folder, info.owner(), userName()));
+    }
+    //: %1 is the folder, %2 its mode (0777), %3 a shell command line; keep it as it is.
+    return say("the runtime folder %1 has mode %2, and Qt takes only 700: %3 mends it.")
+        .arg(folder, modeOf(info), QStringLiteral("chmod 700 ") + folder);
 }
 
 }  // namespace

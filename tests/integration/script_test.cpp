@@ -241,6 +241,53 @@ TEST(ScriptSocketTest, onlyTheSocketInTheUsersOwnRuntimeFolderIsUsed) {
     EXPECT_EQ(QFile::permissions(folder) & kOthers, QFile::Permissions());
 }
 
+/// A second panel on the same network device leaves the first its socket, takes it over when
+/// the first stops, and listens again when its socket file is deleted.
+TEST(ScriptSocketTest, aSecondPanelOnTheDeviceWaitsForTheSocket) {
+    struct Target final : ScriptTarget, ScriptsUnreachable {
+        std::optional<std::string> busyFor() const override { return {}; }
+        // Refused after counting, so that the next request is taken at once.
+        std::optional<std::string> sendAsButton(std::string_view) override {
+            ++sent;
+            return "counted";
+        }
+        std::optional<std::string> sendRaw(std::string_view) override { return {}; }
+        void onScriptsUnreachable(const QString& why) override { told = why; }
+        int sent = 0;
+        QString told;
+    } first, second;
+    const std::string device = "socket://127.0.0.1:9";
+    const QString path = panelSocketPath(device);
+    ScriptServer firstServer(first), secondServer(second);
+    secondServer.tellUnreachableTo(second);
+    firstServer.serveScriptsFor(device);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(path); }, kWaitMs));
+    secondServer.serveScriptsFor(device);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second.told.contains(path); }, kWaitMs));
+    // Asked until a script gets through: one may reach a server just closing, or no file.
+    const auto servedBy = [&](const auto& target) {
+        const int before = target.sent;
+        std::unique_ptr<QLocalSocket> script;
+        return QTest::qWaitFor(
+            [&] {
+                if (target.sent > before) return true;
+                if (!script || script->state() == QLocalSocket::UnconnectedState) {
+                    script = std::make_unique<QLocalSocket>();
+                    script->connectToServer(path);
+                    script->write("SEND C00\n");
+                }
+                return false;
+            },
+            kWaitMs);
+    };
+    EXPECT_TRUE(servedBy(first));
+    firstServer.stopServing();
+    EXPECT_TRUE(servedBy(second));
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_TRUE(servedBy(second));
+    EXPECT_EQ(first.sent, 1);
+}
+
 /// A panel's answer may come in pieces: the script reads it whole, and not without end.
 TEST(ScriptSocketTest, aPanelsAnswerInPiecesIsReadWhole) {
     const QString device = QStringLiteral("/dev/qm5-held-by-a-panel");

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "link/reply_end.h"
+#include "link/reply_status.h"
 #include "support/panel_harness.h"
 
 namespace qm5::test {
@@ -70,14 +71,29 @@ TEST(ReplyEndTest, aReplyEndsAtItsFirstCrAckOrNak) {
         bool complete;
         bool refused;
     } rows[] = {
-        {"", false, false},       {"00", false, false},      {"00\r", true, false},
-        {"\x06", true, false},    {"\x15", true, true},      {" \x15\r", true, true},
-        {"0\r\x15", true, false}, {"\x06\x15", true, false},
+        {"", false, false},
+        {"00", false, false},
+        {"00\r", true, false},
+        {"\x06", true, false},
+        {"\x15", true, true},
+        {" \x15\r", true, true},
+        {"0\r\x15", true, false},
+        {"\x06\x15", true, false},
+        // A CR or LF first ends an earlier reply that came late.
+        {"\r", false, false},
+        {"\r\n\x15", true, true},
+        {"\n0\r", true, false},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(replyComplete(row.chars), row.complete) << testing::PrintToString(row.chars);
         EXPECT_EQ(replyRefused(row.chars), row.refused) << testing::PrintToString(row.chars);
     }
+}
+
+/// A state is read after a late CR, and never from a refusal: --until must not stop on one.
+TEST(ReplyEndTest, aRefusalTellsNoState) {
+    EXPECT_EQ(replyStatus("CR0\r", "\r00\r"), " Power ON");
+    EXPECT_EQ(replyStatus("CR0\r", "00\x15"), std::nullopt);
 }
 
 }  // namespace
