@@ -17,16 +17,6 @@
 複数のコピーを見分けるのに使います。</translation>
     </message>
     <message>
-        <source>Sends one command (a code such as C00, or a name from --list-commands) through the panel that has the port open, or on the port itself; prints the reply as soon as it is whole. Needs no display. Exit status: 0 a reply came, 1 none came, 2 a wrong command line, 3 the device cannot be opened.</source>
-        <translation>コマンドを 1 つ (C00 のようなコード、または
---list-commands に示される名前) 送信します。
-ポートを開いているパネルがあればそのパネルを通して、
-なければポートに直接送信し、応答がそろいしだい
-表示します。ディスプレイは不要です。
-終了ステータス: 0 応答あり、1 応答なし、
-2 コマンドラインの誤り、3 デバイスを開けない。</translation>
-    </message>
-    <message>
         <source>no command &apos;%1&apos;. &apos;qm5-control --list-commands&apos; lists them.</source>
         <translation>コマンド &apos;%1&apos; はありません。コマンドの一覧は &apos;qm5-control --list-commands&apos; で表示できます。</translation>
     </message>
@@ -48,16 +38,6 @@ TEXT は印字可能な ASCII 文字 1～16 文字です。</translation>
     <message>
         <source>--port takes 1 or 2, not &apos;%1&apos;.</source>
         <translation>--port には 1 または 2 を指定してください (&apos;%1&apos; は指定できません)。</translation>
-    </message>
-    <message>
-        <source>Asks the status (after --send or --send-raw, if given) until the power state is STATE: on, standby, countdown, cooling, power-abnormal or temperature-abnormal. Exit status: 0 reached, 1 not reached within --timeout, 3 the device cannot be opened.</source>
-        <translation>電源の状態が STATE になるまで状態を問い合わせます
-(--send または --send-raw があれば、その送信の後)。
-STATE: on、standby、countdown、cooling、
-power-abnormal、temperature-abnormal。
-終了ステータス: 0 その状態になった、
-1 --timeout の時間内にならなかった、
-3 デバイスを開けない。</translation>
     </message>
     <message>
         <source>How often --until asks the status, in seconds: 2 by default, 1 at least.</source>
@@ -175,6 +155,28 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
         <source>--until takes one of %1, not &apos;%2&apos;.</source>
         <translation>--until には %1 のいずれかを指定してください (&apos;%2&apos; は指定できません)。</translation>
     </message>
+    <message>
+        <source>Sends one command (a code such as C00, or a name from --list-commands) through the panel that has the port open, or on the port itself; prints the reply as soon as it is whole. Needs no display. Exit status: 0 a reply came, 1 none came, 2 a wrong command line, 3 the device cannot be opened, 4 the projector refused the frame.</source>
+        <translation>コマンドを 1 つ (C00 のようなコード、または
+--list-commands に示される名前) 送信します。
+ポートを開いているパネルがあればそのパネルを通して、
+なければポートに直接送信し、応答がそろいしだい
+表示します。ディスプレイは不要です。
+終了ステータス: 0 応答あり、1 応答なし、
+2 コマンドラインの誤り、3 デバイスを開けない、
+4 プロジェクターがフレームを拒否した。</translation>
+    </message>
+    <message>
+        <source>Asks the status (after --send or --send-raw, if given) until the power state is STATE: on, standby, countdown, cooling, power-abnormal or temperature-abnormal. Exit status: 0 reached, 1 not reached within --timeout, 3 the device cannot be opened, 4 the projector refused the frame sent first.</source>
+        <translation>電源の状態が STATE になるまで状態を問い合わせます
+(--send または --send-raw があれば、その送信の後)。
+STATE: on、standby、countdown、cooling、
+power-abnormal、temperature-abnormal。
+終了ステータス: 0 その状態になった、
+1 --timeout の時間内にならなかった、
+3 デバイスを開けない、
+4 最初に送ったフレームをプロジェクターが拒否した。</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanel</name>
@@ -289,18 +291,6 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
 <context>
     <name>OpenFailure</name>
     <message>
-        <source>permission denied. Add the user to the dialout group with this command and log in again:
-%1
-</source>
-        <translation>アクセス権限がありません。次のコマンドでユーザーを dialout グループに追加し、ログインし直してください:
-%1
-</translation>
-    </message>
-    <message>
-        <source>permission denied (owner %1, group %2, mode %3): the user needs read and write access to it.</source>
-        <translation>アクセス権限がありません (所有者 %1、グループ %2、モード %3)。このユーザーに読み書きの権限が必要です。</translation>
-    </message>
-    <message>
         <source>no such device. Plug in the adapter.</source>
         <translation>デバイスがありません。アダプターを接続してください。</translation>
     </message>
@@ -327,6 +317,28 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
     <message>
         <source>Name another device with --com%1.</source>
         <translation>--com%1 で別のデバイスを指定してください。</translation>
+    </message>
+    <message>
+        <source>permission denied. Add the user to the %1 group with this command and log in again:
+%2
+</source>
+        <extracomment>%1 is the device&apos;s group, %2 a shell command line; keep it as it is.</extracomment>
+        <translation>アクセス権限がありません。次のコマンドでユーザーを %1 グループに追加し、ログインし直してください:
+%2
+</translation>
+    </message>
+    <message>
+        <source>permission denied: only %1 may use it (mode %2, group %3), and %4 may not. This command gives it to %4 until it is plugged in again (a udev rule makes that last):
+%5
+</source>
+        <extracomment>%1 is the device&apos;s owner, %2 its mode (rw-------), %3 its group, %4 the user, %5 a shell command line; keep it as it is.</extracomment>
+        <translation>アクセス権限がありません: 使用できるのは %1 だけで (モード %2、グループ %3)、%4 は使用できません。次のコマンドで、次に接続し直すまで %4 に渡せます (恒久的には udev ルールを使ってください):
+%5
+</translation>
+    </message>
+    <message>
+        <source>no such device: check the name.</source>
+        <translation>デバイスがありません: 名前を確認してください。</translation>
     </message>
 </context>
 <context>
@@ -365,6 +377,11 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
         <source>the socket %1 cannot be listened on: %2.</source>
         <extracomment>%1 is the socket&apos;s path, %2 the system&apos;s reason.</extracomment>
         <translation>ソケット %1 で接続を待ち受けることができません: %2。</translation>
+    </message>
+    <message>
+        <source>another panel with the same device serves scripts on %1; this panel takes the socket over when that one ends.</source>
+        <extracomment>%1 is the socket&apos;s path.</extracomment>
+        <translation>同じデバイスを使う別のパネルが %1 でスクリプトを受け付けています。そのパネルが終了すると、このパネルがソケットを引き継ぎます。</translation>
     </message>
 </context>
 <context>
@@ -445,18 +462,31 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
         <translation>XDG_RUNTIME_DIR に、ユーザー自身が所有するモード 700 のフォルダーを設定してください (例: %1)。</translation>
     </message>
     <message>
+        <source>the runtime folder %1 is too long: the path of a socket in it would pass the %2 bytes allowed.</source>
+        <extracomment>%1 is the folder, %2 the most bytes a local socket&apos;s path may have.</extracomment>
+        <translation>ランタイムフォルダー %1 のパスが長すぎます。このフォルダー内のソケットのパスが上限の %2 バイトを超えてしまいます。</translation>
+    </message>
+    <message>
+        <source>the runtime folder %1 is a symbolic link, which Qt does not take.</source>
+        <translation>ランタイムフォルダー %1 はシンボリックリンクです。Qt はこれを使いません。</translation>
+    </message>
+    <message>
         <source>the runtime folder %1 is not there and cannot be made.</source>
         <translation>ランタイムフォルダー %1 は存在せず、作成することもできません。</translation>
     </message>
     <message>
-        <source>the runtime folder %1 is %2&apos;s with mode %3, not a folder of the user&apos;s own with mode 700.</source>
-        <extracomment>%1 is the folder, %2 its owner, %3 its mode (0777).</extracomment>
-        <translation>ランタイムフォルダー %1 は %2 が所有するモード %3 のフォルダーで、ユーザー自身が所有するモード 700 のフォルダーではありません。</translation>
+        <source>the runtime folder %1 is not a folder.</source>
+        <translation>ランタイムフォルダー %1 はフォルダーではありません。</translation>
     </message>
     <message>
-        <source>the runtime folder %1 is too long: the path of a socket in it would pass the %2 bytes allowed.</source>
-        <extracomment>%1 is the folder, %2 the most bytes a local socket&apos;s path may have.</extracomment>
-        <translation>ランタイムフォルダー %1 のパスが長すぎます。このフォルダー内のソケットのパスが上限の %2 バイトを超えてしまいます。</translation>
+        <source>the runtime folder %1 belongs to %2, not to %3.</source>
+        <extracomment>%1 is the folder, %2 its owner, %3 the user running the program.</extracomment>
+        <translation>ランタイムフォルダー %1 の所有者は %3 ではなく %2 です。</translation>
+    </message>
+    <message>
+        <source>the runtime folder %1 has mode %2, and Qt takes only 700: %3 mends it.</source>
+        <extracomment>%1 is the folder, %2 its mode (0777), %3 a shell command line; keep it as it is.</extracomment>
+        <translation>ランタイムフォルダー %1 のモードは %2 ですが、Qt は 700 しか受け付けません。%3 で直せます。</translation>
     </message>
 </context>
 <context>

@@ -64,7 +64,7 @@ const Option kOptions[] = {
          "Sends one command (a code such as C00, or a name from --list-commands) through the "
          "panel that has the port open, or on the port itself; prints the reply as soon as it is "
          "whole. Needs no display. Exit status: 0 a reply came, 1 none came, 2 a wrong command "
-         "line, 3 the device cannot be opened."),
+         "line, 3 the device cannot be opened, 4 the projector refused the frame."),
      kShell,
      [](CommandLine& commandLine, const QString& value) -> Refusal {
          commandLine.send = findCommand(value.toStdString());
@@ -107,7 +107,8 @@ const Option kOptions[] = {
          "CommandLine",
          "Asks the status (after --send or --send-raw, if given) until the power state is STATE: "
          "on, standby, countdown, cooling, power-abnormal or temperature-abnormal. Exit status: "
-         "0 reached, 1 not reached within --timeout, 3 the device cannot be opened."),
+         "0 reached, 1 not reached within --timeout, 3 the device cannot be opened, 4 the "
+         "projector refused the frame sent first."),
      kUntil, readUntil},
     {"every", "S",
      QT_TRANSLATE_NOOP("CommandLine",

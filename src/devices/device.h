@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/failure.h"
 #include "devices/line_settings.h"
 
 namespace qm5 {
@@ -15,6 +16,7 @@ namespace qm5 {
 struct DeviceFailure {
     std::string reason;
     bool gone = false;
+    Failure failure = gone ? Failure::Interrupted : Failure::Unreachable;
 };
 
 /// What the line reports, with the serial control's own codes.

@@ -4,11 +4,15 @@
 #include <string>
 #include <string_view>
 
+#include "core/failure.h"
+
 namespace qm5 {
 
 enum class OpenFailure {
-    /// No device at that path.
+    /// No device at a name that an adapter has while plugged in.
     Missing,
+    /// No device at a name that no adapter has: a typo, most likely.
+    NoSuchName,
     /// Something is there, but no serial device: a folder or a plain file.
     NotSerial,
     /// The system or a lock refused it.
@@ -24,7 +28,11 @@ struct DeviceFile {
     std::string group;
     /// As `ls -l` shows it: "rw-rw----".
     std::string mode;
+    std::string path{};
 };
+
+/// The word for `failure` of a device that is `file`.
+Failure failureOf(OpenFailure failure, const DeviceFile& file);
 
 /// Why a local device will not open, and what to do. A refused device that the user may read and
 /// write is held by another program; otherwise `user` lacks access, which the dialout group gives

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include "devices/canonical_device.h"
 #include "devices/open_failure.h"
@@ -75,7 +76,7 @@ void SerialPortDevice::onReadyRead() {
 bool SerialPortDevice::open(const LineSettings& settings) {
     // By path: pseudo-terminals and adapters are not always listed as serial ports.
     port_.setPortName(canonicalDevice(path_));
-    if (!port_.open(QIODevice::ReadWrite)) throw DeviceFailure{explainOpenFailure()};
+    if (!port_.open(QIODevice::ReadWrite)) throw explainOpenFailure();
     try {
         apply(settings);
     } catch (const DeviceFailure&) {
@@ -130,21 +131,26 @@ void SerialPortDevice::reportLost() {
     events_.onDeviceLost(gone());
 }
 
-std::string SerialPortDevice::explainOpenFailure() const {
-    const QFileInfo file(QString::fromStdString(path_));
+DeviceFailure SerialPortDevice::explainOpenFailure() const {
+    const QString path = QString::fromStdString(path_);
+    const QFileInfo file(path);
     const QSerialPort::SerialPortError error = port_.error();
     OpenFailure failure = OpenFailure::Other;
     if (!file.exists() || error == QSerialPort::DeviceNotFoundError) {
-        failure = OpenFailure::Missing;
+        // The names the system gives a plugged-in adapter; any other is more likely a typo.
+        static const QRegularExpression adapter(
+            QStringLiteral("^/dev/(tty(USB|ACM)\\d+|serial/by-(id|path)/.+)$"));
+        failure = adapter.match(path).hasMatch() ? OpenFailure::Missing : OpenFailure::NoSuchName;
     } else if (file.isDir() || file.isFile()) {
         failure = OpenFailure::NotSerial;
     } else if (error == QSerialPort::PermissionError) {
         failure = OpenFailure::Refused;
     }
     const DeviceFile access{file.isReadable() && file.isWritable(), file.owner().toStdString(),
-                            file.group().toStdString(), modeText(file.permissions())};
-    return openFailureReason(failure, access, qEnvironmentVariable("USER").toStdString(),
-                             port_.errorString().toStdString());
+                            file.group().toStdString(), modeText(file.permissions()), path_};
+    return {openFailureReason(failure, access, qEnvironmentVariable("USER").toStdString(),
+                              port_.errorString().toStdString()),
+            false, failureOf(failure, access)};
 }
 
 }  // namespace qm5

@@ -25,7 +25,7 @@ class SerialPortDevice final : public QObject, public Device {
     void onReadyRead();
     void onError(QSerialPort::SerialPortError error);
     void reportLost();
-    std::string explainOpenFailure() const;
+    DeviceFailure explainOpenFailure() const;
 
     std::string path_;
     DeviceEvents& events_;

@@ -45,7 +45,8 @@ std::unique_ptr<Device> SystemDeviceMaker::makeDevice(int /*port*/, const std::s
                 // A sentence's end is the language's: a full stop, or "。".
                 throw DeviceFailure{QCoreApplication::translate("SystemDeviceMaker", "%1.")
                                         .arg(QString::fromStdString(wrong.what))
-                                        .toStdString()};
+                                        .toStdString(),
+                                    false, Failure::BadAddress};
             },
             [&](NetworkAddress& network) -> std::unique_ptr<Device> {
                 auto server = std::make_unique<NetworkDevice>(std::move(network), events);

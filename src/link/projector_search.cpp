@@ -48,7 +48,8 @@ void DeviceQuery::start() {
     if (takenByAProcess(device_, open_)) {
         finish(QCoreApplication::translate(
                    "OpenFailure", "in use by another program (or another copy of this one).")
-                   .toStdString());
+                   .toStdString(),
+               Failure::Busy);
         return;
     }
     try {
@@ -58,10 +59,10 @@ void DeviceQuery::start() {
             return;
         }
     } catch (const DeviceFailure& failure) {
-        finish(failure.reason);
+        finish(failure.reason, failure.failure);
         return;
     } catch (const SerialError& error) {
-        finish(error.what());
+        finish(error.what(), error.failure());
         return;
     }
     send();
@@ -71,7 +72,7 @@ void DeviceQuery::send() {
     try {
         line_->write(kSearchQuery);
     } catch (const DeviceFailure& failure) {
-        finish(failure.reason);
+        finish(failure.reason, failure.failure);
         return;
     }
     sent_ = true;
@@ -98,13 +99,14 @@ void DeviceQuery::onLimit() {
                        .toStdString());
 }
 
-void DeviceQuery::finish(const std::string& error) {
+void DeviceQuery::finish(const std::string& error, Failure failure) {
     if (done_) return;
     done_ = true;
     limit_.stop();
     if (line_) line_->close();
     SearchAnswer answer = answerOf(device_, reply_);
     answer.error = error;
+    answer.failure = failure;
     events_.onAnswered(answer);
 }
 

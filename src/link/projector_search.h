@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/failure.h"
 #include "devices/device.h"
 #include "devices/serial_devices.h"
 #include "link/exchange.h"
@@ -30,6 +31,7 @@ struct SearchAnswer {
     std::optional<std::string> status{};
     /// Why the device was not asked, or failed while asked; empty when nothing went wrong.
     std::string error{};
+    Failure failure = Failure::NoReply;
 };
 
 /// The answer of `device`, which replied `chars` (nothing: no reply).
@@ -66,12 +68,14 @@ class DeviceQuery final : public QObject, private DeviceEvents {
   private:
     void record(TrafficRecorder::Direction direction, std::string_view chars);
     void onLineReport(LineEvent event) override;
-    void onDeviceLost(std::string_view reason) override { finish(std::string(reason)); }
+    void onDeviceLost(std::string_view reason) override {
+        finish(std::string(reason), Failure::Interrupted);
+    }
     void onDeviceOpened() override { send(); }
     void onOpenFailed(std::string_view reason) override { finish(std::string(reason)); }
     void onLimit();
     void send();
-    void finish(const std::string& error = {});
+    void finish(const std::string& error = {}, Failure failure = Failure::Unreachable);
 
     std::string device_;
     DeviceMaker& maker_;

@@ -20,7 +20,7 @@ auto SerialControl::named(Step&& step) -> decltype(step()) {
     try {
         return step();
     } catch (const DeviceFailure& failure) {
-        throw SerialError(deviceName() + ": " + failure.reason);
+        throw SerialError(deviceName() + ": " + failure.reason, failure.failure);
     }
 }
 
@@ -81,7 +81,8 @@ void SerialControl::openDevice() {
     } catch (const DeviceFailure& failure) {
         device_.reset();
         link_ = Link::Closed;
-        throw SerialError(describeOpenFailure(portNumber_, devicePath(), failure.reason, chooser_));
+        throw SerialError(describeOpenFailure(portNumber_, devicePath(), failure.reason, chooser_),
+                          failure.failure);
     } catch (const SerialError&) {
         device_.reset();
         link_ = Link::Closed;
@@ -103,7 +104,7 @@ void SerialControl::write(std::string_view chars) {
                               "SerialControl", "%1 is still connecting: the frame was not sent.")
                               .arg(QString::fromStdString(deviceName()))
                               .toStdString(),
-                          told);
+                          Failure::Busy, told);
     }
     if (link_ == Link::Away) {
         throw SerialError(QCoreApplication::translate(
@@ -111,7 +112,8 @@ void SerialControl::write(std::string_view chars) {
                               "%1 is not open: it has gone away, and the panel reconnects "
                               "by itself as soon as it is back.")
                               .arg(QString::fromStdString(deviceName()))
-                              .toStdString());
+                              .toStdString(),
+                          Failure::Missing);
     }
     if (link_ != Link::Open) {
         // After a failed switch the port number is the other port's, whose device the operator
@@ -120,13 +122,14 @@ void SerialControl::write(std::string_view chars) {
             QCoreApplication::translate("SerialControl",
                                         "No port is open: choose COM1 or COM2 under \"COM\" "
                                         "(right-click \"COM\" to choose a port's device).")
-                .toStdString());
+                .toStdString(),
+            Failure::Missing);
     }
     try {
         device_->write(chars);
     } catch (const DeviceFailure& failure) {
-        if (!failure.gone) throw SerialError(deviceName() + ": " + failure.reason);
-        throw SerialError(goneAway(failure.reason));
+        if (!failure.gone) throw SerialError(deviceName() + ": " + failure.reason, failure.failure);
+        throw SerialError(goneAway(failure.reason), Failure::Interrupted);
     }
     confirm();
 }
@@ -162,7 +165,7 @@ void SerialControl::onDeviceLost(std::string_view reason) {
     const std::string text = goneAway(reason);
     if (listener_ == nullptr) return;
     if (news) {
-        listener_->onPortLost(SerialError(text));
+        listener_->onPortLost(SerialError(text, Failure::Interrupted));
     } else {
         listener_->onLinkChanged();
     }

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "core/failure.h"
+
 namespace qm5 {
 
 /// What one frame came to, as a line of --json tells it.
@@ -22,13 +24,15 @@ struct AnswerFields {
     std::string replyChars;
     std::optional<std::string> status;
     QString error;
+    /// The word for the error, the same in every language.
+    Failure failure = Failure::NoReply;
     /// The projector answered NAK.
     bool refused = false;
 };
 
 /// One JSON object on one line, without the new line: "port" and "status" only when there are
-/// some, "error" only when something went wrong, "refused" only when the projector refused the
-/// frame, "replyHex" always ("" when nothing came).
+/// some, "error" and "errorCode" only when something went wrong, "refused" only when the projector
+/// refused the frame, "replyHex" always ("" when nothing came).
 QByteArray answerJson(const AnswerFields& fields);
 
 }  // namespace qm5

@@ -73,9 +73,10 @@ void print(const SearchAnswer& answer, bool json) {
 }  // namespace
 
 QByteArray answerJson(const SearchAnswer& answer) {
-    return answerJson(AnswerFields{
-        std::nullopt, answer.device, std::string(kSearchQuery.substr(0, 3)), answer.replied,
-        answer.reply, answer.replyChars, answer.status, QString::fromStdString(answer.error)});
+    return answerJson(AnswerFields{std::nullopt, answer.device,
+                                   std::string(kSearchQuery.substr(0, 3)), answer.replied,
+                                   answer.reply, answer.replyChars, answer.status,
+                                   QString::fromStdString(answer.error), answer.failure});
 }
 
 int findFromShell(std::vector<std::string> devices, bool json, const QString& logFile) {

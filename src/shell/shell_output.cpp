@@ -37,7 +37,7 @@ int ShellOutput::print(const QueryOutcome& outcome) const {
     if (json_) {
         printJson(answerJson(AnswerFields{outcome.port, outcome.device, outcome.sent,
                                           outcome.replied(), outcome.reply, outcome.replyChars,
-                                          outcome.status, outcome.error,
+                                          outcome.status, outcome.error, outcome.failure,
                                           outcome.result == QueryOutcome::Result::Refused}));
         return writtenOut(outcome.exitStatus());
     }

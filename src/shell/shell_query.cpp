@@ -39,6 +39,7 @@ QueryOutcome judged(QueryOutcome outcome) {
     if (outcome.result != QueryOutcome::Result::Replied || !replyRefused(outcome.replyChars))
         return outcome;
     outcome.result = QueryOutcome::Result::Refused;
+    outcome.failure = Failure::Refused;
     outcome.error =
         QCoreApplication::translate("SendCommand", "%1 (%2): the projector refused %3.")
             .arg(QString::fromStdString(portLabel(outcome.port)),
@@ -52,6 +53,7 @@ void readAnswer(const QByteArray& answer, QueryOutcome& outcome) {
     if (read.refused) {
         outcome.error = QCoreApplication::translate("SendCommand", "the panel did not send it: %1")
                             .arg(*read.refused);
+        outcome.failure = read.failure;
         return;
     }
     if (!panelAnswerComplete(answer)) {
@@ -59,6 +61,7 @@ void readAnswer(const QByteArray& answer, QueryOutcome& outcome) {
                             "SendCommand", "the panel that has %1 (%2) open did not answer.")
                             .arg(QString::fromStdString(portLabel(outcome.port)),
                                  QString::fromStdString(outcome.device));
+        outcome.failure = Failure::Unreachable;
         return;
     }
     outcome.reply = read.reply;
@@ -120,6 +123,7 @@ class OwnLine final : private SerialListener, private EndSignalListener {
         } catch (const SerialError& error) {
             outcome.result = QueryOutcome::Result::CannotOpen;
             outcome.error = QString::fromStdString(error.what());
+            outcome.failure = error.failure();
             return outcome;
         }
         waitFor([&] { return replyComplete(received_.chars()); }, kReplyTimeoutMs);
@@ -155,7 +159,7 @@ class OwnLine final : private SerialListener, private EndSignalListener {
     void open() {
         serial_.setOpen(true);
         waitFor([&] { return serial_.link() != SerialControl::Link::Connecting; }, kOpenMs);
-        if (!serial_.isOpen()) throw SerialError(failure_);
+        if (!serial_.isOpen()) throw failure_;
     }
     void record(TrafficRecorder::Direction direction, std::string_view chars) {
         if (TrafficLog* log = log_.log())
@@ -168,15 +172,15 @@ class OwnLine final : private SerialListener, private EndSignalListener {
         record(TrafficRecorder::Direction::Received, piece);
         received_.append(piece);
     }
-    void onPortLost(const SerialError& error) override { failure_ = error.what(); }
-    void onPortOpenFailed(const SerialError& error) override { failure_ = error.what(); }
+    void onPortLost(const SerialError& error) override { failure_ = error; }
+    void onPortOpenFailed(const SerialError& error) override { failure_ = error; }
     void onLinkChanged() override {}
 
     SystemDeviceMaker deviceMaker_;
     SerialControl serial_;
     ShellLog log_;
     TrafficText received_;
-    std::string failure_;
+    SerialError failure_{""};
     const EndOnSignals ending_{*this};
 };
 
@@ -209,7 +213,8 @@ QueryOutcome ShellQueries::ask(std::string_view text, const QByteArray& request)
     }
     outcome = judged(own_->ask(text, std::move(outcome)));
     // A panel may hold the line: the reason it cannot be asked is the news, not the line's.
-    if (outcome.result == QueryOutcome::Result::CannotOpen && !panelUnreachable_.isEmpty()) {
+    if (outcome.result == QueryOutcome::Result::CannotOpen && outcome.failure == Failure::Busy &&
+        !panelUnreachable_.isEmpty()) {
         //: %1 is the port (COM1), %2 the device, %3 why no panel can be reached.
         outcome.error = QCoreApplication::translate(
                             "SendCommand",

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/failure.h"
 #include "link/port_devices.h"
 #include "link/qt_device_memory.h"
 
@@ -27,8 +28,9 @@ struct QueryOutcome {
     std::string reply;
     /// The status line's words, when the reply decodes to one.
     std::optional<std::string> status;
-    /// Why nothing (or nothing usable) came back.
+    /// Why nothing (or nothing usable) came back, and its word.
     QString error;
+    Failure failure = Failure::NoReply;
 
     /// A reply came, whether or not the projector took the frame.
     bool replied() const { return result == Result::Replied || result == Result::Refused; }

@@ -10,7 +10,16 @@ bool panelAnswerComplete(const QByteArray& answer) {
 PanelAnswer readPanelAnswer(const QByteArray& answer) {
     PanelAnswer read;
     if (answer.startsWith("ERR ")) {
-        read.refused = QString::fromUtf8(answer.mid(4).trimmed());
+        QByteArray why = answer.mid(4).trimmed();
+        const QByteArray word = why.left(why.indexOf(' '));
+        for (const Failure failure :
+             {Failure::Busy, Failure::Interrupted, Failure::Forbidden, Failure::Missing,
+              Failure::BadAddress, Failure::Unreachable}) {
+            if (word.toStdString() != failureCode(failure)) continue;
+            read.failure = failure;
+            why.remove(0, word.size() + 1);
+        }
+        read.refused = QString::fromUtf8(why);
         return read;
     }
     for (const QByteArray& line : answer.split('\n')) {

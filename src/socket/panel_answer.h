@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "core/failure.h"
 #include "core/intervals.h"
 #include "core/traffic_text.h"
 #include "socket/script_requests.h"
@@ -24,7 +25,8 @@ inline constexpr qsizetype kLongestPanelAnswer =
     7 * static_cast<qsizetype>(TrafficText::kMaxLength) + 1024;
 
 /// What a running panel answered to one request on its local socket: "RXD text", "HEX 30 30 0D"
-/// and "STATUS text" lines, then "END" (only "END" when nothing came), or "ERR why".
+/// and "STATUS text" lines, then "END" (only "END" when nothing came), or "ERR WORD why" (a panel
+/// of before gave no word).
 struct PanelAnswer {
     bool replied = false;
     /// The reply as the RXD line shows it, and its characters.
@@ -32,8 +34,9 @@ struct PanelAnswer {
     std::string chars;
     /// The status line's words as the panel tells them.
     std::optional<std::string> status;
-    /// Why the panel did not send the frame.
+    /// Why the panel did not send the frame, and its word for it: busy when it gave none.
     std::optional<QString> refused;
+    Failure failure = Failure::Busy;
 };
 
 /// Whether `answer` is all the panel will say.

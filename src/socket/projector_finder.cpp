@@ -19,6 +19,7 @@ SearchAnswer unanswered(const std::string& device) {
     answer.error =
         QCoreApplication::translate("ProjectorSearch", "the panel that has it open did not answer.")
             .toStdString();
+    answer.failure = Failure::Unreachable;
     return answer;
 }
 
@@ -31,6 +32,7 @@ SearchAnswer panelAnswer(const std::string& device, const QByteArray& lines) {
                                         "the panel that has it open did not send the query: %1")
                 .arg(*read.refused)
                 .toStdString();
+        answer.failure = read.failure;
         return answer;
     }
     answer.replied = read.replied;

@@ -22,6 +22,12 @@ void answerScript(const QPointer<QLocalSocket>& client, const QByteArray& lines)
     client->disconnectFromServer();
 }
 
+QByteArray refusalLine(const ScriptRefusal& refusal) {
+    const std::string_view word = failureCode(refusal.failure);
+    return "ERR " + QByteArray(word.data(), static_cast<qsizetype>(word.size())) + ' ' +
+           QByteArray::fromStdString(refusal.why) + '\n';
+}
+
 ScriptRequests::ScriptRequests(ScriptTarget& target) : target_(target) {
     replyTimeout_.setSingleShot(true);
     replyTimeout_.setTimerType(Qt::PreciseTimer);
@@ -31,8 +37,10 @@ ScriptRequests::ScriptRequests(ScriptTarget& target) : target_(target) {
 
 void ScriptRequests::add(const QPointer<QLocalSocket>& client, std::string_view text, bool raw) {
     if (waiting_.size() >= kLongestQueue) {
-        answerScript(client, "ERR the panel has " + QByteArray::number(kLongestQueue) +
-                                 " requests waiting already; send again later\n");
+        answerScript(client,
+                     refusalLine({Failure::Busy, "the panel has " + std::to_string(kLongestQueue) +
+                                                     " requests waiting already; send "
+                                                     "again later"}));
         return;
     }
     waiting_.push_back({client, std::string(text), raw});
@@ -44,16 +52,17 @@ void ScriptRequests::sendNext() {
     if (current_ || waiting_.empty()) return;
     current_ = waiting_.front();
     waiting_.pop_front();
-    const std::optional<std::string> refused = sendScriptFrame(*current_);
+    const std::optional<ScriptRefusal> refused = sendScriptFrame(*current_);
     // Sent, its reply is collected (and, under a box the log raised, may be answered already).
     if (!refused) return;
-    answerScript(current_->client, "ERR " + QByteArray::fromStdString(*refused) + "\n");
+    answerScript(current_->client, refusalLine(*refused));
     current_.reset();
     sendNext();
 }
 
-std::optional<std::string> ScriptRequests::sendScriptFrame(const Request& request) {
-    if (request.client.isNull()) return "the script is gone";  // it sends nothing
+std::optional<ScriptRefusal> ScriptRequests::sendScriptFrame(const Request& request) {
+    // It sends nothing.
+    if (request.client.isNull()) return ScriptRefusal{Failure::Interrupted, "the script is gone"};
     if (auto busy = target_.busyFor()) return busy;
     sending_ = true;
     // A failure shows a warning box, whose event loop may let the client go meanwhile.

@@ -13,13 +13,16 @@
 
 #include "core/traffic_text.h"
 #include "link/exchange.h"
+#include "socket/script_target.h"
 
 class QLocalSocket;
 
 namespace qm5 {
 
-class ScriptTarget;
 class TrafficLog;
+
+/// "ERR WORD why": the word a script matches (busy, interrupted...), then the operator's words.
+QByteArray refusalLine(const ScriptRefusal& refusal);
 
 /// Answers a script's client once, if it is still there, and lets it go.
 void answerScript(const QPointer<QLocalSocket>& client, const QByteArray& lines);
@@ -55,7 +58,7 @@ class ScriptRequests final : public QObject, public ExchangeListener {
 
     void sendNext();
     /// Sends the request's frame through the target; returns why it was not sent.
-    std::optional<std::string> sendScriptFrame(const Request& request);
+    std::optional<ScriptRefusal> sendScriptFrame(const Request& request);
     /// Answers the request whose frame went out with what came back since.
     void finish();
 

@@ -86,8 +86,10 @@ void ScriptServer::onNewConnection() {
     while (QLocalSocket* client = server_.nextPendingConnection()) {
         connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
         if (clients_ >= kMostClients) {
-            client->write("ERR the panel is busy: " + QByteArray::number(kMostClients) +
-                          " scripts are connected to it already; send again later\n");
+            client->write(
+                refusalLine({Failure::Busy, "the panel is busy: " + std::to_string(kMostClients) +
+                                                " scripts are connected to it already; "
+                                                "send again later"}));
             // Let go at once: the descriptor is what the bound saves.
             client->flush();
             client->abort();

@@ -51,25 +51,29 @@ QString withFix(const QString& why) {
 
 QString refusalOf(const QString& folder) {
     const QFileInfo info(folder);
-    const auto say = [](const char* text) {
-        return QCoreApplication::translate("SocketPath", text);
-    };
+    QString why;
     if (info.isSymLink()) {
-        return withFix(
-            say("the runtime folder %1 is a symbolic link, which Qt does not take.").arg(folder));
-    }
-    if (!info.exists()) {
-        return withFix(say("the runtime folder %1 is not there and cannot be made.").arg(folder));
-    }
-    if (!info.isDir()) return withFix(say("the runtime folder %1 is not a folder.").arg(folder));
-    if (info.owner() != userName()) {
+        why = QCoreApplication::translate(
+            "SocketPath", "the runtime folder %1 is a symbolic link, which Qt does not take.");
+    } else if (!info.exists()) {
+        why = QCoreApplication::translate("SocketPath",
+                                          "the runtime folder %1 is not there and cannot be made.");
+    } else if (!info.isDir()) {
+        why = QCoreApplication::translate("SocketPath", "the runtime folder %1 is not a folder.");
+    } else if (info.owner() != userName()) {
         //: %1 is the folder, %2 its owner, %3 the user running the program.
-        return withFix(say("the runtime folder %1 belongs to %2, not to %3.")
-                           .arg(folder, info.owner(), userName()));
+        why = QCoreApplication::translate("SocketPath",
+                                          "the runtime folder %1 belongs to %2, not to %3.");
+        return withFix(why.arg(folder, info.owner(), userName()));
+    } else {
+        // The user's own folder: a chmod mends it where it is.
+        //: %1 is the folder, %2 its mode (0777), %3 a shell command line; keep it as it is.
+        return QCoreApplication::translate(
+                   "SocketPath",
+                   "the runtime folder %1 has mode %2, and Qt takes only 700: %3 mends it.")
+            .arg(folder, modeOf(info), QStringLiteral("chmod 700 ") + folder);
     }
-    //: %1 is the folder, %2 its mode (0777), %3 a shell command line; keep it as it is.
-    return say("the runtime folder %1 has mode %2, and Qt takes only 700: %3 mends it.")
-        .arg(folder, modeOf(info), QStringLiteral("chmod 700 ") + folder);
+    return withFix(why.arg(folder));
 }
 
 }  // namespace

@@ -173,14 +173,16 @@ void ControlPanel::describePort(int port, const std::string& device) {
             .toStdString());
 }
 
-std::optional<std::string> ControlPanel::busyFor() const {
-    if (ended_) return "the panel is ending";
-    if (state_.repeatCode != 0)
-        return "a button is held on the panel; send again once it is released";
+std::optional<ScriptRefusal> ControlPanel::busyFor() const {
+    if (ended_) return ScriptRefusal{Failure::Interrupted, "the panel is ending"};
+    if (state_.repeatCode != 0) {
+        return ScriptRefusal{Failure::Busy,
+                             "a button is held on the panel; send again once it is released"};
+    }
     return std::nullopt;
 }
 
-std::optional<std::string> ControlPanel::sendAsButton(std::string_view code) {
+std::optional<ScriptRefusal> ControlPanel::sendAsButton(std::string_view code) {
     try {
         for (const OneShotButton& button : oneShotButtons()) {
             if (button.code == code) {
@@ -191,17 +193,17 @@ std::optional<std::string> ControlPanel::sendAsButton(std::string_view code) {
         exchange_.send(code);
     } catch (const SerialError& error) {
         reportFailure(error);
-        return error.what();
+        return ScriptRefusal{error.failure(), error.what()};
     }
     return std::nullopt;
 }
 
-std::optional<std::string> ControlPanel::sendRaw(std::string_view text) {
+std::optional<ScriptRefusal> ControlPanel::sendRaw(std::string_view text) {
     try {
         exchange_.send(text);
     } catch (const SerialError& error) {
         reportFailure(error);
-        return error.what();
+        return ScriptRefusal{error.failure(), error.what()};
     }
     return std::nullopt;
 }

@@ -66,12 +66,12 @@ class ControlPanel final : public ControlEvents,
     void onEndSignal(int) override { requestEnd(); }
 
     /// A script's frame waits while the panel ends or a button is held.
-    std::optional<std::string> busyFor() const override;
+    std::optional<ScriptRefusal> busyFor() const override;
     /// Sends `code` as its button would, once for a hold button. Returns why it could not be sent
     /// (the operator is told as for a click).
-    std::optional<std::string> sendAsButton(std::string_view code) override;
+    std::optional<ScriptRefusal> sendAsButton(std::string_view code) override;
     /// Sends `text` and CR as one frame, shown as every frame is: a code no button has.
-    std::optional<std::string> sendRaw(std::string_view text) override;
+    std::optional<ScriptRefusal> sendRaw(std::string_view text) override;
     void setPortInUseListener(PortInUseListener& listener) { portInUse_ = &listener; }
     /// Every frame sent and every piece received is recorded there too.
     void setRecorder(TrafficRecorder& recorder) { exchange_.setRecorder(recorder); }

@@ -330,10 +330,10 @@ TEST(CommandLineTest, sendsFromTheShellAndSaysHowItWent) {
     } rows[] = {
         {{QStringLiteral("--list-commands")}, 0, QStringLiteral("C00  power-on"), {}},
         {{QStringLiteral("--send"), QStringLiteral("C00"), QStringLiteral("--com1"),
-          QStringLiteral("/dev/qm5-none")},
+          QStringLiteral("/dev/ttyUSB99")},
          3,
          {},
-         QStringLiteral("COM1 (/dev/qm5-none): no such device. Plug in the adapter. Name another "
+         QStringLiteral("COM1 (/dev/ttyUSB99): no such device. Plug in the adapter. Name another "
                         "device with --com1.\n")},
         {{QStringLiteral("--send"), QStringLiteral("POWER-ON"), QStringLiteral("--com1"), line,
           QStringLiteral("--log"), log},
@@ -356,11 +356,11 @@ TEST(CommandLineTest, sendsFromTheShellAndSaysHowItWent) {
          {},
          QStringLiteral("qm5-control: COM1 (%1): no reply within 500 ms.\n").arg(oddName)},
         {{QStringLiteral("--send"), QStringLiteral("C00"), QStringLiteral("--com1"),
-          QStringLiteral("/dev/qm5-none")},
+          QStringLiteral("/dev/ttyUSB99")},
          3,
          {},
          QStringLiteral(
-             "COM1 (/dev/qm5-none): デバイスがありません。アダプターを接続してください。 "
+             "COM1 (/dev/ttyUSB99): デバイスがありません。アダプターを接続してください。 "
              "--com1 で別のデバイスを指定してください。\n"),
          kJapanese},
         {{QStringLiteral("--help")},
@@ -429,6 +429,7 @@ QJsonObject refusal(int port, const QString& device, const QString& sent) {
     refused.insert("refused", true);
     refused.insert("error", QStringLiteral("COM%1 (%2): the projector refused %3.")
                                 .arg(QString::number(port), device, sent));
+    refused.insert("errorCode", "refused");
     return refused;
 }
 
@@ -442,10 +443,12 @@ TEST(CommandLineTest, answersInJsonForOtherPrograms) {
     input.insert("status", "Input 1");
     QJsonObject noReply = answer(1, quiet, "CR0", "", "");
     noReply.insert("error", "COM1 (" + quiet + "): no reply within 500 ms.");
+    noReply.insert("errorCode", "no-reply");
     QJsonObject none = answer(1, "/dev/qm5-none", "CR0", "", "");
     none.insert("error",
-                "COM1 (/dev/qm5-none): no such device. Plug in the adapter. Name "
-                "another device with --com1.");
+                "COM1 (/dev/qm5-none): no such device: check the name. Name another device "
+                "with --com1.");
+    none.insert("errorCode", "missing");
     const struct {
         QStringList arguments;
         int exitCode;

@@ -138,7 +138,7 @@ TEST_F(ScriptTest, refusesAMalformedRequestOrOneWhileAButtonIsHeld) {
         EXPECT_TRUE(ask(wrong).startsWith("ERR ")) << wrong.left(20).toStdString();
     }
     QTest::mousePress(panel->window.control(control::kVolumePlus), Qt::LeftButton);
-    EXPECT_TRUE(ask("SEND C00\n").startsWith("ERR a button is held"));
+    EXPECT_TRUE(ask("SEND C00\n").startsWith("ERR busy a button is held"));
     QTest::mouseRelease(panel->window.control(control::kVolumePlus), Qt::LeftButton);
     EXPECT_EQ(projector.readAvailable().find("C00"), std::string::npos);
     EXPECT_TRUE(warnings.seen().empty());
@@ -245,13 +245,13 @@ TEST(ScriptSocketTest, onlyTheSocketInTheUsersOwnRuntimeFolderIsUsed) {
 /// the first stops, and listens again when its socket file is deleted.
 TEST(ScriptSocketTest, aSecondPanelOnTheDeviceWaitsForTheSocket) {
     struct Target final : ScriptTarget, ScriptsUnreachable {
-        std::optional<std::string> busyFor() const override { return {}; }
+        std::optional<ScriptRefusal> busyFor() const override { return {}; }
         // Refused after counting, so that the next request is taken at once.
-        std::optional<std::string> sendAsButton(std::string_view) override {
+        std::optional<ScriptRefusal> sendAsButton(std::string_view) override {
             ++sent;
-            return "counted";
+            return ScriptRefusal{Failure::Busy, "counted"};
         }
-        std::optional<std::string> sendRaw(std::string_view) override { return {}; }
+        std::optional<ScriptRefusal> sendRaw(std::string_view) override { return {}; }
         void onScriptsUnreachable(const QString& why) override { told = why; }
         int sent = 0;
         QString told;
@@ -327,8 +327,8 @@ TEST_F(ScriptTest, aBurstOfIdleConnectionsLeavesTheSocketServing) {
             EXPECT_TRUE(QTest::qWaitFor(
                 [&] {
                     for (QLocalSocket& client : burst)
-                        busy +=
-                            client.isOpen() && client.readAll().startsWith("ERR the panel is busy");
+                        busy += client.isOpen() &&
+                                client.readAll().startsWith("ERR busy the panel is busy");
                     return spare < kMost ? !QFileInfo::exists(path) : busy == kBurst - kMost;
                 },
                 kWaitMs));

@@ -41,12 +41,13 @@ INSTANTIATE_TEST_SUITE_P(Replies, SearchReplyTest,
 TEST(SearchJsonTest, givesEachKeyOnlyWhenItSaysSomething) {
     SearchAnswer busy = answerOf("/dev/ttyS0", "");
     busy.error = "in use";
+    busy.failure = Failure::Busy;
     for (const auto& [answer, expected] :
          {std::pair{answerOf("/dev/ttyUSB0", "80\r"),
                     R"({"device":"/dev/ttyUSB0","sent":"CR0","replied":true,"reply":" 8 0 CR ",)"
                     R"("replyHex":"38 30 0D","status":"Stand by"})"},
           std::pair{busy, R"({"device":"/dev/ttyS0","sent":"CR0","replied":false,"reply":"",)"
-                          R"("replyHex":"","error":"in use"})"}}) {
+                          R"("replyHex":"","error":"in use","errorCode":"busy"})"}}) {
         const QJsonObject object = QJsonDocument::fromJson(answerJson(answer)).object();
         EXPECT_EQ(object, QJsonDocument::fromJson(expected).object()) << answerJson(answer).data();
         EXPECT_FALSE(answerJson(answer).contains('\n'));
