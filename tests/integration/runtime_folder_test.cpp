@@ -56,15 +56,20 @@ TEST(RuntimeFolderTest, aFolderWithoutSocketsIsNamedWithTheFix) {
     QSerialPort held(QString::fromStdString(line.path()));
     ASSERT_TRUE(held.open(QIODevice::ReadWrite));
     const ScopedEnv unset("XDG_RUNTIME_DIR", nullptr);
-    QProcess send;
-    send.start(QM5_CONTROL_BINARY,
-               {"--send", "status", "--com1", QString::fromStdString(line.path())});
-    ASSERT_TRUE(send.waitForFinished(kWaitMs));
-    const QString said = QString::fromLocal8Bit(send.readAllStandardError());
-    // One line, without Qt's own warnings, and no program said to hold the line.
-    EXPECT_TRUE(send.exitCode() == 3 && said.count('\n') == 1 && said.contains(fallback) &&
-                said.contains("chmod 700") && !said.contains("in use"))
-        << said.toStdString();
+    // A line that is held names the folder; one that is not there says so, and only that.
+    for (const auto& [device, folderNamed] :
+         {std::pair{QString::fromStdString(line.path()), true}, {"/dev/ttyUSB98", false}}) {
+        QProcess send;
+        send.start(QM5_CONTROL_BINARY, {"--send", "status", "--com1", device});
+        ASSERT_TRUE(send.waitForFinished(kWaitMs));
+        const QString said = QString::fromLocal8Bit(send.readAllStandardError());
+        // One line, without Qt's own warnings, and no program said to hold the line.
+        EXPECT_TRUE(send.exitCode() == 3 && said.count('\n') == 1 &&
+                    said.contains(fallback) == folderNamed &&
+                    said.contains("chmod 700") == folderNamed && !said.contains("in use") &&
+                    said.contains("no such device") != folderNamed)
+            << said.toStdString();
+    }
 }
 
 }  // namespace
