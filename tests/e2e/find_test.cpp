@@ -16,8 +16,12 @@
 #include <QTest>
 
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <termios.h>
+#include <unistd.h>
 #include <csignal>
+#include <cstring>
 
 #include "link/projector_search.h"
 #include "projector_process.h"
@@ -80,6 +84,15 @@ TEST_F(FindTest, namesEachProjectorOnceAndTakesNoDeviceFromItsHolder) {
     lock.close();
     const std::string alias = folder.filePath(QStringLiteral("usb-Projector-if00")).toStdString();
     QFile::link(QString::fromStdString(direct.path()), QString::fromStdString(alias));
+    // A panel killed with the line open left its socket file: the line is asked itself.
+    const QString staleSocket = panelSocketPath(direct.path());
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray socketPath = QFile::encodeName(staleSocket);
+    std::memcpy(address.sun_path, socketPath.constData(), socketPath.size());
+    const int stale = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::bind(stale, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ::close(stale);
     start({held.path(), std::nullopt});
 
     EXPECT_EQ(find({direct.path(), silent.path(), held.path(), busy.path(), plain.path(),
@@ -96,6 +109,7 @@ TEST_F(FindTest, namesEachProjectorOnceAndTakesNoDeviceFromItsHolder) {
     for (PtyPair* taken : {&busy, &plain, &locked}) EXPECT_EQ(taken->readAvailable(), "");
     EXPECT_TRUE(lock.exists());
     lock.remove();
+    QFile::remove(staleSocket);
     EXPECT_EQ(silent.readAvailable(), "CR0\r");
     // The queries are real traffic; the panel logs its own.
     EXPECT_NE(log().find("FIND " + silent.path() + " TX \" C R 0 CR \""), std::string::npos);
