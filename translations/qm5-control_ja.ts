@@ -177,6 +177,11 @@ power-abnormal、temperature-abnormal。
 3 デバイスを開けない、
 4 最初に送ったフレームをプロジェクターが拒否した。</translation>
     </message>
+    <message>
+        <source>%1 is not valid UTF-8, and Qt opens only names that are: give the device or file by a link whose name is (ln -s).</source>
+        <extracomment>%1 is the argument, its odd bytes written <byte value="x0"/>NN.</extracomment>
+        <translation>%1 は UTF-8 として正しくありません。Qt が開けるのは UTF-8 の名前だけです。UTF-8 の名前のリンク (ln -s) でデバイスまたはファイルを指定してください。</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanel</name>
@@ -665,6 +670,10 @@ power-abnormal、temperature-abnormal。
     <message>
         <source>the frame could not be sent.</source>
         <translation>フレームを送信できませんでした。</translation>
+    </message>
+    <message>
+        <source>the name is not valid UTF-8, and Qt opens only names that are: name the device by a link whose name is.</source>
+        <translation>名前が UTF-8 として正しくありません。Qt が開けるのは UTF-8 の名前だけです。UTF-8 の名前のリンクでデバイスを指定してください。</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/command_line.h"
+#include "core/escaped_name.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -263,7 +264,19 @@ std::optional<int> stopsHere(const QCommandLineParser& parser, const QCommandLin
 
 std::variant<CommandLine, int> readCommandLine(int argc, char* argv[]) {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    for (int i = 0; i < argc; ++i) {
+        // Read as UTF-8, such a name would become another one, which may exist.
+        if (!isValidUtf8(argv[i])) {
+            //: %1 is the argument, its odd bytes written \xNN.
+            refuse(QCoreApplication::translate(
+                       "CommandLine",
+                       "%1 is not valid UTF-8, and Qt opens only names that are: give the device "
+                       "or file by a link whose name is (ln -s).")
+                       .arg(QString::fromStdString(escapedName(argv[i]))));
+            return 2;
+        }
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
 
     QCommandLineParser parser;
     addOptions(parser);

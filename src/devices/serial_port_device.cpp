@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "devices/serial_port_device.h"
+#include "core/escaped_name.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -74,6 +75,13 @@ void SerialPortDevice::onReadyRead() {
 }
 
 bool SerialPortDevice::open(const LineSettings& settings) {
+    // Qt reads a name as UTF-8 and would open another one, or none.
+    if (!isValidUtf8(path_)) {
+        throw DeviceFailure{tr("the name is not valid UTF-8, and Qt opens only names that are: "
+                               "name the device by a link whose name is.")
+                                .toStdString(),
+                            false, Failure::BadAddress};
+    }
     // By path: pseudo-terminals and adapters are not always listed as serial ports.
     port_.setPortName(canonicalDevice(path_));
     if (!port_.open(QIODevice::ReadWrite)) throw explainOpenFailure();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "link/port_failure.h"
+#include "core/escaped_name.h"
 
 #include <QCoreApplication>
 
@@ -25,7 +26,7 @@ void append(std::string& text, std::string_view sentence) {
 }  // namespace
 
 std::string deviceName(int port, std::string_view device) {
-    return portLabel(port) + " (" + std::string(device) + ")";
+    return portLabel(port) + " (" + escapedName(device) + ")";
 }
 
 std::string describeOpenFailure(int port, const std::string& device, std::string_view reason,

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "link/traffic_log.h"
+#include "core/escaped_name.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -22,7 +23,7 @@ std::string now() {
 
 std::string noReplyLine(std::string_view time, std::string_view port, std::string_view device,
                         int timeoutMs) {
-    return std::string(time) + " " + std::string(port) + " " + std::string(device) +
+    return std::string(time) + " " + std::string(port) + " " + escapedName(device) +
            " TIMEOUT no reply within " + std::to_string(timeoutMs) + " ms\n";
 }
 
@@ -53,7 +54,7 @@ std::optional<std::string> TrafficLog::open() {
 std::string TrafficLog::line(std::string_view time, Direction direction, std::string_view port,
                              std::string_view device, std::string_view chars) {
     constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out = std::string(time) + " " + std::string(port) + " " + std::string(device) +
+    std::string out = std::string(time) + " " + std::string(port) + " " + escapedName(device) +
                       (direction == Direction::Sent ? " TX \"" : " RX \"") + monitorText(chars) +
                       "\"";
     for (const char c : chars) {

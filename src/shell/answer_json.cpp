@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "shell/answer_json.h"
+#include "core/escaped_name.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -8,7 +9,7 @@ namespace qm5 {
 
 QByteArray answerJson(const AnswerFields& fields) {
     QJsonObject object{
-        {"device", QString::fromStdString(fields.device)},
+        {"device", QString::fromStdString(escapedName(fields.device))},
         {"sent", QString::fromStdString(fields.sent)},
         {"replied", fields.replied},
         {"reply", QString::fromStdString(fields.reply)},

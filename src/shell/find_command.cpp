@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "shell/find_command.h"
+#include "core/escaped_name.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -60,12 +61,12 @@ void print(const SearchAnswer& answer, bool json) {
     if (json) {
         std::printf("%s\n", answerJson(answer).constData());
     } else if (answer.status) {
-        std::printf("%s\t%s\n", answer.device.c_str(), answer.status->c_str());
+        std::printf("%s\t%s\n", escapedName(answer.device).c_str(), answer.status->c_str());
     }
     if (!answer.error.empty()) {
         std::fprintf(stderr, "qm5-control: %s\n",
                      qPrintable(QCoreApplication::translate("FindCommand", "%1: %2")
-                                    .arg(QString::fromStdString(answer.device),
+                                    .arg(QString::fromStdString(escapedName(answer.device)),
                                          QString::fromStdString(answer.error).trimmed())));
     }
 }

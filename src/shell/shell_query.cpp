@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "shell/shell_query.h"
+#include "core/escaped_name.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -30,7 +31,7 @@ constexpr int kOpenMs = 5000;
 
 QString noReplyError(int port, const std::string& device) {
     return QCoreApplication::translate("SendCommand", "%1 (%2): no reply within %3 ms.")
-        .arg(QString::fromStdString(portLabel(port)), QString::fromStdString(device),
+        .arg(QString::fromStdString(portLabel(port)), QString::fromStdString(escapedName(device)),
              QString::number(kReplyTimeoutMs));
 }
 
@@ -40,10 +41,10 @@ QueryOutcome judged(QueryOutcome outcome) {
         return outcome;
     outcome.result = QueryOutcome::Result::Refused;
     outcome.failure = Failure::Refused;
-    outcome.error =
-        QCoreApplication::translate("SendCommand", "%1 (%2): the projector refused %3.")
-            .arg(QString::fromStdString(portLabel(outcome.port)),
-                 QString::fromStdString(outcome.device), QString::fromStdString(outcome.sent));
+    outcome.error = QCoreApplication::translate("SendCommand", "%1 (%2): the projector refused %3.")
+                        .arg(QString::fromStdString(portLabel(outcome.port)),
+                             QString::fromStdString(escapedName(outcome.device)),
+                             QString::fromStdString(outcome.sent));
     return outcome;
 }
 
@@ -60,7 +61,7 @@ void readAnswer(const QByteArray& answer, QueryOutcome& outcome) {
         outcome.error = QCoreApplication::translate(
                             "SendCommand", "the panel that has %1 (%2) open did not answer.")
                             .arg(QString::fromStdString(portLabel(outcome.port)),
-                                 QString::fromStdString(outcome.device));
+                                 QString::fromStdString(escapedName(outcome.device)));
         outcome.failure = Failure::Unreachable;
         return;
     }
@@ -216,12 +217,13 @@ QueryOutcome ShellQueries::ask(std::string_view text, const QByteArray& request)
     if (outcome.result == QueryOutcome::Result::CannotOpen && outcome.failure == Failure::Busy &&
         !panelUnreachable_.isEmpty()) {
         //: %1 is the port (COM1), %2 the device, %3 why no panel can be reached.
-        outcome.error = QCoreApplication::translate(
-                            "SendCommand",
-                            "%1 (%2) cannot be opened here, and no panel that may have it open "
-                            "can be reached: %3")
-                            .arg(QString::fromStdString(portLabel(outcome.port)),
-                                 QString::fromStdString(outcome.device), panelUnreachable_);
+        outcome.error =
+            QCoreApplication::translate(
+                "SendCommand",
+                "%1 (%2) cannot be opened here, and no panel that may have it open "
+                "can be reached: %3")
+                .arg(QString::fromStdString(portLabel(outcome.port)),
+                     QString::fromStdString(escapedName(outcome.device)), panelUnreachable_);
     }
     return outcome;
 }

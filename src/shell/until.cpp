@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "shell/until.h"
+#include "core/escaped_name.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -41,7 +42,7 @@ int timedOut(const QueryOutcome& last, const std::optional<std::string>& seen,
         qPrintable(QCoreApplication::translate(
                        "Until", "%1 (%2): not %3 within %4 s; the last status seen: %5.")
                        .arg(QString::fromStdString(portLabel(last.port)),
-                            QString::fromStdString(last.device),
+                            QString::fromStdString(escapedName(last.device)),
                             QString::fromLatin1(waiting.state.name),
                             QString::number(static_cast<double>(waiting.timeout.count()) / 1000.0),
                             lastSeen)));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "window/control_panel.h"
+#include "core/escaped_name.h"
 
 #include <QCoreApplication>
 
@@ -166,11 +167,11 @@ void ControlPanel::describePort(int port, const std::string& device) {
         case SerialControl::Link::Closed:
             break;
     }
-    platform_.controls.setDescription(
-        control::kComButton,
-        QCoreApplication::translate("ControlPanel", link)
-            .arg(QString::fromStdString(portLabel(port)), QString::fromStdString(device))
-            .toStdString());
+    platform_.controls.setDescription(control::kComButton,
+                                      QCoreApplication::translate("ControlPanel", link)
+                                          .arg(QString::fromStdString(portLabel(port)),
+                                               QString::fromStdString(escapedName(device)))
+                                          .toStdString());
 }
 
 std::optional<ScriptRefusal> ControlPanel::busyFor() const {

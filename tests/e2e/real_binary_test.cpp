@@ -224,7 +224,8 @@ struct Ran {
     QString err;
 };
 Ran runWithoutDisplay(const QStringList& arguments, const QString& output = {},
-                      const QString& language = QStringLiteral("C")) {
+                      const QString& language = QStringLiteral("C"),
+                      const QString& program = QStringLiteral(QM5_CONTROL_BINARY)) {
     QProcess process;
     if (!output.isEmpty()) process.setStandardOutputFile(output);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -239,7 +240,7 @@ Ran runWithoutDisplay(const QStringList& arguments, const QString& output = {},
     const QTemporaryDir configuration;
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configuration.path());
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(QM5_CONTROL_BINARY), arguments);
+    process.start(program, arguments);
     process.waitForFinished(kWaitMs);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
@@ -475,6 +476,32 @@ TEST(CommandLineTest, answersInJsonForOtherPrograms) {
             << said;
     }
     EXPECT_NE(projector.log().find(" CR0\\r"), std::string::npos) << projector.log();
+}
+
+/// A name with a new line stays on its line in every output, escaped; one that is not UTF-8 is
+/// refused whole rather than read as another name.
+TEST(CommandLineTest, oddNamesStayOnOneLineAndTheirOwn) {
+    const ProjectorProcess projector;
+    const QTemporaryDir folder;
+    const QString named = folder.filePath(QStringLiteral("pro\njector"));
+    ASSERT_TRUE(QFile::link(QString::fromStdString(projector.path()), named));
+    const QString escaped = folder.filePath(QStringLiteral("pro\\njector"));
+    EXPECT_EQ(runWithoutDisplay({"--find", named}).out, escaped + "\tStand by\n");
+    const QList<QJsonObject> sent =
+        jsonLines(runWithoutDisplay({"--send", "status", "--com1", named, "--json"}).out);
+    ASSERT_EQ(sent.size(), 1);
+    EXPECT_EQ(sent[0]["device"].toString(), escaped);
+    const Ran missing = runWithoutDisplay({"--send", "status", "--com1", named + "x"});
+    EXPECT_TRUE(missing.err.startsWith("qm5-control: COM1 (" + escaped + "x): no such device") &&
+                missing.err.count('\n') == 1)
+        << missing.err.toStdString();
+    const Ran notUtf8 =
+        runWithoutDisplay({"-c", R"sh(exec "$0" --send status --com1 "$(printf '/dev/tty\377')")sh",
+                           QM5_CONTROL_BINARY},
+                          {}, QStringLiteral("C"), QStringLiteral("/bin/sh"));
+    EXPECT_EQ(notUtf8.exitCode, 2);
+    EXPECT_TRUE(notUtf8.err.contains("/dev/tty\\xff is not valid UTF-8"))
+        << notUtf8.err.toStdString();
 }
 
 /// A reply 20 ms within the limit counts: a limit fired early (a coarse timer may fire at 475 ms)
