@@ -11,10 +11,18 @@ namespace qm5 {
 bool PortSwitch::switchTo(int port) {
     const std::optional<std::string> failure = tryOpen(port);
     if (!failure) return true;
+    report(port, *failure);
+    return false;
+}
+
+void PortSwitch::openFailedLate(const std::string& failure) {
+    report(serial_.portNumber(), failure);
+}
+
+void PortSwitch::report(int port, const std::string& failure) {
     renumberings_.push_back(
         {choices_, serial_.portNumber(), static_cast<std::int16_t>(port == 1 ? 2 : 1)});
-    warnings_.show(*failure, {}, this);
-    return false;
+    warnings_.show(failure, {}, this);
 }
 
 void PortSwitch::afterWarning() {

@@ -24,6 +24,9 @@ class PortSwitch final : private AfterWarning {
     bool switchTo(int port);
     /// The same steps without a word or a renumbering: returns the failure, if any.
     std::optional<std::string> tryOpen(int port);
+    /// The device of the port just switched to failed while it opened in the background (a
+    /// server): reported and renumbered as a failure at once would be.
+    void openFailedLate(const std::string& failure);
 
   private:
     /// What a failed switch left, and the port to number once its box is closed.
@@ -34,6 +37,8 @@ class PortSwitch final : private AfterWarning {
     };
 
     void afterWarning() override;
+    /// Shows why switching to `port` failed; the other port is numbered once the box closes.
+    void report(int port, const std::string& failure);
 
     SerialControl& serial_;
     WarningBox& warnings_;

@@ -61,7 +61,7 @@ void ControlPanel::onPortOpenFailed(const SerialError& error) {
         } else if (std::exchange(startingUp_, false)) {
             reportFailure(error, serial_.watchForDevice());
         } else {
-            reportFailure(error);
+            portSwitch_.openFailedLate(error.what());
         }
         portChanged();
     });

@@ -115,6 +115,15 @@ TEST_F(ConnectingTest, aServerThatFailsAtStartUpIsToldAndTriedAgain) {
     EXPECT_EQ(panel.window.warnings().size(), 1U);
 }
 
+/// A port switched to whose server fails late is numbered back as one that fails at once.
+TEST_F(ConnectingTest, aPortWhoseServerFailsLateIsNumberedBack) {
+    panel.port.finishOpen(true);
+    panel.choosePort(control::kCom2Option);
+    panel.port.finishOpen(false);
+    EXPECT_EQ(panel.window.warnings().size(), 1U);
+    EXPECT_EQ(panel.serial.portNumber(), 1);
+}
+
 TEST_F(ConnectingTest, aServerChosenInTheDialogIsRememberedOnlyOnceItAnswers) {
     panel.port.finishOpen(true);
     panel.window.pickedDevice = "rfc2217://127.0.0.1:4001";
