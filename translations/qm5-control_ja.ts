@@ -12,11 +12,6 @@
         <translation>COM2 に接続するデバイス。</translation>
     </message>
     <message>
-        <source>Puts &quot;TEXT - &quot; before the window&apos;s caption, to tell copies apart.</source>
-        <translation>ウィンドウのキャプションの前に &quot;TEXT - &quot; を付けます。
-複数のコピーを見分けるのに使います。</translation>
-    </message>
-    <message>
         <source>no command &apos;%1&apos;. &apos;qm5-control --list-commands&apos; lists them.</source>
         <translation>コマンド &apos;%1&apos; はありません。コマンドの一覧は &apos;qm5-control --list-commands&apos; で表示できます。</translation>
     </message>
@@ -29,11 +24,6 @@ TEXT は印字可能な ASCII 文字 1～16 文字です。</translation>
     <message>
         <source>--send-raw takes 1 to 16 printable ASCII characters, not &apos;%1&apos;.</source>
         <translation>--send-raw には印字可能な ASCII 文字を 1～16 文字指定してください (&apos;%1&apos; は指定できません)。</translation>
-    </message>
-    <message>
-        <source>The port --send, --send-raw and --until use: 1 (default) or 2.</source>
-        <translation>--send、--send-raw、--until が使用するポート:
-1 (既定値) または 2。</translation>
     </message>
     <message>
         <source>--port takes 1 or 2, not &apos;%1&apos;.</source>
@@ -181,6 +171,36 @@ power-abnormal、temperature-abnormal。
         <source>%1 is not valid UTF-8, and Qt opens only names that are: give the device or file by a link whose name is (ln -s).</source>
         <extracomment>%1 is the argument, its odd bytes written <byte value="x0"/>NN.</extracomment>
         <translation>%1 は UTF-8 として正しくありません。Qt が開けるのは UTF-8 の名前だけです。UTF-8 の名前のリンク (ln -s) でデバイスまたはファイルを指定してください。</translation>
+    </message>
+    <message>
+        <source>%1 does nothing with --serve.</source>
+        <translation>%1 は --serve と一緒に指定しても何もしません。</translation>
+    </message>
+    <message>
+        <source>Puts &quot;TEXT - &quot; before the window&apos;s caption, or a service&apos;s messages, to tell copies apart.</source>
+        <translation>ウィンドウのキャプションまたはサービスのメッセージの前に
+&quot;TEXT - &quot; を付けます。複数のコピーを見分けるのに使います。</translation>
+    </message>
+    <message>
+        <source>The port --send, --send-raw, --until and --serve use: 1 (default) or 2.</source>
+        <translation>--send、--send-raw、--until、--serve が使用するポート:
+1 (既定値) または 2。</translation>
+    </message>
+    <message>
+        <source>Serves the port without a window or a display: opens its device, brings it back when it returns, and serves scripts as the panel does, until SIGTERM, SIGINT or SIGHUP (exit status 0).</source>
+        <translation>ウィンドウもディスプレイも使わずにポートを受け持ちます:
+デバイスを開き、戻ってくれば開き直し、パネルと同じように
+スクリプトを受け付けます。SIGTERM、SIGINT、SIGHUP で終了します
+(終了ステータス 0)。</translation>
+    </message>
+    <message>
+        <source>With --serve: reads device, port, label and log from FILE (key=value lines); the command line&apos;s options come first.</source>
+        <translation>--serve と一緒に: device、port、label、log を FILE
+(key=value の行) から読みます。コマンドラインのオプションが優先です。</translation>
+    </message>
+    <message>
+        <source>--config names no file.</source>
+        <translation>--config にファイルが指定されていません。</translation>
     </message>
 </context>
 <context>
@@ -345,6 +365,10 @@ power-abnormal、temperature-abnormal。
         <source>no such device: check the name.</source>
         <translation>デバイスがありません: 名前を確認してください。</translation>
     </message>
+    <message>
+        <source>Name another device with --com%1 or in the service&apos;s settings file.</source>
+        <translation>--com%1 またはサービスの設定ファイルで別のデバイスを指定してください。</translation>
+    </message>
 </context>
 <context>
     <name>ProjectorSearch</name>
@@ -446,6 +470,43 @@ power-abnormal、temperature-abnormal。
     <message>
         <source>The panel reconnects by itself when the device is back.</source>
         <translation>デバイスが戻ると、パネルが自動的に再接続します。</translation>
+    </message>
+    <message>
+        <source>The service opens the device by itself as soon as it is there.</source>
+        <translation>デバイスが接続されるとすぐに、サービスが自動的に開きます。</translation>
+    </message>
+    <message>
+        <source>The service reconnects by itself when the device is back.</source>
+        <translation>デバイスが戻ると、サービスが自動的に再接続します。</translation>
+    </message>
+</context>
+<context>
+    <name>Service</name>
+    <message>
+        <source>%1 cannot be started: %2.</source>
+        <extracomment>%1 is the program&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>%1 を起動できません: %2。</translation>
+    </message>
+    <message>
+        <source>this program only serves: give --serve.</source>
+        <translation>このプログラムはサービスとしてだけ動きます: --serve を指定してください。</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceSettings</name>
+    <message>
+        <source>the settings file %1 cannot be read.</source>
+        <extracomment>%1 is the settings file.</extracomment>
+        <translation>設定ファイル %1 を読めません。</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is not key=value lines.</source>
+        <translation>設定ファイル %1 が key=value の行になっていません。</translation>
+    </message>
+    <message>
+        <source>%1: port takes 1 or 2, not &apos;%2&apos;.</source>
+        <extracomment>%1 is the settings file, %2 the value found.</extracomment>
+        <translation>%1: port には 1 または 2 を指定してください (&apos;%2&apos; は指定できません)。</translation>
     </message>
 </context>
 <context>

@@ -17,7 +17,7 @@ namespace qm5 {
 struct CommandLine {
     /// The way into the program the command line asks for: the window unless a mode's option is
     /// given.
-    enum class Mode { Window, Send, Until, Find, ListCommands };
+    enum class Mode { Window, Send, Until, Find, ListCommands, Serve };
 
     Mode mode = Mode::Window;
     PortDevices::PerPort devices;
@@ -27,6 +27,8 @@ struct CommandLine {
     std::optional<Command> send;
     std::optional<std::string> sendRaw;
     int port = 1;
+    /// Whether --port was given: a service's settings file names the port otherwise.
+    bool portGiven = false;
     /// --until: the power state to wait for, after the frame sent if there is one.
     std::optional<Waiting> until;
     /// --json: answers as one JSON object a line.
@@ -35,6 +37,8 @@ struct CommandLine {
     QString logFile;
     /// The devices --find asks: none for every serial device present.
     std::vector<std::string> findDevices;
+    /// --config: the service's settings file; empty for none.
+    QString configFile;
 };
 
 /// What the command line asks, or the exit status when the program is to stop here: after

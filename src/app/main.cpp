@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +15,7 @@
 #include "shell/send_command.h"
 #include "shell/shell_output.h"
 #include "system/end_on_signals.h"
+#include "system/replace_process.h"
 #include "ui/fonts.h"
 #include "window/qt_panel.h"
 
@@ -55,12 +58,28 @@ int runWindow(int argc, char* argv[], qm5::Translations& translations,
         panel.window.setLabel(commandLine.label);
         const qm5::EndOnSignals endOnSignals(panel.controlPanel);
         panel.controlPanel.load();
-        panel.logTraffic(commandLine.logFile);
+        panel.services.logTraffic(commandLine.logFile);
         panel.window.show();
         status = QApplication::exec();
     }
     // Before the application goes: its end waits for a name lookup still running.
     return endingUnheld(status);
+}
+
+/// --serve: the service's own program, which loads no Qt Gui, takes this process's place.
+int runService(char* argv[]) {
+    const QString dir = QCoreApplication::applicationDirPath();
+    // Beside this program in the build, under libexec once installed.
+    QString program = dir + QStringLiteral("/qm5-control-service");
+    if (!QFileInfo(program).isExecutable()) {
+        program = dir + QStringLiteral("/../libexec/qm5-control/qm5-control-service");
+    }
+    const QString why = qm5::replaceProcessBy(program, argv);
+    //: %1 is the program's path, %2 the system's reason.
+    std::fprintf(stderr, "qm5-control: %s\n",
+                 qPrintable(QCoreApplication::translate("Service", "%1 cannot be started: %2.")
+                                .arg(QDir::cleanPath(program), why)));
+    return 1;
 }
 
 }  // namespace
@@ -102,6 +121,11 @@ int main(int argc, char* argv[]) {
         }
         case Mode::Window:
             return runWindow(argc, argv, translations, std::move(commandLine));
+        case Mode::Serve: {
+            const QCoreApplication app(argc, argv);
+            translations.install();
+            return runService(argv);
+        }
     }
     return 1;
 }

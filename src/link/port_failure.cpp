@@ -38,13 +38,24 @@ std::string describeOpenFailure(int port, const std::string& device, std::string
                          "Check the server's address and port, that the server runs, and the "
                          "network.")));
     }
-    const QString advice =
-        chooser == DeviceChooser::Panel
-            ? QCoreApplication::translate("OpenFailure",
-                                          "Right-click COM to choose the device for %1.")
-                  .arg(QString::fromStdString(portLabel(port)))
-            : QCoreApplication::translate("OpenFailure", "Name another device with --com%1.")
-                  .arg(port);
+    QString advice;
+    switch (chooser) {
+        case DeviceChooser::Panel:
+            advice = QCoreApplication::translate("OpenFailure",
+                                                 "Right-click COM to choose the device for %1.")
+                         .arg(QString::fromStdString(portLabel(port)));
+            break;
+        case DeviceChooser::CommandLine:
+            advice = QCoreApplication::translate("OpenFailure", "Name another device with --com%1.")
+                         .arg(port);
+            break;
+        case DeviceChooser::Service:
+            advice = QCoreApplication::translate(
+                         "OpenFailure",
+                         "Name another device with --com%1 or in the service's settings file.")
+                         .arg(port);
+            break;
+    }
     append(text, advice.toStdString());
     return text;
 }

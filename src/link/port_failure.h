@@ -15,6 +15,8 @@ enum class DeviceChooser {
     Panel,
     /// The command line: --com1 or --com2.
     CommandLine,
+    /// The service: --com1 or --com2, or its settings file.
+    Service,
 };
 
 /// What the operator is told when port `port` will not open `device`: which device, why, what to

@@ -66,10 +66,13 @@ std::string SerialControl::watchForDevice() {
     link_ = Link::Away;
     reconnecting_ = true;
     if (!deviceMaker_.watchFor(devicePath(), *this)) return {};
-    return " " +
-           QCoreApplication::translate(
-               "SerialControl", "The panel opens the device by itself as soon as it is there.")
-               .toStdString();
+    const char* const text =
+        chooser_ == DeviceChooser::Service
+            ? QT_TRANSLATE_NOOP("SerialControl",
+                                "The service opens the device by itself as soon as it is there.")
+            : QT_TRANSLATE_NOOP("SerialControl",
+                                "The panel opens the device by itself as soon as it is there.");
+    return " " + QCoreApplication::translate("SerialControl", text).toStdString();
 }
 
 void SerialControl::openDevice() {
@@ -143,10 +146,14 @@ std::string SerialControl::goneAway(std::string_view reason) {
     link_ = Link::Away;
     reconnecting_ = true;
     deviceMaker_.watchFor(devicePath(), *this);
+    const char* const text =
+        chooser_ == DeviceChooser::Service
+            ? QT_TRANSLATE_NOOP("SerialControl",
+                                "The service reconnects by itself when the device is back.")
+            : QT_TRANSLATE_NOOP("SerialControl",
+                                "The panel reconnects by itself when the device is back.");
     return deviceName() + ": " + std::string(reason) + " " +
-           QCoreApplication::translate("SerialControl",
-                                       "The panel reconnects by itself when the device is back.")
-               .toStdString();
+           QCoreApplication::translate("SerialControl", text).toStdString();
 }
 
 std::string SerialControl::readAll() {

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "support/wait.h"
-#include "window/qt_timer.h"
+#include "control/qt_timer.h"
 
 namespace qm5::test {
 namespace {

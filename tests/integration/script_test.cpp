@@ -200,7 +200,7 @@ TEST_F(ScriptTest, aScriptIsAnsweredAtTheEndOfItsReply) {
 TEST_F(ScriptTest, aScriptGoneWhileItsSendRaisesAWarningLeavesThePanelServing) {
     auto logFolder = std::make_unique<QTemporaryDir>();
     const QString log = logFolder->filePath(QStringLiteral("traffic.log"));
-    panel->logTraffic(log);
+    panel->services.logTraffic(log);
     logFolder.reset();
     Asking(projector.path(), "SEND C00\n");
     ASSERT_TRUE(projectorGets("C00\r"));

@@ -4,7 +4,7 @@
 #include "core/controls.h"
 #include "support/fake_window.h"
 #include "support/virtual_devices.h"
-#include "window/control_panel.h"
+#include "control/control_panel.h"
 
 namespace qm5::test {
 

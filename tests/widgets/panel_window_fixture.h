@@ -8,7 +8,7 @@
 #include "support/virtual_devices.h"
 #include "ui/panel_window.h"
 #include "ui/widget_platform.h"
-#include "window/control_panel.h"
+#include "control/control_panel.h"
 
 namespace qm5::test {
 

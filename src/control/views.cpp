@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "window/views.h"
+#include "control/views.h"
 
 #include <string_view>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "window/port_selector.h"
+#include "control/port_selector.h"
 
 #include "core/controls.h"
 #include "core/timer.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "window/device_choice.h"
+#include "control/device_choice.h"
 
 #include <utility>
 #include <variant>
@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include "control/port_selector.h"
 #include "core/controls.h"
 #include "core/platform.h"
 #include "core/warning_box.h"
@@ -15,7 +16,6 @@
 #include "link/port_devices.h"
 #include "link/port_switch.h"
 #include "link/serial_control.h"
-#include "window/port_selector.h"
 
 namespace qm5 {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "window/qt_timer.h"
+#include "control/qt_timer.h"
 
 namespace qm5 {
 

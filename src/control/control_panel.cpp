@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "window/control_panel.h"
+#include "control/control_panel.h"
 #include "core/escaped_name.h"
 
 #include <QCoreApplication>
@@ -87,8 +87,8 @@ void ControlPanel::bindClicks() {
     clickHandlers_.emplace(control::kCom2Option, [this] { choosePort(2); });
 }
 
-void ControlPanel::load() {
-    dispatch([this] {
+void ControlPanel::load(int port) {
+    dispatch([this, port] {
         Window& window = platform_.window;
         // Centred for the full design height, then cut down: the top edge stays put.
         window.setLeft((window.screenWidth() - window.width()) / 2.0F);
@@ -97,7 +97,7 @@ void ControlPanel::load() {
         state_.repeatCode = 0;
         state_.replyPending = false;
         state_.receiveText.clear();
-        serial_.setPortNumber(1);
+        serial_.setPortNumber(static_cast<std::int16_t>(port));
         serial_.setLineSettings(kLineSettings);
         try {
             serial_.setOpen(true);
@@ -107,7 +107,7 @@ void ControlPanel::load() {
         }
         // Selected without its click: the port switch would close and reopen the port just
         // opened, work done twice (two negotiations with a server).
-        platform_.controls.setValue(control::kCom1Option, true);
+        platform_.controls.setValue(port == 1 ? control::kCom1Option : control::kCom2Option, true);
         startingUp_ = serial_.link() == SerialControl::Link::Connecting;
     });
     portChanged();

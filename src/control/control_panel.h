@@ -8,6 +8,9 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "control/device_choice.h"
+#include "control/port_selector.h"
+#include "control/views.h"
 #include "core/control_events.h"
 #include "core/platform.h"
 #include "core/warning_box.h"
@@ -19,9 +22,6 @@
 #include "panel/one_shot_buttons.h"
 #include "socket/script_target.h"
 #include "system/end_on_signals.h"
-#include "window/device_choice.h"
-#include "window/port_selector.h"
-#include "window/views.h"
 
 namespace qm5 {
 
@@ -52,8 +52,8 @@ class ControlPanel final : public ControlEvents,
     ControlPanel(const ControlPanel&) = delete;
     ControlPanel& operator=(const ControlPanel&) = delete;
 
-    /// Start-up: places the window, clears the state and opens COM1.
-    void load();
+    /// Start-up: places the window, clears the state and opens COM1 (a service: its `port`).
+    void load(int port = 1);
     void keyDown(std::int16_t keyCode, std::int16_t shift) override;
     void click(std::string_view control) override;
     void mouseDown(std::string_view control) override;

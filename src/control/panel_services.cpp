@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#include "control/panel_services.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace qm5 {
+
+PanelServices::PanelServices(ControlPanel& panel, ScriptServer& scripts, bool echoToStderr)
+    : panel_(panel), scripts_(scripts), echoToStderr_(echoToStderr) {
+    panel.setExchangeListener(scripts.requests());
+    panel.setPortInUseListener(static_cast<PortInUseListener&>(*this));
+    scripts.tellUnreachableTo(static_cast<ScriptsUnreachable&>(*this));
+}
+
+void PanelServices::logTraffic(const QString& file) {
+    if (file.isEmpty()) return;
+    log_ = std::make_unique<TrafficLog>(file, static_cast<TrafficLogEvents&>(*this));
+    if (const auto failure = log_->open()) {
+        panel_.showWarning(
+            QCoreApplication::translate("QtPanel", "%1; the panel goes on without a log.")
+                .arg(QString::fromStdString(*failure))
+                .toStdString());
+        return;
+    }
+    panel_.setRecorder(*log_);
+    scripts_.logTo(*log_);
+}
+
+void PanelServices::onPortInUse(std::string_view device, bool open) {
+    if (open) {
+        scripts_.serveScriptsFor(device);
+    } else {
+        scripts_.stopServing();
+    }
+}
+
+void PanelServices::onScriptsUnreachable(const QString& why) {
+    const QString text =
+        QCoreApplication::translate("QtPanel", "Scripts cannot reach the panel: %1").arg(why);
+    if (echoToStderr_) std::fprintf(stderr, "qm5-control: %s\n", qPrintable(text));
+    panel_.showWarning(text.toStdString());
+}
+
+void PanelServices::onLogFailed(const std::string& why) {
+    // A sentence's end is the language's: a full stop, or "。".
+    panel_.showWarning(QCoreApplication::translate("QtPanel", "%1.")
+                           .arg(QString::fromStdString(why))
+                           .toStdString());
+}
+
+}  // namespace qm5

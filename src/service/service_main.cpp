@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+// What qm5-control --serve runs: the panel without a window, in a program that loads neither Qt
+// Gui nor its widgets.
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <variant>
+
+#include "app/command_line.h"
+#include "app/quiet_runtime_folder.h"
+#include "app/translations.h"
+#include "service/service_panel.h"
+#include "service/service_settings.h"
+#include "system/end_on_signals.h"
+
+namespace {
+
+int serve(const qm5::CommandLine& commandLine) {
+    qm5::ServicePanel panel(commandLine.devices, commandLine.label);
+    const qm5::EndOnSignals endOnSignals(panel.controlPanel);
+    panel.controlPanel.load(commandLine.port);
+    panel.services.logTraffic(commandLine.logFile);
+    return QCoreApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("qm5-control"));
+    qm5::quietRuntimeFolderNotices();
+    qm5::Translations translations;
+    const QCoreApplication app(argc, argv);
+    translations.install();
+    auto read = qm5::readCommandLine(argc, argv);
+    if (const int* status = std::get_if<int>(&read)) return *status;
+    auto& commandLine = std::get<qm5::CommandLine>(read);
+    const auto refuse = [](const QString& why) {
+        std::fprintf(stderr, "qm5-control: %s\n", qPrintable(why));
+        return 2;
+    };
+    if (commandLine.mode != qm5::CommandLine::Mode::Serve) {
+        return refuse(
+            QCoreApplication::translate("Service", "this program only serves: give --serve."));
+    }
+    if (const auto failure = qm5::readServiceSettings(commandLine)) return refuse(*failure);
+    return serve(commandLine);
+}

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#include "service/service_settings.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace qm5 {
+
+std::optional<QString> readServiceSettings(CommandLine& commandLine) {
+    if (commandLine.configFile.isEmpty()) return std::nullopt;
+    const QString& file = commandLine.configFile;
+    // QSettings makes a missing file silently: a typo in the unit must not serve another port.
+    if (!QFileInfo(file).isReadable()) {
+        //: %1 is the settings file.
+        return QCoreApplication::translate("ServiceSettings",
+                                           "the settings file %1 cannot be read.")
+            .arg(file);
+    }
+    const QSettings settings(file, QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError) {
+        return QCoreApplication::translate("ServiceSettings",
+                                           "the settings file %1 is not key=value lines.")
+            .arg(file);
+    }
+    const QString port = settings.value(QStringLiteral("port"), QStringLiteral("1")).toString();
+    if (port != QStringLiteral("1") && port != QStringLiteral("2")) {
+        //: %1 is the settings file, %2 the value found.
+        return QCoreApplication::translate("ServiceSettings", "%1: port takes 1 or 2, not '%2'.")
+            .arg(file, port);
+    }
+    if (!commandLine.portGiven) commandLine.port = port.toInt();
+    const QString device = settings.value(QStringLiteral("device")).toString().trimmed();
+    auto& slot = commandLine.devices[static_cast<std::size_t>(commandLine.port - 1)];
+    if (!slot && !device.isEmpty()) slot = device.toStdString();
+    if (commandLine.label.isEmpty())
+        commandLine.label = settings.value(QStringLiteral("label")).toString().trimmed();
+    if (commandLine.logFile.isEmpty())
+        commandLine.logFile = settings.value(QStringLiteral("log")).toString().trimmed();
+    return std::nullopt;
+}
+
+}  // namespace qm5
