@@ -17,6 +17,10 @@ namespace {
 
 int serve(const qm5::CommandLine& commandLine) {
     qm5::ServicePanel panel(commandLine.devices, commandLine.label);
+    // Under systemd: the unit's runtime folder, which its group may reach.
+    const QString runtime =
+        qEnvironmentVariable("RUNTIME_DIRECTORY").section(QLatin1Char(':'), 0, 0);
+    if (!runtime.isEmpty()) panel.scripts.serveIn(runtime);
     const qm5::EndOnSignals endOnSignals(panel.controlPanel);
     panel.controlPanel.load(commandLine.port);
     panel.services.logTraffic(commandLine.logFile);

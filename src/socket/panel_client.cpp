@@ -10,11 +10,17 @@
 namespace qm5 {
 
 PanelAsked askPanel(std::string_view device, const QByteArray& request) {
-    const QString name = panelSocketPath(device);
-    if (name.isEmpty()) return {std::nullopt, socketFolder().refusal};
+    const QString own = panelSocketPath(device);
+    // The user's own panel first, then a service that the user's group may reach.
+    QStringList names = servicesSocketPaths(device);
+    if (!own.isEmpty()) names.prepend(own);
     QLocalSocket panel;
-    panel.connectToServer(name);
-    if (!panel.waitForConnected(1000)) return {};
+    for (const QString& name : names) {
+        panel.connectToServer(name);
+        if (panel.waitForConnected(1000)) break;
+    }
+    if (panel.state() != QLocalSocket::ConnectedState)
+        return {std::nullopt, own.isEmpty() ? socketFolder().refusal : QString()};
     panel.write(request + "\n");
     QByteArray answer;
     // Bounded as a whole: a panel that sends a byte now and then must not hold the script forever.

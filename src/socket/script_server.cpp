@@ -33,8 +33,13 @@ ScriptServer::ScriptServer(ScriptTarget& target) : requests_(target) {
     connect(&listenAgain_, &QTimer::timeout, this, &ScriptServer::listen);
 }
 
+void ScriptServer::serveIn(const QString& folder) {
+    folder_ = folder;
+    server_.setSocketOptions(QLocalServer::UserAccessOption | QLocalServer::GroupAccessOption);
+}
+
 void ScriptServer::serveScriptsFor(std::string_view device) {
-    wanted_ = panelSocketPath(device);
+    wanted_ = folder_.isEmpty() ? panelSocketPath(device) : socketPathIn(folder_, device);
     if (wanted_.isEmpty()) tell(socketFolder().refusal);
     // Listened for from the event loop: start-up shows the window first.
     QMetaObject::invokeMethod(this, &ScriptServer::listen, Qt::QueuedConnection);

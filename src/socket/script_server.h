@@ -39,6 +39,9 @@ class ScriptServer final : public QObject {
 
     /// Listens on the socket of `device`, the device now open.
     void serveScriptsFor(std::string_view device);
+    /// A service's sockets go in `folder`, its own runtime folder, open to its group, whose
+    /// members may open the line themselves anyway.
+    void serveIn(const QString& folder);
     /// No device is open: no script is served.
     void stopServing();
     /// The queue follows the frames the target's exchange sends and receives.
@@ -58,6 +61,8 @@ class ScriptServer final : public QObject {
     QLocalServer server_;
     /// The name to listen on; empty while the port is not open.
     QString wanted_;
+    /// A service's own folder; empty for the user's runtime folder.
+    QString folder_;
     /// Scripts connected now.
     int clients_ = 0;
     QTimer listenAgain_;

@@ -95,9 +95,32 @@ SocketFolder socketFolder() {
 QString panelSocketPath(std::string_view device) {
     const QString folder = socketFolder().path;
     if (folder.isEmpty()) return {};
+    return socketPathIn(folder, device);
+}
+
+QString socketPathIn(const QString& folder, std::string_view device) {
     const QByteArray hash =
         QCryptographicHash::hash(canonicalDevice(device).toUtf8(), QCryptographicHash::Sha256);
     return folder + kSocketPrefix + QString::fromLatin1(hash.toHex().left(kHashLength));
+}
+
+QStringList servicesSocketPaths(std::string_view device, const QString& services) {
+    // A folder another user could write in could hold a socket that plays the service.
+    const auto trusted = [](const QFileInfo& folder, bool rootOnly) {
+        const bool othersWrite = folder.permissions().testFlag(QFile::WriteOther);
+        const bool groupWrites = folder.permissions().testFlag(QFile::WriteGroup);
+        return folder.isDir() && !folder.isSymLink() && !othersWrite && !groupWrites &&
+               (!rootOnly || folder.ownerId() == 0);
+    };
+    QStringList paths;
+    if (!trusted(QFileInfo(services), true)) return paths;
+    for (const QFileInfo& folder :
+         QDir(services).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (!trusted(folder, false)) continue;
+        const QString path = socketPathIn(folder.filePath(), device);
+        if (QFileInfo::exists(path)) paths << path;
+    }
+    return paths;
 }
 
 }  // namespace qm5

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <string_view>
 
@@ -24,5 +25,14 @@ SocketFolder socketFolder();
 /// copy of the panel has its own and either name of a device finds it. Empty when there is no
 /// socket folder.
 QString panelSocketPath(std::string_view device);
+
+/// The socket a service serving `device` listens on in `folder`, its own runtime folder.
+QString socketPathIn(const QString& folder, std::string_view device);
+
+/// The sockets of the services that may serve `device`, looked at after the user's own panel:
+/// one in each service's runtime folder under /run/qm5-control, where only the system makes
+/// folders and only the service writes in its own.
+QStringList servicesSocketPaths(std::string_view device,
+                                const QString& services = QStringLiteral("/run/qm5-control"));
 
 }  // namespace qm5
