@@ -12,6 +12,7 @@
 #include "shell/find_command.h"
 #include "shell/send_command.h"
 #include "shell/shell_output.h"
+#include "system/descriptors.h"
 #include "system/end_on_signals.h"
 #include "ui/fonts.h"
 #include "window/qt_panel.h"
@@ -68,6 +69,7 @@ int runWindow(int argc, char* argv[], qm5::Translations& translations,
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("qm5-control"));
     qm5::quietRuntimeFolderNotices();
+    qm5::raiseDescriptorLimit();
     qm5::Translations translations;
     std::variant<qm5::CommandLine, int> read;
     {
