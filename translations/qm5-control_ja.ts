@@ -49,16 +49,6 @@ JSON オブジェクトで表示します。</translation>
 一覧表示します。</translation>
     </message>
     <message>
-        <source>Asks the DEVICEs given after the options, or every serial device present, whether a projector is there, all at once, with the status query only; prints each device that answered and its status. A device in use is named on stderr, never taken. Exit status: 0 a projector answered, 1 none did.</source>
-        <translation>オプションの後に指定した DEVICE (指定がなければ、
-接続されているすべてのシリアルデバイス) に、
-プロジェクターがあるかどうかを、状態の問い合わせだけで
-一斉に確認し、応答したデバイスとその状態を表示します。
-使用中のデバイスは使用せず、標準エラー出力に名前を
-表示します。終了ステータス: 0 プロジェクターが応答した、
-1 応答がなかった。</translation>
-    </message>
-    <message>
         <source>Appends every frame sent and every piece received to FILE, with the time.</source>
         <translation>送信したすべてのフレームと受信したすべてのデータを、
 時刻とともに FILE に追記します。</translation>
@@ -171,6 +161,21 @@ power-abnormal、temperature-abnormal。
         <source>%1 is not valid UTF-8, and Qt opens only names that are: give the device or file by a link whose name is (ln -s).</source>
         <extracomment>%1 is the argument, its odd bytes written <byte value="x0"/>NN.</extracomment>
         <translation>%1 は UTF-8 として正しくありません。Qt が開けるのは UTF-8 の名前だけです。UTF-8 の名前のリンク (ln -s) でデバイスまたはファイルを指定してください。</translation>
+    </message>
+    <message>
+        <source>Asks the DEVICEs given after the options, or every serial device present, whether a projector is there, all at once, with the status query only; prints each device that answered and its status. A device that is locked, held exclusively or open in a process of this user is named on stderr and left alone; another user&apos;s program that does none of these cannot be seen. Opening a port raises its DTR line, which resets some boards (Arduino-type). Exit status: 0 a projector answered, 1 none did.</source>
+        <translation>オプションの後に指定した DEVICE (指定がなければ、
+接続されているすべてのシリアルデバイス) に、
+プロジェクターがあるかどうかを、状態の問い合わせだけで
+一斉に確認し、応答したデバイスとその状態を表示します。
+ロックされている、排他モードで使われている、
+またはこのユーザーのプロセスが開いているデバイスは
+使用せず、標準エラー出力に名前を表示します。
+そのどれでもないほかのユーザーのプログラムは見えません。
+ポートを開くと DTR 線が上がり、一部のボード
+(Arduino 型) がリセットされます。
+終了ステータス: 0 プロジェクターが応答した、
+1 応答がなかった。</translation>
     </message>
     <message>
         <source>%1 does nothing with --serve.</source>
@@ -611,10 +616,6 @@ power-abnormal、temperature-abnormal。
         <source>&amp;Find</source>
         <translation>検索(&amp;F)</translation>
     </message>
-    <message>
-        <source>Asks every device listed whether a projector is there.</source>
-        <translation>一覧のすべてのデバイスに、プロジェクターがあるかどうかを問い合わせます。</translation>
-    </message>
     <message numerus="yes">
         <source>Asking %n device(s)…</source>
         <translation>
@@ -630,6 +631,10 @@ power-abnormal、temperature-abnormal。
         <translation>
             <numerusform>%n 台のデバイスでプロジェクターが応答しました。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Asks every device listed, and the one typed, whether a projector is there. Opening a port raises its DTR line, which resets some boards (Arduino-type).</source>
+        <translation>一覧のすべてのデバイスと入力したデバイスに、プロジェクターがあるかどうかを問い合わせます。ポートを開くと DTR 線が上がり、一部のボード (Arduino 型) がリセットされます。</translation>
     </message>
 </context>
 <context>

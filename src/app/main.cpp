@@ -14,6 +14,7 @@
 #include "shell/find_command.h"
 #include "shell/send_command.h"
 #include "shell/shell_output.h"
+#include "system/descriptors.h"
 #include "system/end_on_signals.h"
 #include "system/replace_process.h"
 #include "ui/fonts.h"
@@ -87,6 +88,7 @@ int runService(char* argv[]) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("qm5-control"));
     qm5::quietRuntimeFolderNotices();
+    qm5::raiseDescriptorLimit();
     qm5::Translations translations;
     std::variant<qm5::CommandLine, int> read;
     {

@@ -115,8 +115,10 @@ const Option kOptions[] = {
          "CommandLine",
          "Asks the DEVICEs given after the options, or every serial device present, whether a "
          "projector is there, all at once, with the status query only; prints each device that "
-         "answered and its status. A device in use is named on stderr, never taken. Exit status: "
-         "0 a projector answered, 1 none did."),
+         "answered and its status. A device that is locked, held exclusively or open in a process "
+         "of this user is named on stderr and left alone; another user's program that does none "
+         "of these cannot be seen. Opening a port raises its DTR line, which resets some boards "
+         "(Arduino-type). Exit status: 0 a projector answered, 1 none did."),
      kFind, [](CommandLine&, const QString&) -> Refusal { return std::nullopt; }},
     {"log", "FILE",
      QT_TRANSLATE_NOOP("CommandLine",

@@ -11,6 +11,7 @@
 #include "app/translations.h"
 #include "service/service_panel.h"
 #include "service/service_settings.h"
+#include "system/descriptors.h"
 #include "system/end_on_signals.h"
 
 namespace {
@@ -32,6 +33,7 @@ int serve(const qm5::CommandLine& commandLine) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("qm5-control"));
     qm5::quietRuntimeFolderNotices();
+    qm5::raiseDescriptorLimit();
     qm5::Translations translations;
     const QCoreApplication app(argc, argv);
     translations.install();

@@ -2,6 +2,10 @@
 #include "socket/projector_finder.h"
 
 #include <QCoreApplication>
+#include <QPointer>
+#include <QThread>
+
+#include <algorithm>
 
 #include <set>
 #include <utility>
@@ -111,17 +115,38 @@ ProjectorFinder::ProjectorFinder(const std::vector<std::string>& devices, Finder
     }
 }
 
+std::size_t ProjectorFinder::atOnce(long descriptors) {
+    return static_cast<std::size_t>(
+        std::max(1L, (descriptors - kDescriptorsSpared) / kDescriptorsPerLine));
+}
+
 void ProjectorFinder::start() {
     if (queries_.empty()) {
         events_.onSearchDone(answers_);
         return;
     }
+    // The scan goes on even when the finder goes first; its answer then reaches no one.
+    QThread* scan = QThread::create([scanned = QPointer<ProjectorFinder>(this)] {
+        OpenDevices open = openDevices();
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [scanned, open = std::move(open)]() mutable {
+                if (scanned) scanned->onScanned(std::move(open));
+            },
+            Qt::QueuedConnection);
+    });
+    connect(scan, &QThread::finished, scan, &QObject::deleteLater);
+    scan->start();
+}
+
+void ProjectorFinder::onScanned(OpenDevices open) {
+    open_ = std::move(open);
     askMore();
 }
 
 void ProjectorFinder::askMore() {
     if (std::exchange(asking_, true)) return;
-    while (asked_ < queries_.size() && asked_ - answered_ < kAtOnce) queries_[asked_++]->start();
+    while (asked_ < queries_.size() && asked_ - answered_ < atOnce_) queries_[asked_++]->start();
     asking_ = false;
 }
 

@@ -12,6 +12,7 @@
 
 #include "devices/system_device_maker.h"
 #include "link/projector_search.h"
+#include "system/descriptors.h"
 
 namespace qm5 {
 
@@ -53,13 +54,18 @@ class PanelQuery final : public QObject {
 };
 
 /// Asks every device at once whether a projector is there, so that the whole search takes about
-/// one reply timeout, up to kAtOnce devices; a longer list is asked in turns. Two names of one
-/// device are asked once.
+/// one reply timeout; past what the descriptor limit allows, a longer list is asked in turns.
+/// Two names of one device are asked once. The processes' open devices are read beside the
+/// event loop first: with many processes that takes seconds, which a window must not freeze for.
 class ProjectorFinder final : public QObject, private QueryEvents {
   public:
-    /// Each line open holds descriptors (the device's, its lock's): past the system's limit a
-    /// free device would fail to open as if it were busy.
-    static constexpr std::size_t kAtOnce = 16;
+    /// Each line asked holds descriptors (the device's, its lock's, a panel's socket): past the
+    /// system's limit a free device would fail to open as if it were busy.
+    static constexpr long kDescriptorsPerLine = 3;
+    /// Kept for everything else the program has open.
+    static constexpr long kDescriptorsSpared = 64;
+    /// How many lines are asked at once under a limit of `descriptors`.
+    static std::size_t atOnce(long descriptors);
 
     /// What is sent and received on the devices' own lines is recorded in `recorder`, if any;
     /// a panel records its own.
@@ -71,11 +77,14 @@ class ProjectorFinder final : public QObject, private QueryEvents {
 
   private:
     void onAnswered(const SearchAnswer& answer) override;
+    void onScanned(OpenDevices open);
     void askMore();
 
     FinderEvents& events_;
     SystemDeviceMaker maker_;
-    const OpenDevices open_ = openDevices();
+    /// Filled by the scan before any device is asked.
+    OpenDevices open_;
+    std::size_t atOnce_ = atOnce(descriptorLimit());
     std::vector<std::unique_ptr<PanelQuery>> queries_;
     std::vector<SearchAnswer> answers_;
     /// Beside answers_: whether that device has answered.

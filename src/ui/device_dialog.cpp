@@ -67,7 +67,9 @@ DeviceDialog::DeviceDialog(int port, const QString& current, const std::vector<F
     ok_ = buttons->button(QDialogButtonBox::Ok);
     find_ = buttons->addButton(tr("&Find"), QDialogButtonBox::ActionRole);
     find_->setObjectName(QStringLiteral("Find"));
-    find_->setToolTip(tr("Asks every device listed whether a projector is there."));
+    find_->setToolTip(
+        tr("Asks every device listed, and the one typed, whether a projector is there. Opening a "
+           "port raises its DTR line, which resets some boards (Arduino-type)."));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -103,6 +105,12 @@ void DeviceDialog::onFind() {
         const QString path = devices_->itemData(item).toString();
         if (!path.trimmed().isEmpty()) paths.push_back(path.toStdString());
     }
+    // The device typed in the field is asked too, once: it may be none the system lists.
+    const QString typed = device();
+    if (!typed.trimmed().isEmpty() &&
+        std::find(paths.begin(), paths.end(), typed.toStdString()) == paths.end()) {
+        paths.push_back(typed.toStdString());
+    }
     find_->setEnabled(false);
     showNote(tr("Asking %n device(s)…", nullptr, static_cast<int>(paths.size())));
     searching_ = true;
@@ -114,8 +122,12 @@ void DeviceDialog::onProjectorsFound(const std::vector<FoundDevice>& projectors)
     find_->setEnabled(true);
     for (auto found = projectors.rbegin(); found != projectors.rend(); ++found) {
         const QString path = toQString(found->path);
-        const int item = devices_->findData(path);
-        if (item < 0) continue;
+        int item = devices_->findData(path);
+        // The one typed in the field joins the list.
+        if (item < 0) {
+            devices_->addItem(QString(), path);
+            item = devices_->count() - 1;
+        }
         devices_->setItemText(item, itemText(path, toQString(found->description)));
         // The first found is the one chosen: it is set last.
         devices_->setCurrentIndex(item);

@@ -68,6 +68,20 @@ TEST_F(DeviceDialogTest, findAsksEveryDeviceListedThenMarksTheProjectorsAndChoos
     EXPECT_EQ(devices->itemText(2), QStringLiteral("/dev/ttyUSB1  (Power ON)"));
 }
 
+/// A device typed in the field is asked too, once, and joins the list when a projector answers.
+TEST_F(DeviceDialogTest, findAsksTheDeviceTypedOnce) {
+    QLineEdit* field = dialog.findChild<QComboBox*>(QStringLiteral("Device"))->lineEdit();
+    field->setText(QStringLiteral("/dev/ttyUSB0"));
+    find->click();
+    EXPECT_EQ(choice.asked.size(), 3U);
+    choice.searching->onProjectorsFound({});
+    field->setText(QStringLiteral("/tmp/projector"));
+    find->click();
+    EXPECT_EQ(choice.asked.back(), "/tmp/projector");
+    choice.searching->onProjectorsFound({{"/tmp/projector", "Stand by"}});
+    EXPECT_EQ(dialog.device(), QStringLiteral("/tmp/projector"));
+}
+
 TEST_F(DeviceDialogTest, aDialogClosedOrDestroyedDuringASearchEndsIt) {
     for (const bool closed : {true, false}) {
         auto* searching = new DeviceDialog(1, QString(), {}, choice, nullptr);
