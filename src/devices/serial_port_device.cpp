@@ -84,6 +84,8 @@ bool SerialPortDevice::open(const LineSettings& settings) {
     }
     // By path: pseudo-terminals and adapters are not always listed as serial ports.
     port_.setPortName(canonicalDevice(path_));
+    // QSerialPort holds the line in exclusive mode (TIOCEXCL) while it is open: another program,
+    // or a search, sees it taken.
     if (!port_.open(QIODevice::ReadWrite)) throw explainOpenFailure();
     try {
         apply(settings);
