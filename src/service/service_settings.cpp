@@ -11,7 +11,10 @@ std::optional<QString> readServiceSettings(CommandLine& commandLine) {
     if (commandLine.configFile.isEmpty()) return std::nullopt;
     const QString& file = commandLine.configFile;
     // QSettings makes a missing file silently: a typo in the unit must not serve another port.
-    if (!QFileInfo(file).isReadable()) {
+    // A settings file is a few lines; anything larger is no settings file of ours.
+    constexpr qint64 kLongestFile = 64 * 1024;
+    const QFileInfo info(file);
+    if (!info.isFile() || !info.isReadable() || info.size() > kLongestFile) {
         //: %1 is the settings file.
         return QCoreApplication::translate("ServiceSettings",
                                            "the settings file %1 cannot be read.")

@@ -56,6 +56,7 @@ TEST_F(ServiceTest, refusesWhatItCannotServe) {
         {{"--serve", "--send", "status"}, "--serve does nothing with --send or --send-raw."},
         {{"--serve", "--json"}, "--json does nothing with --serve."},
         {{"--serve", "--config", folder.filePath("none.conf")}, "none.conf cannot be read."},
+        {{"--serve", "--config", folder.path()}, " cannot be read."},
         {{"--serve", "--config", settings}, "port takes 1 or 2, not '3'."},
     };
     for (const auto& row : rows) {
