@@ -6,8 +6,8 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-#include "support/wait.h"
 #include "control/qt_timer.h"
+#include "support/wait.h"
 
 namespace qm5::test {
 namespace {

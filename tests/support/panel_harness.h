@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "control/control_panel.h"
 #include "core/controls.h"
 #include "support/fake_window.h"
 #include "support/virtual_devices.h"
-#include "control/control_panel.h"
 
 namespace qm5::test {
 

@@ -5,10 +5,10 @@
 
 #include <string_view>
 
+#include "control/control_panel.h"
 #include "support/virtual_devices.h"
 #include "ui/panel_window.h"
 #include "ui/widget_platform.h"
-#include "control/control_panel.h"
 
 namespace qm5::test {
 
