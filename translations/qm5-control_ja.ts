@@ -389,6 +389,10 @@ power-abnormal、temperature-abnormal。
         <source>the panel that has it open did not send the query: %1</source>
         <translation>そのデバイスを開いているパネルが問い合わせを送信しませんでした: %1</translation>
     </message>
+    <message>
+        <source>held exclusively by another program (or another copy of this one).</source>
+        <translation>ほかのプログラム (またはこのプログラムの別のコピー) が排他モードで使用中です。</translation>
+    </message>
 </context>
 <context>
     <name>QtPanel</name>

@@ -10,7 +10,6 @@
 #include <algorithm>
 
 #include "devices/canonical_device.h"
-#include "system/descriptors.h"
 
 namespace qm5 {
 
@@ -70,8 +69,7 @@ bool takenByAProcess(std::string_view device, const OpenDevices& open) {
     const QString canonical = canonicalDevice(device);
     // The terminal of the session that started the program: the operator's own.
     if (canonical == QStringLiteral("/dev/tty")) return true;
-    return open.contains(canonical) || lockedByALiveProcess(canonical) ||
-           heldExclusively(canonical);
+    return open.contains(canonical) || lockedByALiveProcess(canonical);
 }
 
 }  // namespace qm5

@@ -22,11 +22,9 @@ std::vector<FoundDevice> findSerialDevices();
 using OpenDevices = std::set<QString>;
 OpenDevices openDevices();
 
-/// Whether `device` is in `open`, a live process holds its lock file (also in the usual "  PID"
-/// form that the serial port's own check takes for stale), or a program holds it in exclusive
-/// mode: a query opened beside it would reach its owner. Asked just before the device is
-/// opened. Another user's program that neither locks the line nor holds it exclusively cannot
-/// be seen.
+/// Whether `device` is in `open` or a live process holds its lock file, also in the usual
+/// "  PID" form that the serial port's own check takes for stale: a query opened beside it would
+/// reach its owner. Asked just before the device is opened, beside a LineLook.
 bool takenByAProcess(std::string_view device, const OpenDevices& open);
 
 }  // namespace qm5

@@ -8,6 +8,7 @@
 #include "core/intervals.h"
 #include "core/monitor_text.h"
 #include "core/serial_error.h"
+#include "devices/canonical_device.h"
 #include "devices/line_settings.h"
 #include "link/reply_end.h"
 #include "link/reply_status.h"
@@ -48,6 +49,15 @@ void DeviceQuery::start() {
     if (takenByAProcess(device_, open_)) {
         finish(QCoreApplication::translate(
                    "OpenFailure", "in use by another program (or another copy of this one).")
+                   .toStdString(),
+               Failure::Busy);
+        return;
+    }
+    look_ = std::make_unique<LineLook>(canonicalDevice(device_));
+    if (look_->heldExclusively()) {
+        finish(QCoreApplication::translate(
+                   "ProjectorSearch",
+                   "held exclusively by another program (or another copy of this one).")
                    .toStdString(),
                Failure::Busy);
         return;
@@ -104,6 +114,7 @@ void DeviceQuery::finish(const std::string& error, Failure failure) {
     done_ = true;
     limit_.stop();
     if (line_) line_->close();
+    look_.reset();
     SearchAnswer answer = answerOf(device_, reply_);
     answer.error = error;
     answer.failure = failure;

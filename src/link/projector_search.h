@@ -13,6 +13,7 @@
 #include "devices/device.h"
 #include "devices/serial_devices.h"
 #include "link/exchange.h"
+#include "system/descriptors.h"
 
 namespace qm5 {
 
@@ -83,6 +84,8 @@ class DeviceQuery final : public QObject, private DeviceEvents {
     const OpenDevices& open_;
     TrafficRecorder* recorder_ = nullptr;
     std::unique_ptr<Device> line_;
+    /// Open from the check before the line's opening until its close.
+    std::unique_ptr<LineLook> look_;
     QTimer limit_;
     std::string reply_;
     bool sent_ = false;

@@ -29,17 +29,23 @@ long descriptorLimit() {
     return static_cast<long>(limit.rlim_cur);
 }
 
-bool heldExclusively(const QString& device) {
-    const int line =
-        ::open(QFile::encodeName(device).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY);
+LineLook::LineLook(const QString& device) {
+    descriptor_ =
+        ::open(QFile::encodeName(device).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     // Only root may open a line held exclusively: everyone else is told it is busy.
-    if (line < 0) return errno == EBUSY;
+    if (descriptor_ < 0) {
+        heldExclusively_ = errno == EBUSY;
+        return;
+    }
     int exclusive = 0;
 #ifdef TIOCGEXCL
-    if (::ioctl(line, TIOCGEXCL, &exclusive) != 0) exclusive = 0;
+    if (::ioctl(descriptor_, TIOCGEXCL, &exclusive) != 0) exclusive = 0;
 #endif
-    ::close(line);
-    return exclusive != 0;
+    heldExclusively_ = exclusive != 0;
+}
+
+LineLook::~LineLook() {
+    if (descriptor_ >= 0) ::close(descriptor_);
 }
 
 #else
@@ -50,9 +56,9 @@ long descriptorLimit() {
     return 512;
 }
 
-bool heldExclusively(const QString&) {
-    return false;
-}
+LineLook::LineLook(const QString&) {}
+
+LineLook::~LineLook() = default;
 
 #endif
 

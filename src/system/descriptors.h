@@ -12,9 +12,22 @@ void raiseDescriptorLimit();
 /// The soft limit of open descriptors now.
 long descriptorLimit();
 
-/// Whether another program holds `device` in exclusive mode (TIOCEXCL): asked without changing
-/// any of the line's settings. A program of another user that neither locks the line nor holds
-/// it so cannot be seen.
-bool heldExclusively(const QString& device);
+/// A look at a line that changes none of its settings: whether another program holds it in
+/// exclusive mode (TIOCEXCL). A program of another user that neither locks the line nor holds it
+/// so cannot be seen. The look stays open while it lives, so that a query that opens the line
+/// after it raises DTR once, not twice: some boards restart at each raise.
+class LineLook {
+  public:
+    explicit LineLook(const QString& device);
+    ~LineLook();
+    LineLook(const LineLook&) = delete;
+    LineLook& operator=(const LineLook&) = delete;
+
+    bool heldExclusively() const { return heldExclusively_; }
+
+  private:
+    int descriptor_ = -1;
+    bool heldExclusively_ = false;
+};
 
 }  // namespace qm5

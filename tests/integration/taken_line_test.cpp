@@ -10,9 +10,14 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <optional>
+
 #include "devices/serial_devices.h"
+#include "devices/system_device_maker.h"
+#include "link/projector_search.h"
 #include "pty/pty_pair.h"
 #include "socket/projector_finder.h"
+#include "system/descriptors.h"
 
 namespace qm5::test {
 namespace {
@@ -41,10 +46,33 @@ TEST(TakenLineTest, aLockOrAnExclusiveHolderIsSeenWithoutTheProcesses) {
         if (held == Held::Exclusively) {
             ASSERT_EQ(::ioctl(holder, TIOCEXCL), 0);
         }
-        EXPECT_EQ(takenByAProcess(line.path(), {}), taken) << static_cast<int>(held);
+        const LineLook look(QString::fromStdString(line.path()));
+        EXPECT_EQ(takenByAProcess(line.path(), {}) || look.heldExclusively(), taken)
+            << static_cast<int>(held);
         ::close(holder);
         lock.remove();
     }
+}
+
+/// A line held exclusively is not opened by the search, whoever holds it: its owner reads
+/// nothing, and the answer says why.
+TEST(TakenLineTest, aLineHeldExclusivelyIsNotAsked) {
+    PtyPair line;
+    const int holder = ::open(line.path().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_EQ(::ioctl(holder, TIOCEXCL), 0);
+    struct : QueryEvents {
+        void onAnswered(const SearchAnswer& given) override { answer = given; }
+        std::optional<SearchAnswer> answer;
+    } told;
+    SystemDeviceMaker maker;
+    const OpenDevices none;
+    DeviceQuery query(line.path(), maker, told, none);
+    query.start();  // answered at once, without opening the line
+    ASSERT_TRUE(told.answer.has_value());
+    EXPECT_NE(told.answer->error.find("held exclusively"), std::string::npos) << told.answer->error;
+    EXPECT_EQ(told.answer->failure, Failure::Busy);
+    EXPECT_EQ(line.readAvailable(), "");
+    ::close(holder);
 }
 
 /// Every line at once, as far as the descriptor limit allows with some to spare.
