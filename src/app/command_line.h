@@ -3,16 +3,29 @@
 
 #include <QString>
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "link/port_devices.h"
+#include "mqtt/mqtt_url.h"
 #include "panel/commands.h"
 #include "shell/until.h"
 
 namespace qm5 {
+
+/// --mqtt and the options that go with it.
+struct MqttOptions {
+    MqttUrl url;
+    /// The file the broker's password is read from; QM5_MQTT_PASSWORD otherwise.
+    QString passwordFile;
+    /// The projector's topic level; the label's, or the host's and the port's, otherwise.
+    QString id;
+    QString discoveryPrefix = QStringLiteral("homeassistant");
+    std::chrono::seconds poll{30};
+};
 
 struct CommandLine {
     /// The way into the program the command line asks for: the window unless a mode's option is
@@ -39,6 +52,8 @@ struct CommandLine {
     std::vector<std::string> findDevices;
     /// --config: the service's settings file; empty for none.
     QString configFile;
+    /// --mqtt: the broker the panel or the service joins.
+    std::optional<MqttOptions> mqtt;
 };
 
 /// What the command line asks, or the exit status when the program is to stop here: after

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <variant>
 
+#include "app/bridge_settings.h"
 #include "app/command_line.h"
 #include "app/quiet_runtime_folder.h"
 #include "app/translations.h"
@@ -46,6 +47,15 @@ qm5::ShellSend shellSendOf(qm5::CommandLine commandLine) {
 /// The panel in its window, until it ends; returns the exit status.
 int runWindow(int argc, char* argv[], qm5::Translations& translations,
               qm5::CommandLine commandLine) {
+    std::optional<qm5::BridgeSettings> broker;
+    if (commandLine.mqtt) {
+        auto settings = qm5::bridgeSettings(commandLine);
+        if (const QString* why = std::get_if<QString>(&settings)) {
+            std::fprintf(stderr, "qm5-control: %s\n", qPrintable(*why));
+            return 2;
+        }
+        broker = std::get<qm5::BridgeSettings>(std::move(settings));
+    }
     QApplication app(argc, argv);
     translations.install();
     QApplication::setStyle(QStringLiteral("Fusion"));
@@ -58,10 +68,12 @@ int runWindow(int argc, char* argv[], qm5::Translations& translations,
         qm5::QtPanel panel(std::move(commandLine.devices));
         panel.window.setLabel(commandLine.label);
         const qm5::EndOnSignals endOnSignals(panel.controlPanel);
+        if (broker) panel.joinBroker(std::move(*broker), commandLine.label);
         panel.controlPanel.load();
         panel.services.logTraffic(commandLine.logFile);
         panel.window.show();
         status = QApplication::exec();
+        panel.leaveBroker();
     }
     // Before the application goes: its end waits for a name lookup still running.
     return endingUnheld(status);

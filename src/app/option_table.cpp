@@ -149,6 +149,49 @@ const Option kOptions[] = {
          commandLine.configFile = value;
          return std::nullopt;
      }},
+    {"mqtt", "URL",
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "Joins the broker at URL (mqtt://[USER@]HOST[:PORT], or mqtts:// with the system's "
+         "certificate authorities): the projector is announced to Home Assistant, its state is "
+         "asked in turn with every other frame and kept in retained topics under "
+         "qm5-control/ID/, and commands are taken from there. The password comes from "
+         "--mqtt-password-file or QM5_MQTT_PASSWORD."),
+     kPanel | kServe, readMqtt},
+    {"mqtt-password-file", "FILE",
+     QT_TRANSLATE_NOOP("CommandLine", "Reads the broker's password from FILE's first line."),
+     kPanel | kServe,
+     [](CommandLine& commandLine, const QString& value) {
+         return readMqttText(commandLine, &MqttOptions::passwordFile, "--mqtt-password-file",
+                             value);
+     }},
+    {"mqtt-id", "ID",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "The projector's topic level and identifier: the label's by default, or "
+                       "the host's and the port's."),
+     kPanel | kServe,
+     [](CommandLine& commandLine, const QString& value) {
+         return readMqttText(commandLine, &MqttOptions::id, "--mqtt-id", value);
+     }},
+    {"mqtt-discovery-prefix", "PREFIX",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Home Assistant's discovery prefix: homeassistant by default."),
+     kPanel | kServe,
+     [](CommandLine& commandLine, const QString& value) -> Refusal {
+         // A wildcard would announce to no one, or to every prefix.
+         if (value.contains(QLatin1Char('+')) || value.contains(QLatin1Char('#'))) {
+             return withHelp(QCoreApplication::translate(
+                 "CommandLine", "--mqtt-discovery-prefix takes no '+' or '#'."));
+         }
+         return readMqttText(commandLine, &MqttOptions::discoveryPrefix, "--mqtt-discovery-prefix",
+                             value);
+     }},
+    {"poll", "S",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "With --mqtt: how often the power state is asked, in seconds: 30 by "
+                       "default, 2 at least; every 2 s while the projector warms up or cools "
+                       "down."),
+     kPanel | kServe, readPoll},
 };
 
 }  // namespace

@@ -59,4 +59,41 @@ Refusal readUntil(CommandLine& commandLine, const QString& value) {
                         .arg(names.join(QStringLiteral(", ")), shown(value)));
 }
 
+namespace {
+
+Refusal withoutMqtt(const char* option) {
+    return withHelp(QCoreApplication::translate("CommandLine", "%1 does nothing without --mqtt.")
+                        .arg(QLatin1String(option)));
+}
+
+}  // namespace
+
+Refusal readMqtt(CommandLine& commandLine, const QString& value) {
+    auto url = parseMqttUrl(value.trimmed());
+    if (const QString* why = std::get_if<QString>(&url)) return withHelp(*why);
+    commandLine.mqtt = MqttOptions{};
+    commandLine.mqtt->url = std::get<MqttUrl>(url);
+    return std::nullopt;
+}
+
+Refusal readMqttText(CommandLine& commandLine, QString MqttOptions::*field, const char* option,
+                     const QString& value) {
+    if (!commandLine.mqtt) return withoutMqtt(option);
+    if (value.trimmed().isEmpty()) {
+        return withHelp(
+            QCoreApplication::translate("CommandLine", "%1 is empty.").arg(QLatin1String(option)));
+    }
+    (*commandLine.mqtt).*field = value.trimmed();
+    return std::nullopt;
+}
+
+Refusal readPoll(CommandLine& commandLine, const QString& value) {
+    if (!commandLine.mqtt) return withoutMqtt("--poll");
+    std::chrono::milliseconds every{};
+    // Projectors asked more often lock up.
+    if (auto refused = readSeconds(every, "--poll", value, 2, 86400)) return refused;
+    commandLine.mqtt->poll = std::chrono::duration_cast<std::chrono::seconds>(every);
+    return std::nullopt;
+}
+
 }  // namespace qm5

@@ -26,4 +26,11 @@ Refusal readSeconds(std::chrono::milliseconds& duration, const char* option, con
 /// --until: a power state's name.
 Refusal readUntil(CommandLine& commandLine, const QString& value);
 
+/// --mqtt's URL, and the options that need it.
+Refusal readMqtt(CommandLine& commandLine, const QString& value);
+/// `value` into the --mqtt option's `field`, or why it does nothing without --mqtt.
+Refusal readMqttText(CommandLine& commandLine, QString MqttOptions::*field, const char* option,
+                     const QString& value);
+Refusal readPoll(CommandLine& commandLine, const QString& value);
+
 }  // namespace qm5

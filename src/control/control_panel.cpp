@@ -147,7 +147,7 @@ void ControlPanel::portChanged() {
     const int port = portSelector_.portInUse(serial_);
     const std::string device = devices_.deviceFor(port);
     describePort(port, device);
-    if (portInUse_ != nullptr) portInUse_->onPortInUse(device, serial_.isOpen());
+    if (portInUse_ != nullptr) portInUse_->onPortInUse(port, device, serial_.isOpen());
 }
 
 void ControlPanel::describePort(int port, const std::string& device) {
@@ -174,16 +174,16 @@ void ControlPanel::describePort(int port, const std::string& device) {
                                           .toStdString());
 }
 
-std::optional<ScriptRefusal> ControlPanel::busyFor() const {
-    if (ended_) return ScriptRefusal{Failure::Interrupted, "the panel is ending"};
+std::optional<LineRefusal> ControlPanel::busyFor() const {
+    if (ended_) return LineRefusal{Failure::Interrupted, "the panel is ending"};
     if (state_.repeatCode != 0) {
-        return ScriptRefusal{Failure::Busy,
-                             "a button is held on the panel; send again once it is released"};
+        return LineRefusal{Failure::Busy,
+                           "a button is held on the panel; send again once it is released"};
     }
     return std::nullopt;
 }
 
-std::optional<ScriptRefusal> ControlPanel::sendAsButton(std::string_view code) {
+std::optional<LineRefusal> ControlPanel::sendAsButton(std::string_view code) {
     try {
         for (const OneShotButton& button : oneShotButtons()) {
             if (button.code == code) {
@@ -194,17 +194,17 @@ std::optional<ScriptRefusal> ControlPanel::sendAsButton(std::string_view code) {
         exchange_.send(code);
     } catch (const SerialError& error) {
         reportFailure(error);
-        return ScriptRefusal{error.failure(), error.what()};
+        return LineRefusal{error.failure(), error.what()};
     }
     return std::nullopt;
 }
 
-std::optional<ScriptRefusal> ControlPanel::sendRaw(std::string_view text) {
+std::optional<LineRefusal> ControlPanel::sendRaw(std::string_view text) {
     try {
         exchange_.send(text);
     } catch (const SerialError& error) {
         reportFailure(error);
-        return ScriptRefusal{error.failure(), error.what()};
+        return LineRefusal{error.failure(), error.what()};
     }
     return std::nullopt;
 }

@@ -16,23 +16,17 @@
 #include "core/warning_box.h"
 #include "core/window_state.h"
 #include "link/exchange.h"
+#include "link/line_target.h"
+#include "link/port_in_use.h"
 #include "link/port_switch.h"
 #include "link/serial_control.h"
 #include "panel/hold_buttons.h"
 #include "panel/one_shot_buttons.h"
-#include "socket/script_target.h"
 #include "system/end_on_signals.h"
 
 namespace qm5 {
 
 class PortDevices;
-
-/// Told which device the port in use is, and whether it is open, whenever the port changes.
-class PortInUseListener {
-  public:
-    virtual ~PortInUseListener() = default;
-    virtual void onPortInUse(std::string_view device, bool open) = 0;
-};
 
 /// The control panel: the window state and every handler, reached through the platform
 /// interfaces.
@@ -44,7 +38,7 @@ class ControlPanel final : public ControlEvents,
                            private SerialListener,
                            private DevicePickerEvents,
                            public EndSignalListener,
-                           public ScriptTarget {
+                           public LineTarget {
   public:
     static constexpr std::string_view kLineSettings = "19200,N,8,1";
 
@@ -66,12 +60,12 @@ class ControlPanel final : public ControlEvents,
     void onEndSignal(int) override { requestEnd(); }
 
     /// A script's frame waits while the panel ends or a button is held.
-    std::optional<ScriptRefusal> busyFor() const override;
+    std::optional<LineRefusal> busyFor() const override;
     /// Sends `code` as its button would, once for a hold button. Returns why it could not be sent
     /// (the operator is told as for a click).
-    std::optional<ScriptRefusal> sendAsButton(std::string_view code) override;
+    std::optional<LineRefusal> sendAsButton(std::string_view code) override;
     /// Sends `text` and CR as one frame, shown as every frame is: a code no button has.
-    std::optional<ScriptRefusal> sendRaw(std::string_view text) override;
+    std::optional<LineRefusal> sendRaw(std::string_view text) override;
     void setPortInUseListener(PortInUseListener& listener) { portInUse_ = &listener; }
     /// Every frame sent and every piece received is recorded there too.
     void setRecorder(TrafficRecorder& recorder) { exchange_.setRecorder(recorder); }

@@ -7,9 +7,10 @@
 
 namespace qm5 {
 
-PanelServices::PanelServices(ControlPanel& panel, ScriptServer& scripts, bool echoToStderr)
-    : panel_(panel), scripts_(scripts), echoToStderr_(echoToStderr) {
-    panel.setExchangeListener(scripts.requests());
+PanelServices::PanelServices(ControlPanel& panel, LineQueue& line, ScriptServer& scripts,
+                             bool echoToStderr)
+    : panel_(panel), line_(line), scripts_(scripts), echoToStderr_(echoToStderr) {
+    panel.setExchangeListener(line);
     panel.setPortInUseListener(static_cast<PortInUseListener&>(*this));
     scripts.tellUnreachableTo(static_cast<ScriptsUnreachable&>(*this));
 }
@@ -25,10 +26,11 @@ void PanelServices::logTraffic(const QString& file) {
         return;
     }
     panel_.setRecorder(*log_);
-    scripts_.logTo(*log_);
+    line_.logTo(*log_);
 }
 
-void PanelServices::onPortInUse(std::string_view device, bool open) {
+void PanelServices::onPortInUse(int port, std::string_view device, bool open) {
+    if (alsoTold_ != nullptr) alsoTold_->onPortInUse(port, device, open);
     if (open) {
         scripts_.serveScriptsFor(device);
     } else {

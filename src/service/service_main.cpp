@@ -4,8 +4,10 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <optional>
 #include <variant>
 
+#include "app/bridge_settings.h"
 #include "app/command_line.h"
 #include "app/quiet_runtime_folder.h"
 #include "app/translations.h"
@@ -16,16 +18,19 @@
 
 namespace {
 
-int serve(const qm5::CommandLine& commandLine) {
+int serve(const qm5::CommandLine& commandLine, std::optional<qm5::BridgeSettings> broker) {
     qm5::ServicePanel panel(commandLine.devices, commandLine.label);
     // Under systemd: the unit's runtime folder, which its group may reach.
     const QString runtime =
         qEnvironmentVariable("RUNTIME_DIRECTORY").section(QLatin1Char(':'), 0, 0);
     if (!runtime.isEmpty()) panel.scripts.serveIn(runtime);
     const qm5::EndOnSignals endOnSignals(panel.controlPanel);
+    if (broker) panel.joinBroker(std::move(*broker), commandLine.label);
     panel.controlPanel.load(commandLine.port);
     panel.services.logTraffic(commandLine.logFile);
-    return QCoreApplication::exec();
+    const int status = QCoreApplication::exec();
+    panel.leaveBroker();
+    return status;
 }
 
 }  // namespace
@@ -49,5 +54,11 @@ int main(int argc, char* argv[]) {
             QCoreApplication::translate("Service", "this program only serves: give --serve."));
     }
     if (const auto failure = qm5::readServiceSettings(commandLine)) return refuse(*failure);
-    return serve(commandLine);
+    std::optional<qm5::BridgeSettings> broker;
+    if (commandLine.mqtt) {
+        auto settings = qm5::bridgeSettings(commandLine);
+        if (const QString* why = std::get_if<QString>(&settings)) return refuse(*why);
+        broker = std::get<qm5::BridgeSettings>(std::move(settings));
+    }
+    return serve(commandLine, std::move(broker));
 }

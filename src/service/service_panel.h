@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <memory>
+
 #include "control/control_panel.h"
 #include "control/panel_services.h"
 #include "control/qt_timer.h"
 #include "devices/system_device_maker.h"
 #include "link/qt_device_memory.h"
 #include "link/serial_control.h"
+#include "mqtt/mqtt_bridge.h"
+#include "mqtt/stderr_notices.h"
 #include "service/headless_platform.h"
 #include "socket/script_server.h"
 
@@ -35,8 +39,28 @@ struct ServicePanel {
     PanelPlatform platform{repeatTimer, replyTimeout, portSelectorTimer, monitorClearing,
                            controls,    window,       warnings,          picker};
     ControlPanel controlPanel{platform, serial, devices};
-    ScriptServer scripts{controlPanel};
-    PanelServices services{controlPanel, scripts, false};
+    QtTimer lineReplyTimeout;
+    QtTimer lineRecheck;
+    LineQueue line{controlPanel, lineReplyTimeout, lineRecheck};
+    ScriptServer scripts{line};
+    PanelServices services{controlPanel, line, scripts, false};
+    QtTimer powerPolling;
+    QtTimer lampPolling;
+    std::unique_ptr<StderrNotices> brokerNotices;
+    std::unique_ptr<MqttBridge> bridge;
+
+    /// Joins the broker; before the port opens, so that the bridge learns of it.
+    void joinBroker(BridgeSettings settings, const QString& label) {
+        brokerNotices = std::make_unique<StderrNotices>(label);
+        bridge = std::make_unique<MqttBridge>(std::move(settings), line, powerPolling, lampPolling,
+                                              *brokerNotices);
+        services.alsoTellPortTo(*bridge);
+        bridge->start();
+    }
+    /// Offline published before the program ends.
+    void leaveBroker() {
+        if (bridge) bridge->stop();
+    }
 };
 
 }  // namespace qm5

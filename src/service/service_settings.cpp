@@ -5,7 +5,28 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include "app/option_table.h"
+
 namespace qm5 {
+
+namespace {
+
+/// The broker's keys, read as their options are, in the options' order.
+std::optional<QString> readBrokerSettings(const QSettings& settings, CommandLine& commandLine) {
+    for (const Option& option : programOptions()) {
+        const QString key = QLatin1String(option.name);
+        if (!key.startsWith(QStringLiteral("mqtt")) && key != QStringLiteral("poll")) continue;
+        if (!settings.contains(key)) continue;
+        if (auto refused = option.read(commandLine, settings.value(key).toString())) {
+            //: %1 is the settings file, %2 what is wrong.
+            return QCoreApplication::translate("ServiceSettings", "%1: %2")
+                .arg(settings.fileName(), *refused);
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
 
 std::optional<QString> readServiceSettings(CommandLine& commandLine) {
     if (commandLine.configFile.isEmpty()) return std::nullopt;
@@ -40,6 +61,8 @@ std::optional<QString> readServiceSettings(CommandLine& commandLine) {
         commandLine.label = settings.value(QStringLiteral("label")).toString().trimmed();
     if (commandLine.logFile.isEmpty())
         commandLine.logFile = settings.value(QStringLiteral("log")).toString().trimmed();
+    // The command line's --mqtt comes with its own options, in place of the file's.
+    if (!commandLine.mqtt) return readBrokerSettings(settings, commandLine);
     return std::nullopt;
 }
 

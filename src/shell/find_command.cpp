@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "devices/serial_devices.h"
-#include "shell/answer_json.h"
+#include "link/answer_json.h"
 #include "shell/shell_log.h"
 #include "socket/projector_finder.h"
 #include "system/end_on_signals.h"

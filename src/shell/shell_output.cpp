@@ -7,8 +7,8 @@
 
 #include <cstdio>
 
+#include "link/answer_json.h"
 #include "panel/commands.h"
-#include "shell/answer_json.h"
 #include "shell/shell_query.h"
 
 namespace qm5 {

@@ -26,7 +26,7 @@ bool anotherPanelServes(const QString& name) {
 
 }  // namespace
 
-ScriptServer::ScriptServer(ScriptTarget& target) : requests_(target) {
+ScriptServer::ScriptServer(LineQueue& line) : requests_(line) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&server_, &QLocalServer::newConnection, this, &ScriptServer::onNewConnection);
     listenAgain_.setInterval(kListenAgain);

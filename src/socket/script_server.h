@@ -35,7 +35,8 @@ class ScriptServer final : public QObject {
     /// How soon a server that stopped listening listens again.
     static constexpr std::chrono::milliseconds kListenAgain{1000};
 
-    explicit ScriptServer(ScriptTarget& target);
+    /// Scripts' frames go out on `line`, in turn with the program's own.
+    explicit ScriptServer(LineQueue& line);
 
     /// Listens on the socket of `device`, the device now open.
     void serveScriptsFor(std::string_view device);
@@ -44,10 +45,6 @@ class ScriptServer final : public QObject {
     void serveIn(const QString& folder);
     /// No device is open: no script is served.
     void stopServing();
-    /// The queue follows the frames the target's exchange sends and receives.
-    ExchangeListener& requests() { return requests_; }
-    /// A script's request that got no reply is noted in `log`.
-    void logTo(TrafficLog& log) { requests_.logTo(log); }
     void tellUnreachableTo(ScriptsUnreachable& listener) { unreachable_ = &listener; }
 
   private:

@@ -23,6 +23,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "control/qt_timer.h"
 #include "pty/pty_pair.h"
 #include "socket/script_server.h"
 #include "socket/socket_path.h"
@@ -244,21 +245,23 @@ TEST(ScriptSocketTest, onlyTheSocketInTheUsersOwnRuntimeFolderIsUsed) {
 /// A second panel on the same network device leaves the first its socket, takes it over when
 /// the first stops, and listens again when its socket file is deleted.
 TEST(ScriptSocketTest, aSecondPanelOnTheDeviceWaitsForTheSocket) {
-    struct Target final : ScriptTarget, ScriptsUnreachable {
-        std::optional<ScriptRefusal> busyFor() const override { return {}; }
+    struct Target final : LineTarget, ScriptsUnreachable {
+        std::optional<LineRefusal> busyFor() const override { return {}; }
         // Refused after counting, so that the next request is taken at once.
-        std::optional<ScriptRefusal> sendAsButton(std::string_view) override {
+        std::optional<LineRefusal> sendAsButton(std::string_view) override {
             ++sent;
-            return ScriptRefusal{Failure::Busy, "counted"};
+            return LineRefusal{Failure::Busy, "counted"};
         }
-        std::optional<ScriptRefusal> sendRaw(std::string_view) override { return {}; }
+        std::optional<LineRefusal> sendRaw(std::string_view) override { return {}; }
         void onScriptsUnreachable(const QString& why) override { told = why; }
         int sent = 0;
         QString told;
     } first, second;
     const std::string device = "socket://127.0.0.1:9";
     const QString path = panelSocketPath(device);
-    ScriptServer firstServer(first), secondServer(second);
+    QtTimer timers[4];
+    LineQueue firstLine(first, timers[0], timers[1]), secondLine(second, timers[2], timers[3]);
+    ScriptServer firstServer(firstLine), secondServer(secondLine);
     secondServer.tellUnreachableTo(second);
     firstServer.serveScriptsFor(device);
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(path); }, kWaitMs));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "shell/answer_json.h"
+#include "link/answer_json.h"
 #include "core/escaped_name.h"
 
 #include <QJsonDocument>

@@ -1,0 +1,256 @@
+// SPDX-License-Identifier: MIT
+#include "mqtt/mqtt_bridge.h"
+
+#include <QCoreApplication>
+
+#include "core/escaped_name.h"
+#include "core/failure.h"
+#include "core/intervals.h"
+#include "link/answer_json.h"
+#include "link/frame.h"
+#include "link/raw_frame.h"
+#include "link/reply_end.h"
+#include "link/reply_status.h"
+#include "panel/commands.h"
+
+namespace qm5 {
+
+namespace {
+
+const QByteArray kOn = "ON";
+const QByteArray kOff = "OFF";
+const QByteArray kPress = "PRESS";
+constexpr std::string_view kPowerOn = "C00";
+constexpr std::string_view kPowerOff = "C02";
+
+/// Whether the power switch shows on: warming up is on, so that no automation sees it as off.
+bool switchedOn(const std::string& words) {
+    return words == "Power ON" || words == "Count down";
+}
+
+QString shownPayload(const QByteArray& payload) {
+    // A payload is anybody's bytes: shown short and escaped, never as it came.
+    constexpr qsizetype kShown = 40;
+    return QString::fromStdString(escapedName(payload.left(kShown).toStdString()));
+}
+
+}  // namespace
+
+MqttBridge::MqttBridge(BridgeSettings settings, LineQueue& line, Timer& powerTimer,
+                       Timer& lampTimer, BridgeNotices& notices)
+    : settings_(std::move(settings)),
+      topics_(settings_.id),
+      line_(line),
+      notices_(notices),
+      client_(MqttSettings{settings_.url, settings_.password,
+                           QStringLiteral("qm5-control-") + settings_.id, topics_.availability},
+              *this),
+      polling_(line, *this, powerTimer, lampTimer, settings_.poll) {}
+
+void MqttBridge::onPortInUse(int port, std::string_view device, bool open) {
+    port_ = port;
+    device_ = device;
+    const QByteArray state = open ? "online" : "offline";
+    if (states_[topics_.line] == state) return;
+    publishState(topics_.line, state);
+    if (open) {
+        polling_.onLineOpen();
+    } else {
+        polling_.onLineAway();
+    }
+}
+
+void MqttBridge::onBrokerConnected() {
+    notices_.onBridgeNotice(QCoreApplication::translate("MqttBridge", "connected to the broker %1.")
+                                .arg(settings_.url.host));
+    for (const QString& topic : {topics_.powerSet, topics_.inputSet, topics_.send, topics_.sendRaw,
+                                 topics_.base + QStringLiteral("/+/press"), kHomeAssistantStatus}) {
+        client_.subscribe(topic);
+    }
+    announce();
+}
+
+void MqttBridge::announce() {
+    for (const DiscoveryMessage& message : discoveryMessages(settings_.device, topics_)) {
+        client_.publish(message.topic, message.payload, true);
+    }
+    for (const auto& [topic, payload] : states_) client_.publish(topic, payload, true);
+}
+
+void MqttBridge::publishState(const QString& topic, const QByteArray& payload) {
+    // Retained: a value that stays is not published again at every poll.
+    auto& known = states_[topic];
+    if (known == payload && !known.isNull()) return;
+    known = payload;
+    client_.publish(topic, payload, true);
+}
+
+void MqttBridge::onBrokerTrouble(const QString& why) {
+    notices_.onBridgeNotice(why);
+}
+
+void MqttBridge::onBrokerMessage(const MqttMessage& message) {
+    if (message.topic == kHomeAssistantStatus) {
+        // Home Assistant started again and forgot what it was told.
+        if (message.payload == "online") announce();
+    } else if (message.topic == topics_.powerSet) {
+        onPowerSet(message.payload);
+    } else if (message.topic == topics_.inputSet) {
+        onInputSet(message.payload);
+    } else if (message.topic == topics_.send || message.topic == topics_.sendRaw) {
+        onScript(message, message.topic == topics_.sendRaw);
+    } else {
+        onPress(message.topic, message.payload);
+    }
+}
+
+void MqttBridge::onPowerSet(const QByteArray& payload) {
+    if (payload != kOn && payload != kOff) {
+        ignore(QCoreApplication::translate("MqttBridge", "the power takes ON or OFF, not '%1'")
+                   .arg(shownPayload(payload)));
+        return;
+    }
+    sendFor({std::string(payload == kOn ? kPowerOn : kPowerOff), false, std::nullopt});
+}
+
+void MqttBridge::onInputSet(const QByteArray& payload) {
+    for (const InputOption& option : inputOptions()) {
+        if (option.caption.toUtf8() == payload) {
+            sendFor({std::string(option.code), false, std::nullopt});
+            return;
+        }
+    }
+    ignore(QCoreApplication::translate("MqttBridge", "no input '%1'").arg(shownPayload(payload)));
+}
+
+void MqttBridge::onPress(const QString& topic, const QByteArray& payload) {
+    const QString name = topic.mid(topics_.base.size() + 1).section(QLatin1Char('/'), 0, 0);
+    const auto command = findCommand(name.toStdString());
+    if (!command || command->name != name.toStdString() || payload != kPress) {
+        ignore(QCoreApplication::translate("MqttBridge", "nothing is sent for %1 '%2'")
+                   .arg(shownPayload(topic.toUtf8()), shownPayload(payload)));
+        return;
+    }
+    // A query's reply is read as the polling's own.
+    if (command->code == "CR0") {
+        polling_.askPowerSoon();
+    } else if (command->code == "CR1") {
+        polling_.askInputSoon();
+    } else if (command->code == "CR3") {
+        polling_.askLampTimeSoon();
+    } else {
+        sendFor({std::string(command->code), false, std::nullopt});
+    }
+}
+
+void MqttBridge::onScript(const MqttMessage& message, bool raw) {
+    const std::string text = message.payload.trimmed().toStdString();
+    const auto command = raw ? std::nullopt : findCommand(text);
+    if (raw ? !isRawFrameText(message.payload.toStdString()) : !command) {
+        ignore(QCoreApplication::translate("MqttBridge", "no command '%1'")
+                   .arg(shownPayload(message.payload)));
+        return;
+    }
+    if (!sendFor(
+            {raw ? message.payload.toStdString() : std::string(command->code), raw, message})) {
+        LineAnswer busy{raw ? message.payload.toStdString() : std::string(command->code),
+                        LineRefusal{Failure::Busy, "the queue is full; send again later"},
+                        {},
+                        false};
+        answerScript(message, busy);
+    }
+}
+
+bool MqttBridge::sendFor(Pending pending) {
+    if (line_.pendingFor(*this) >= kLongestQueue) {
+        ignore(QCoreApplication::translate("MqttBridge", "%1 commands wait already")
+                   .arg(QString::number(kLongestQueue)));
+        return false;
+    }
+    const std::uint64_t ticket = ++lastTicket_;
+    const std::string text = pending.text;
+    const bool raw = pending.raw;
+    pending_.emplace(ticket, std::move(pending));
+    line_.add({this, ticket, text, raw, LineQueue::WhenHeld::Wait});
+    return true;
+}
+
+void MqttBridge::onLineAnswer(std::uint64_t ticket, const LineAnswer& answer) {
+    const auto found = pending_.find(ticket);
+    if (found == pending_.end()) return;
+    const Pending done = std::move(found->second);
+    pending_.erase(found);
+    if (done.script) answerScript(*done.script, answer);
+    if (answer.refused || replyRefused(answer.reply.chars())) return;
+    if (done.text == kPowerOn || done.text == kPowerOff) polling_.askPowerSoon();
+    if (const InputOption* option = inputOptionOf(done.text)) {
+        publishState(topics_.input, option->caption.toUtf8());
+        polling_.askInputSoon();
+    }
+}
+
+void MqttBridge::answerScript(const MqttMessage& request, const LineAnswer& answer) {
+    const std::string& chars = answer.reply.chars();
+    AnswerFields fields{port_, device_,      answer.text, !chars.empty(),   answer.reply.monitor(),
+                        chars, std::nullopt, {},          Failure::NoReply, replyRefused(chars)};
+    if (answer.refused) {
+        fields.error = QString::fromStdString(answer.refused->why);
+        fields.failure = answer.refused->failure;
+    } else if (chars.empty()) {
+        fields.reply.clear();
+        fields.error = QCoreApplication::translate("MqttBridge", "no reply within %1 ms.")
+                           .arg(QString::number(kReplyTimeoutMs));
+    } else if (fields.refused) {
+        fields.failure = Failure::Refused;
+        fields.error = QCoreApplication::translate("MqttBridge", "the projector refused %1.")
+                           .arg(QString::fromStdString(answer.text));
+    } else {
+        fields.status = replyStatus(frameOf(answer.text), chars);
+    }
+    const QByteArray json = answerJson(fields);
+    if (request.responseTopic.isEmpty()) {
+        client_.publish(topics_.reply, json, false);
+    } else {
+        client_.answer(request, json);
+    }
+}
+
+void MqttBridge::onPowerState(const std::string& words) {
+    publishState(topics_.status, QByteArray::fromStdString(words));
+    publishState(topics_.power, switchedOn(words) ? kOn : kOff);
+}
+
+void MqttBridge::onInput(int input) {
+    // The option last chosen stays while it selects the input in use.
+    const auto shown = states_.find(topics_.input);
+    for (const InputOption& option : inputOptions()) {
+        if (shown != states_.end() && option.caption.toUtf8() == shown->second &&
+            option.input == input) {
+            return;
+        }
+    }
+    if (const InputOption* first = firstOptionOf(input)) {
+        publishState(topics_.input, first->caption.toUtf8());
+    }
+}
+
+void MqttBridge::onLampHours(std::int64_t hours) {
+    publishState(topics_.lampHours, QByteArray::number(static_cast<qlonglong>(hours)));
+}
+
+void MqttBridge::ignore(const QString& why) {
+    const auto now = std::chrono::steady_clock::now();
+    if (unnoticed_ > 0 && now - lastNotice_ < kNoticeEvery) {
+        ++unnoticed_;
+        return;
+    }
+    //: %1 why a message from the broker was ignored; %2 how many more were since the last notice.
+    notices_.onBridgeNotice(
+        unnoticed_ > 1 ? QCoreApplication::translate("MqttBridge", "ignored: %1 (and %2 more)")
+                             .arg(why, QString::number(unnoticed_ - 1))
+                       : QCoreApplication::translate("MqttBridge", "ignored: %1").arg(why));
+    lastNotice_ = now;
+    unnoticed_ = 1;
+}
+
+}  // namespace qm5
