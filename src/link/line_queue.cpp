@@ -10,13 +10,12 @@
 
 namespace qm5 {
 
-LineQueue::LineQueue(LineTarget& target, Timer& replyTimeout, Timer& recheck)
-    : target_(target), replyTimeout_(replyTimeout), recheck_(recheck) {
+LineQueue::LineQueue(LineTarget& target, Timer& replyTimeout, Timer& nextTurn)
+    : target_(target), replyTimeout_(replyTimeout), nextTurn_(nextTurn) {
     replyTimeout_.setInterval(kReplyTimeoutMs);
     replyTimeout_.setTickHandler([this] { onReplyTimeout(); });
-    recheck_.setInterval(kHeldRecheckMs);
-    recheck_.setTickHandler([this] {
-        recheck_.setEnabled(false);
+    nextTurn_.setTickHandler([this] {
+        nextTurn_.setEnabled(false);
         sendNext();
     });
 }
@@ -24,13 +23,13 @@ LineQueue::LineQueue(LineTarget& target, Timer& replyTimeout, Timer& recheck)
 LineQueue::~LineQueue() {
     replyTimeout_.setEnabled(false);
     replyTimeout_.setTickHandler({});
-    recheck_.setEnabled(false);
-    recheck_.setTickHandler({});
+    nextTurn_.setEnabled(false);
+    nextTurn_.setTickHandler({});
 }
 
 void LineQueue::add(Request request) {
     waiting_.push_back(std::move(request));
-    sendNextLater();
+    sendNextSoon();
 }
 
 std::size_t LineQueue::pendingFor(const LineAsker& asker) const {
@@ -47,13 +46,18 @@ bool LineQueue::pending(const LineAsker& asker, std::uint64_t ticket) const {
     return (current_ && is(*current_)) || std::any_of(waiting_.begin(), waiting_.end(), is);
 }
 
-void LineQueue::sendNextLater() {
-    if (std::exchange(sendQueued_, true)) return;
-    QMetaObject::invokeMethod(this, &LineQueue::sendNext, Qt::QueuedConnection);
+void LineQueue::sendNextSoon() {
+    sendNextIn(kNextTurnMs);
+}
+
+void LineQueue::sendNextIn(int milliseconds) {
+    // A turn sooner than the one waited for replaces it; a later one does not.
+    if (nextTurn_.enabled() && nextTurn_.interval() <= milliseconds) return;
+    nextTurn_.setInterval(milliseconds);
+    nextTurn_.setEnabled(true);
 }
 
 void LineQueue::sendNext() {
-    sendQueued_ = false;
     while (!current_ && !waiting_.empty()) {
         if (!waiting_.front().asker->stillWanted(waiting_.front().ticket)) {
             const Request gone = std::move(waiting_.front());
@@ -65,7 +69,7 @@ void LineQueue::sendNext() {
         }
         // A script is refused at once while a button is held, not after the held frames' replies.
         if (const auto busy = target_.busyFor()) {
-            if (refuseWhileBusy(*busy)) recheck_.setEnabled(true);
+            if (refuseWhileBusy(*busy)) sendNextIn(kHeldRecheckMs);
             return;
         }
         if (awaiting_ != Awaiting::Nothing) return;
@@ -125,7 +129,7 @@ void LineQueue::onReceived(std::string_view piece) {
     } else {
         replyTimeout_.setEnabled(false);
         awaiting_ = Awaiting::Nothing;
-        sendNextLater();
+        sendNextSoon();
     }
 }
 
@@ -136,7 +140,7 @@ void LineQueue::onReplyTimeout() {
         return;
     }
     awaiting_ = Awaiting::Nothing;
-    sendNextLater();
+    sendNextSoon();
 }
 
 void LineQueue::finish(bool cutShort) {
@@ -149,7 +153,7 @@ void LineQueue::finish(bool cutShort) {
     const Request done = *std::exchange(current_, std::nullopt);
     const LineAnswer answer{done.text, std::nullopt, std::exchange(reply_, {}), cutShort};
     done.asker->onLineAnswer(done.ticket, answer);
-    sendNextLater();
+    sendNextSoon();
 }
 
 }  // namespace qm5

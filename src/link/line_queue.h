@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QObject>
-
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -44,7 +42,7 @@ class LineAsker {
 /// since the last frame sent, a click's too). The operator's clicks are never delayed; a click
 /// that cuts a reply short ends it. Each frame goes out as its button would send it (a raw one as
 /// every frame goes out). It follows the traffic as the exchange's listener.
-class LineQueue final : public QObject, public ExchangeListener {
+class LineQueue final : public ExchangeListener {
   public:
     /// While a button is held, a script is refused at once; the program's own requests wait.
     enum class WhenHeld { Refuse, Wait };
@@ -57,9 +55,11 @@ class LineQueue final : public QObject, public ExchangeListener {
     };
     /// How often a request waiting for a held button looks again.
     static constexpr int kHeldRecheckMs = 100;
+    /// The next frame goes from the event loop this soon, never under its caller's handler.
+    static constexpr int kNextTurnMs = 1;
 
-    /// `replyTimeout` and `recheck` are the queue's own timers.
-    LineQueue(LineTarget& target, Timer& replyTimeout, Timer& recheck);
+    /// `replyTimeout` and `nextTurn` are the queue's own timers.
+    LineQueue(LineTarget& target, Timer& replyTimeout, Timer& nextTurn);
     ~LineQueue() override;
     LineQueue(const LineQueue&) = delete;
     LineQueue& operator=(const LineQueue&) = delete;
@@ -80,8 +80,8 @@ class LineQueue final : public QObject, public ExchangeListener {
   private:
     enum class Awaiting { Nothing, Ours, Others };
 
-    /// From the event loop, never under a caller's handler.
-    void sendNextLater();
+    void sendNextSoon();
+    void sendNextIn(int milliseconds);
     void sendNext();
     /// Answers at once the requests that may not wait for a held button or an ending panel.
     bool refuseWhileBusy(const LineRefusal& busy);
@@ -92,12 +92,11 @@ class LineQueue final : public QObject, public ExchangeListener {
 
     LineTarget& target_;
     Timer& replyTimeout_;
-    Timer& recheck_;
+    Timer& nextTurn_;
     std::deque<Request> waiting_;
     std::optional<Request> current_;
     Awaiting awaiting_ = Awaiting::Nothing;
     bool sending_ = false;
-    bool sendQueued_ = false;
     TrafficText reply_;
     std::string port_;
     std::string device_;

@@ -40,8 +40,8 @@ struct ServicePanel {
                            controls,    window,       warnings,          picker};
     ControlPanel controlPanel{platform, serial, devices};
     QtTimer lineReplyTimeout;
-    QtTimer lineRecheck;
-    LineQueue line{controlPanel, lineReplyTimeout, lineRecheck};
+    QtTimer lineNextTurn;
+    LineQueue line{controlPanel, lineReplyTimeout, lineNextTurn};
     ScriptServer scripts{line};
     PanelServices services{controlPanel, line, scripts, false};
     QtTimer powerPolling;

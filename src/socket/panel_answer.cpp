@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "socket/panel_answer.h"
 
+#include <QList>
+
 namespace qm5 {
 
 bool panelAnswerComplete(const QByteArray& answer) {

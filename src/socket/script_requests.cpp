@@ -39,7 +39,9 @@ void ScriptRequests::add(const QPointer<QLocalSocket>& client, std::string_view 
 
 bool ScriptRequests::stillWanted(std::uint64_t ticket) const {
     const auto client = clients_.find(ticket);
-    return client != clients_.end() && !client->second.isNull();
+    // A script gone is seen at once; its socket is deleted only later.
+    return client != clients_.end() && !client->second.isNull() &&
+           client->second->state() == QLocalSocket::ConnectedState;
 }
 
 void ScriptRequests::onLineAnswer(std::uint64_t ticket, const LineAnswer& answer) {

@@ -43,8 +43,8 @@ struct QtPanel {
                            widgets,     widgets,      widgets,           widgets};
     ControlPanel controlPanel{platform, serial, devices};
     QtTimer lineReplyTimeout;
-    QtTimer lineRecheck;
-    LineQueue line{controlPanel, lineReplyTimeout, lineRecheck};
+    QtTimer lineNextTurn;
+    LineQueue line{controlPanel, lineReplyTimeout, lineNextTurn};
     ScriptServer scripts{line};
     PanelServices services{controlPanel, line, scripts, true};
     QtTimer powerPolling;

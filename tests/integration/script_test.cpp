@@ -203,8 +203,9 @@ TEST_F(ScriptTest, aScriptGoneWhileItsSendRaisesAWarningLeavesThePanelServing) {
     const QString log = logFolder->filePath(QStringLiteral("traffic.log"));
     panel->services.logTraffic(log);
     logFolder.reset();
-    Asking(projector.path(), "SEND C00\n");
+    auto gone = std::make_unique<Asking>(projector.path(), "SEND C00\n");
     ASSERT_TRUE(projectorGets("C00\r"));
+    gone.reset();
     ASSERT_TRUE(warnings.waitFor(1));
     EXPECT_NE(warnings.seen().front().text.find(log.toStdString()), std::string::npos);
     Asking next(projector.path(), "SEND C02\n");
