@@ -71,6 +71,7 @@ void MqttBridge::onBrokerConnected() {
 }
 
 void MqttBridge::announce() {
+    lastAnnounce_ = std::chrono::steady_clock::now();
     for (const DiscoveryMessage& message : discoveryMessages(settings_.device, topics_)) {
         client_.publish(message.topic, message.payload, true);
     }
@@ -92,7 +93,10 @@ void MqttBridge::onBrokerTrouble(const QString& why) {
 void MqttBridge::onBrokerMessage(const MqttMessage& message) {
     if (message.topic == kHomeAssistantStatus) {
         // Home Assistant started again and forgot what it was told.
-        if (message.payload == "online") announce();
+        const auto now = std::chrono::steady_clock::now();
+        if (message.payload != "online" || (lastAnnounce_ && now - *lastAnnounce_ < kAnnounceEvery))
+            return;
+        announce();
     } else if (message.topic == topics_.powerSet) {
         onPowerSet(message.payload);
     } else if (message.topic == topics_.inputSet) {

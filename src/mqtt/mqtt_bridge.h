@@ -51,6 +51,9 @@ class MqttBridge final : public QObject,
     static constexpr std::size_t kLongestQueue = 8;
     /// At most one notice of ignored payloads in this time, so that junk cannot flood the log.
     static constexpr std::chrono::seconds kNoticeEvery{10};
+    /// Home Assistant's birth is answered at most this often: the configs are retained anyway,
+    /// and anyone may publish the birth message over and over.
+    static constexpr std::chrono::seconds kAnnounceEvery{10};
 
     MqttBridge(BridgeSettings settings, LineQueue& line, Timer& powerTimer, Timer& lampTimer,
                BridgeNotices& notices);
@@ -102,6 +105,7 @@ class MqttBridge final : public QObject,
     int port_ = 1;
     std::string device_;
     std::chrono::steady_clock::time_point lastNotice_;
+    std::optional<std::chrono::steady_clock::time_point> lastAnnounce_;
     int unnoticed_ = 0;
 };
 
