@@ -111,6 +111,14 @@ const InputOption* firstOptionOf(int input) {
     return nullptr;
 }
 
+bool announcedAsButton(std::string_view code) {
+    const auto& buttons = oneShotButtons();
+    const bool oneShot =
+        std::any_of(buttons.begin(), buttons.end(),
+                    [&](const OneShotButton& button) { return button.code == code; });
+    return oneShot && !among(kPowerCodes, code) && inputOptionOf(code) == nullptr;
+}
+
 std::vector<DiscoveryMessage> discoveryMessages(const DiscoveredDevice& device,
                                                 const BridgeTopics& topics) {
     Builder builder(device, topics);
@@ -143,8 +151,8 @@ std::vector<DiscoveryMessage> discoveryMessages(const DiscoveredDevice& device,
                  {QStringLiteral("entity_category"), QStringLiteral("diagnostic")}},
                 false);
     for (const OneShotButton& button : oneShotButtons()) {
+        if (!announcedAsButton(button.code)) continue;
         const Command command = *findCommand(button.code);
-        if (among(kPowerCodes, command.code) || inputOptionOf(command.code) != nullptr) continue;
         builder.add("button", topicLevel(text(command.name)),
                     {{QStringLiteral("name"), text(command.label)},
                      {QStringLiteral("command_topic"), topics.press(command.name)},

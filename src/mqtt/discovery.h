@@ -43,6 +43,10 @@ const InputOption* inputOptionOf(std::string_view code);
 /// The first option of `input`, the one its query's reply names.
 const InputOption* firstOptionOf(int input);
 
+/// Whether `code` has a button of its own: every one-shot command but the power's and the
+/// inputs', which the switch and the select send.
+bool announcedAsButton(std::string_view code);
+
 /// Every entity: the power switch, the power state, the input, the lamp hours, the line, and a
 /// button for each other one-shot command, the less common ones disabled at first. Each depends
 /// on the program's availability and the line's, but the line's own entity, which says it is away.

@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 #include "core/escaped_name.h"
 #include "core/failure.h"
 #include "core/intervals.h"
@@ -61,8 +63,12 @@ void MqttBridge::onPortInUse(int port, std::string_view device, bool open) {
 }
 
 void MqttBridge::onBrokerConnected() {
-    notices_.onBridgeNotice(QCoreApplication::translate("MqttBridge", "connected to the broker %1.")
-                                .arg(settings_.url.host));
+    // Once, and once after each outage told: a journal is no place for every reconnection.
+    if (std::exchange(tellNextConnection_, false)) {
+        notices_.onBridgeNotice(
+            QCoreApplication::translate("MqttBridge", "connected to the broker %1.")
+                .arg(settings_.url.host));
+    }
     for (const QString& topic : {topics_.powerSet, topics_.inputSet, topics_.send, topics_.sendRaw,
                                  topics_.base + QStringLiteral("/+/press"), kHomeAssistantStatus}) {
         client_.subscribe(topic);
@@ -87,6 +93,7 @@ void MqttBridge::publishState(const QString& topic, const QByteArray& payload) {
 }
 
 void MqttBridge::onBrokerTrouble(const QString& why) {
+    tellNextConnection_ = true;
     notices_.onBridgeNotice(why);
 }
 
@@ -130,7 +137,8 @@ void MqttBridge::onInputSet(const QByteArray& payload) {
 void MqttBridge::onPress(const QString& topic, const QByteArray& payload) {
     const QString name = topic.mid(topics_.base.size() + 1).section(QLatin1Char('/'), 0, 0);
     const auto command = findCommand(name.toStdString());
-    if (!command || command->name != name.toStdString() || payload != kPress) {
+    if (!command || command->name != name.toStdString() || payload != kPress ||
+        !announcedAsButton(command->code)) {
         ignore(QCoreApplication::translate("MqttBridge", "nothing is sent for %1 '%2'")
                    .arg(shownPayload(topic.toUtf8()), shownPayload(payload)));
         return;
@@ -212,7 +220,12 @@ void MqttBridge::answerScript(const MqttMessage& request, const LineAnswer& answ
         fields.status = replyStatus(frameOf(answer.text), chars);
     }
     const QByteArray json = answerJson(fields);
-    if (request.responseTopic.isEmpty()) {
+    // Not into the discovery or another projector's topics: the program may publish where the
+    // asker may not.
+    const bool forbidden = request.responseTopic.startsWith(settings_.device.prefix + '/') ||
+                           request.responseTopic.startsWith(QStringLiteral("homeassistant/")) ||
+                           request.responseTopic.startsWith(QStringLiteral("qm5-control/"));
+    if (request.responseTopic.isEmpty() || forbidden) {
         client_.publish(topics_.reply, json, false);
     } else {
         client_.answer(request, json);

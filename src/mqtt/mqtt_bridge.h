@@ -106,6 +106,7 @@ class MqttBridge final : public QObject,
     std::string device_;
     std::chrono::steady_clock::time_point lastNotice_;
     std::optional<std::chrono::steady_clock::time_point> lastAnnounce_;
+    bool tellNextConnection_ = true;
     int unnoticed_ = 0;
 };
 

@@ -223,15 +223,18 @@ void MqttClient::onConnect(mosquitto*, void* self, int result, int, const mqtt5_
 void MqttClient::onDisconnect(mosquitto*, void* self, int result, const mqtt5__property*) {
     auto* client = static_cast<MqttClient*>(self);
     if (client->stopping_ || result == 0) return;
+    // Two copies under one id take the session from each other, again and again.
+    const QString why =
+        result == MQTT_RC_SESSION_TAKEN_OVER
+            ? QCoreApplication::translate("MqttClient",
+                                          "another client connected with the same id (%1); give "
+                                          "each projector its own --mqtt-id.")
+                  .arg(client->settings_.clientId)
+            : QCoreApplication::translate("MqttClient", "the connection to the broker was lost: %1")
+                  .arg(reasonOf(result));
     // Told from the event loop: libmosquitto is still inside its own call.
     QMetaObject::invokeMethod(
-        client,
-        [client, result] {
-            client->lost(QCoreApplication::translate("MqttClient",
-                                                     "the connection to the broker was lost: %1")
-                             .arg(reasonOf(result)));
-        },
-        Qt::QueuedConnection);
+        client, [client, why] { client->lost(why); }, Qt::QueuedConnection);
 }
 
 void MqttClient::onMessage(mosquitto*, void* self, const ::mosquitto_message* message,
