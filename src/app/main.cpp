@@ -47,6 +47,8 @@ qm5::ShellSend shellSendOf(qm5::CommandLine commandLine) {
 /// The panel in its window, until it ends; returns the exit status.
 int runWindow(int argc, char* argv[], qm5::Translations& translations,
               qm5::CommandLine commandLine) {
+    QApplication app(argc, argv);
+    translations.install();
     std::optional<qm5::BridgeSettings> broker;
     if (commandLine.mqtt) {
         auto settings = qm5::bridgeSettings(commandLine);
@@ -56,8 +58,6 @@ int runWindow(int argc, char* argv[], qm5::Translations& translations,
         }
         broker = std::get<qm5::BridgeSettings>(std::move(settings));
     }
-    QApplication app(argc, argv);
-    translations.install();
     QApplication::setStyle(QStringLiteral("Fusion"));
     // Wayland's app id: the desktop finds the entry, its icon and its name by it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.qm5_control.panel"));

@@ -140,8 +140,9 @@ const Option kOptions[] = {
      kServe, [](CommandLine&, const QString&) -> Refusal { return std::nullopt; }},
     {"config", "FILE",
      QT_TRANSLATE_NOOP("CommandLine",
-                       "With --serve: reads device, port, label and log from FILE (key=value "
-                       "lines); the command line's options come first."),
+                       "With --serve: reads device, port, label, log and the broker's keys (mqtt, "
+                       "mqtt-password-file, mqtt-id, mqtt-discovery-prefix, poll) from FILE "
+                       "(key=value lines); the command line's options come first."),
      kServe,
      [](CommandLine& commandLine, const QString& value) -> Refusal {
          if (value.trimmed().isEmpty())

@@ -49,6 +49,12 @@ MqttBridge::MqttBridge(BridgeSettings settings, LineQueue& line, Timer& powerTim
               *this),
       polling_(line, *this, powerTimer, lampTimer, settings_.poll) {}
 
+void MqttBridge::stop() {
+    // Retained: a program that has ended holds no line.
+    publishState(topics_.line, "offline");
+    client_.stop();
+}
+
 void MqttBridge::onPortInUse(int port, std::string_view device, bool open) {
     port_ = port;
     device_ = device;
@@ -166,7 +172,11 @@ void MqttBridge::onScript(const MqttMessage& message, bool raw) {
     if (!sendFor(
             {raw ? message.payload.toStdString() : std::string(command->code), raw, message})) {
         LineAnswer busy{raw ? message.payload.toStdString() : std::string(command->code),
-                        LineRefusal{Failure::Busy, "the queue is full; send again later"},
+                        LineRefusal{Failure::Busy,
+                                    QCoreApplication::translate(
+                                        "MqttBridge", "%1 commands wait already; send again later.")
+                                        .arg(QString::number(kLongestQueue))
+                                        .toStdString()},
                         {},
                         false};
         answerScript(message, busy);

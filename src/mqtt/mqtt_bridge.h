@@ -59,8 +59,8 @@ class MqttBridge final : public QObject,
                BridgeNotices& notices);
 
     void start() { client_.start(); }
-    /// Offline published, the broker left cleanly.
-    void stop() { client_.stop(); }
+    /// The line and the program offline, the broker left cleanly.
+    void stop();
     /// The line opened, or went away: the projector's entities follow.
     void onPortInUse(int port, std::string_view device, bool open) override;
 

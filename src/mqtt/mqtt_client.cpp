@@ -51,6 +51,9 @@ MqttClient::MqttClient(MqttSettings settings, MqttEvents& events)
     connect(&housekeeping_, &QTimer::timeout, this, &MqttClient::onHousekeeping);
     retry_.setSingleShot(true);
     connect(&retry_, &QTimer::timeout, this, &MqttClient::lookUp);
+    steady_.setSingleShot(true);
+    steady_.setInterval(kSteadyAfter);
+    connect(&steady_, &QTimer::timeout, this, &MqttClient::onSteady);
 }
 
 MqttClient::~MqttClient() {
@@ -138,6 +141,7 @@ void MqttClient::dropSocket() {
 }
 
 void MqttClient::lost(const QString& why) {
+    steady_.stop();
     dropSocket();
     housekeeping_.stop();
     connected_ = false;
@@ -151,6 +155,11 @@ void MqttClient::tryAgainLater() {
     if (retry_.isActive()) return;
     retry_.start(nextRetry_);
     nextRetry_ = std::min(nextRetry_ * 2, std::chrono::seconds(kRetryAtMost));
+}
+
+void MqttClient::onSteady() {
+    nextRetry_ = std::chrono::seconds(1);
+    told_ = false;
 }
 
 void MqttClient::tell(const QString& why) {
@@ -208,14 +217,15 @@ void MqttClient::onConnect(mosquitto*, void* self, int result, int, const mqtt5_
         const QString why =
             QCoreApplication::translate("MqttClient", "the broker refused the connection: %1")
                 .arg(QString::fromUtf8(mosquitto_reason_string(result)));
-        // Told from the event loop: libmosquitto is still inside its own call.
+        // Told before the read that follows reports the closed socket instead; the rest runs from
+        // the event loop, since libmosquitto is still inside its own call.
+        client->tell(why);
         QMetaObject::invokeMethod(
             client, [client, why] { client->lost(why); }, Qt::QueuedConnection);
         return;
     }
     client->connected_ = true;
-    client->nextRetry_ = std::chrono::seconds(1);
-    client->told_ = false;
+    client->steady_.start();
     client->publish(client->settings_.availabilityTopic, kOnline, true);
     client->events_.onBrokerConnected();
 }
@@ -232,7 +242,7 @@ void MqttClient::onDisconnect(mosquitto*, void* self, int result, const mqtt5__p
                   .arg(client->settings_.clientId)
             : QCoreApplication::translate("MqttClient", "the connection to the broker was lost: %1")
                   .arg(reasonOf(result));
-    // Told from the event loop: libmosquitto is still inside its own call.
+    client->tell(why);
     QMetaObject::invokeMethod(
         client, [client, why] { client->lost(why); }, Qt::QueuedConnection);
 }

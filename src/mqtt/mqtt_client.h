@@ -56,6 +56,10 @@ struct MqttSettings {
 class MqttClient final : public QObject {
   public:
     static constexpr std::chrono::seconds kRetryAtMost{5};
+    /// A connection that held this long ends an outage: the next is told, and tried again soon.
+    /// One that drops sooner (a broker refusing, a second copy under the same id) is the same
+    /// outage, told once.
+    static constexpr std::chrono::seconds kSteadyAfter{30};
     /// Longer payloads are no command of ours and are dropped unread.
     static constexpr int kLongestPayload = 512;
 
@@ -85,6 +89,7 @@ class MqttClient final : public QObject {
     void checked(int result);
     void lost(const QString& why);
     void tryAgainLater();
+    void onSteady();
     void tell(const QString& why);
 
     static void onConnect(mosquitto*, void* self, int result, int, const mqtt5__property*);
@@ -99,6 +104,7 @@ class MqttClient final : public QObject {
     std::unique_ptr<QSocketNotifier> writable_;
     QTimer housekeeping_;
     QTimer retry_;
+    QTimer steady_;
     std::chrono::seconds nextRetry_{1};
     int lookupId_ = -1;
     bool connected_ = false;

@@ -7,12 +7,14 @@
 namespace qm5 {
 
 std::variant<MqttUrl, QString> parseMqttUrl(const QString& text) {
+    const QUrl url(text, QUrl::StrictMode);
     const auto wrong = [&](const char* why) -> std::variant<MqttUrl, QString> {
+        // Never shown back: a password given by mistake would reach the journal.
+        const QString shown = url.isValid() ? url.toString(QUrl::RemovePassword) : text;
         //: %1 is the URL given, %2 what is wrong with it.
         return QCoreApplication::translate("MqttUrl", "%1 names no broker: %2")
-            .arg(text, QCoreApplication::translate("MqttUrl", why));
+            .arg(shown, QCoreApplication::translate("MqttUrl", why));
     };
-    const QUrl url(text, QUrl::StrictMode);
     MqttUrl broker;
     if (url.scheme() == QStringLiteral("mqtts")) {
         broker.tls = true;

@@ -11,13 +11,21 @@ namespace qm5 {
 
 namespace {
 
+/// A value as it stands on its line: the INI format reads "Hall B, left" as a list.
+QString textOf(const QSettings& settings, const QString& key, const QString& otherwise = {}) {
+    const QVariant value = settings.value(key, otherwise);
+    if (value.metaType().id() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString().trimmed();
+}
+
 /// The broker's keys, read as their options are, in the options' order.
 std::optional<QString> readBrokerSettings(const QSettings& settings, CommandLine& commandLine) {
     for (const Option& option : programOptions()) {
         const QString key = QLatin1String(option.name);
         if (!key.startsWith(QStringLiteral("mqtt")) && key != QStringLiteral("poll")) continue;
         if (!settings.contains(key)) continue;
-        if (auto refused = option.read(commandLine, settings.value(key).toString())) {
+        if (auto refused = option.read(commandLine, textOf(settings, key))) {
             //: %1 is the settings file, %2 what is wrong.
             return QCoreApplication::translate("ServiceSettings", "%1: %2")
                 .arg(settings.fileName(), *refused);
@@ -47,20 +55,19 @@ std::optional<QString> readServiceSettings(CommandLine& commandLine) {
                                            "the settings file %1 is not key=value lines.")
             .arg(file);
     }
-    const QString port = settings.value(QStringLiteral("port"), QStringLiteral("1")).toString();
+    const QString port = textOf(settings, QStringLiteral("port"), QStringLiteral("1"));
     if (port != QStringLiteral("1") && port != QStringLiteral("2")) {
         //: %1 is the settings file, %2 the value found.
         return QCoreApplication::translate("ServiceSettings", "%1: port takes 1 or 2, not '%2'.")
             .arg(file, port);
     }
     if (!commandLine.portGiven) commandLine.port = port.toInt();
-    const QString device = settings.value(QStringLiteral("device")).toString().trimmed();
+    const QString device = textOf(settings, QStringLiteral("device"));
     auto& slot = commandLine.devices[static_cast<std::size_t>(commandLine.port - 1)];
     if (!slot && !device.isEmpty()) slot = device.toStdString();
-    if (commandLine.label.isEmpty())
-        commandLine.label = settings.value(QStringLiteral("label")).toString().trimmed();
+    if (commandLine.label.isEmpty()) commandLine.label = textOf(settings, QStringLiteral("label"));
     if (commandLine.logFile.isEmpty())
-        commandLine.logFile = settings.value(QStringLiteral("log")).toString().trimmed();
+        commandLine.logFile = textOf(settings, QStringLiteral("log"));
     // The command line's --mqtt comes with its own options, in place of the file's.
     if (!commandLine.mqtt) return readBrokerSettings(settings, commandLine);
     return std::nullopt;
