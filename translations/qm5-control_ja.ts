@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>BridgeSettings</name>
+    <message>
+        <source>the password file %1 cannot be read.</source>
+        <extracomment>%1 is the file given with --mqtt-password-file.</extracomment>
+        <translation>パスワードファイル %1 を読めません。</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Device behind COM1.</source>
@@ -17,9 +25,10 @@
     </message>
     <message>
         <source>Sends TEXT and CR as one frame, as --send does: a code no button has. TEXT is 1 to 16 printable ASCII characters.</source>
-        <translation>--send と同じように、TEXT と CR を 1 つのフレームとして
-送信します。どのボタンにもないコードに使います。
-TEXT は印字可能な ASCII 文字 1～16 文字です。</translation>
+        <translation>--send と同じように、TEXT と CR を
+1 つのフレームとして送信します。
+どのボタンにもないコードに使います。TEXT
+は印字可能な ASCII 文字 1～16 文字です。</translation>
     </message>
     <message>
         <source>--send-raw takes 1 to 16 printable ASCII characters, not &apos;%1&apos;.</source>
@@ -31,7 +40,8 @@ TEXT は印字可能な ASCII 文字 1～16 文字です。</translation>
     </message>
     <message>
         <source>How often --until asks the status, in seconds: 2 by default, 1 at least.</source>
-        <translation>--until が状態を問い合わせる間隔 (秒): 既定値 2、最小 1。</translation>
+        <translation>--until が状態を問い合わせる間隔 (秒):
+既定値 2、最小 1。</translation>
     </message>
     <message>
         <source>How long --until waits, in seconds: 120 by default.</source>
@@ -39,19 +49,20 @@ TEXT は印字可能な ASCII 文字 1～16 文字です。</translation>
     </message>
     <message>
         <source>--send, --send-raw, --until, --find and --list-commands print one JSON object a line, for other programs.</source>
-        <translation>--send、--send-raw、--until、--find、--list-commands
-の出力を、ほかのプログラム向けに 1 行に 1 つの
-JSON オブジェクトで表示します。</translation>
+        <translation>--send、--send-raw、--until、--find、
+--list-commands の出力を、ほかのプログラム
+向けに 1 行に 1 つの JSON オブジェクトで
+表示します。</translation>
     </message>
     <message>
         <source>Lists every command: its code, its name and its button.</source>
-        <translation>すべてのコマンドを、コード、名前、ボタンとともに
-一覧表示します。</translation>
+        <translation>すべてのコマンドを、コード、名前、ボタン
+とともに一覧表示します。</translation>
     </message>
     <message>
         <source>Appends every frame sent and every piece received to FILE, with the time.</source>
-        <translation>送信したすべてのフレームと受信したすべてのデータを、
-時刻とともに FILE に追記します。</translation>
+        <translation>送信したすべてのフレームと受信したすべての
+データを、時刻とともに FILE に追記します。</translation>
     </message>
     <message>
         <source>--log names no file.</source>
@@ -137,25 +148,29 @@ HOST にはホスト名、IPv4 アドレス、または角かっこで囲んだ 
     </message>
     <message>
         <source>Sends one command (a code such as C00, or a name from --list-commands) through the panel that has the port open, or on the port itself; prints the reply as soon as it is whole. Needs no display. Exit status: 0 a reply came, 1 none came, 2 a wrong command line, 3 the device cannot be opened, 4 the projector refused the frame.</source>
-        <translation>コマンドを 1 つ (C00 のようなコード、または
---list-commands に示される名前) 送信します。
-ポートを開いているパネルがあればそのパネルを通して、
-なければポートに直接送信し、応答がそろいしだい
-表示します。ディスプレイは不要です。
+        <translation>コマンドを 1 つ (C00 のようなコード、
+または --list-commands に示される名前)
+送信します。ポートを開いているパネルが
+あればそのパネルを通して、なければポートに
+直接送信し、応答がそろいしだい表示します。
+ディスプレイは不要です。
 終了ステータス: 0 応答あり、1 応答なし、
-2 コマンドラインの誤り、3 デバイスを開けない、
+2 コマンドラインの誤り、
+3 デバイスを開けない、
 4 プロジェクターがフレームを拒否した。</translation>
     </message>
     <message>
         <source>Asks the status (after --send or --send-raw, if given) until the power state is STATE: on, standby, countdown, cooling, power-abnormal or temperature-abnormal. Exit status: 0 reached, 1 not reached within --timeout, 3 the device cannot be opened, 4 the projector refused the frame sent first.</source>
-        <translation>電源の状態が STATE になるまで状態を問い合わせます
-(--send または --send-raw があれば、その送信の後)。
+        <translation>電源の状態が STATE になるまで状態を
+問い合わせます (--send または --send-raw
+があれば、その送信の後)。
 STATE: on、standby、countdown、cooling、
 power-abnormal、temperature-abnormal。
 終了ステータス: 0 その状態になった、
 1 --timeout の時間内にならなかった、
 3 デバイスを開けない、
-4 最初に送ったフレームをプロジェクターが拒否した。</translation>
+4 最初に送ったフレームをプロジェクターが
+拒否した。</translation>
     </message>
     <message>
         <source>%1 is not valid UTF-8, and Qt opens only names that are: give the device or file by a link whose name is (ln -s).</source>
@@ -164,17 +179,20 @@ power-abnormal、temperature-abnormal。
     </message>
     <message>
         <source>Asks the DEVICEs given after the options, or every serial device present, whether a projector is there, all at once, with the status query only; prints each device that answered and its status. A device that is locked, held exclusively or open in a process of this user is named on stderr and left alone; another user&apos;s program that does none of these cannot be seen. Opening a port raises its DTR line, which resets some boards (Arduino-type). Exit status: 0 a projector answered, 1 none did.</source>
-        <translation>オプションの後に指定した DEVICE (指定がなければ、
-接続されているすべてのシリアルデバイス) に、
-プロジェクターがあるかどうかを、状態の問い合わせだけで
-一斉に確認し、応答したデバイスとその状態を表示します。
-ロックされている、排他モードで使われている、
-またはこのユーザーのプロセスが開いているデバイスは
-使用せず、標準エラー出力に名前を表示します。
-そのどれでもないほかのユーザーのプログラムは見えません。
-ポートを開くと DTR 線が上がり、一部のボード
-(Arduino 型) がリセットされます。
-終了ステータス: 0 プロジェクターが応答した、
+        <translation>オプションの後に指定した DEVICE (指定が
+なければ、接続されているすべてのシリアル
+デバイス) に、プロジェクターがあるかどうか
+を、状態の問い合わせだけで一斉に確認し、
+応答したデバイスとその状態を表示します。
+ロックされている、排他モードで使われて
+いる、またはこのユーザーのプロセスが
+開いているデバイスは使用せず、標準エラー
+出力に名前を表示します。そのどれでもない
+ほかのユーザーのプログラムは見えません。
+ポートを開くと DTR 線が上がり、一部の
+ボード (Arduino 型) がリセットされます。
+終了ステータス:
+0 プロジェクターが応答した、
 1 応答がなかった。</translation>
     </message>
     <message>
@@ -183,29 +201,79 @@ power-abnormal、temperature-abnormal。
     </message>
     <message>
         <source>Puts &quot;TEXT - &quot; before the window&apos;s caption, or a service&apos;s messages, to tell copies apart.</source>
-        <translation>ウィンドウのキャプションまたはサービスのメッセージの前に
-&quot;TEXT - &quot; を付けます。複数のコピーを見分けるのに使います。</translation>
+        <translation>ウィンドウのキャプションまたはサービスの
+メッセージの前に &quot;TEXT - &quot; を付けます。
+複数のコピーを見分けるのに使います。</translation>
     </message>
     <message>
         <source>The port --send, --send-raw, --until and --serve use: 1 (default) or 2.</source>
-        <translation>--send、--send-raw、--until、--serve が使用するポート:
-1 (既定値) または 2。</translation>
+        <translation>--send、--send-raw、--until、--serve が
+使用するポート: 1 (既定値) または 2。</translation>
     </message>
     <message>
         <source>Serves the port without a window or a display: opens its device, brings it back when it returns, and serves scripts as the panel does, until SIGTERM, SIGINT or SIGHUP (exit status 0).</source>
-        <translation>ウィンドウもディスプレイも使わずにポートを受け持ちます:
-デバイスを開き、戻ってくれば開き直し、パネルと同じように
-スクリプトを受け付けます。SIGTERM、SIGINT、SIGHUP で終了します
-(終了ステータス 0)。</translation>
+        <translation>ウィンドウもディスプレイも使わずにポートを
+受け持ちます: デバイスを開き、戻ってくれば
+開き直し、パネルと同じようにスクリプトを
+受け付けます。SIGTERM、SIGINT、SIGHUP で
+終了します (終了ステータス 0)。</translation>
     </message>
     <message>
         <source>With --serve: reads device, port, label and log from FILE (key=value lines); the command line&apos;s options come first.</source>
-        <translation>--serve と一緒に: device、port、label、log を FILE
-(key=value の行) から読みます。コマンドラインのオプションが優先です。</translation>
+        <translation>--serve と一緒に: device、port、label、log
+を FILE (key=value の行) から読みます。
+コマンドラインのオプションが優先です。</translation>
     </message>
     <message>
         <source>--config names no file.</source>
         <translation>--config にファイルが指定されていません。</translation>
+    </message>
+    <message>
+        <source>Joins the broker at URL (mqtt://[USER@]HOST[:PORT], or mqtts:// with the system&apos;s certificate authorities): the projector is announced to Home Assistant, its state is asked in turn with every other frame and kept in retained topics under qm5-control/ID/, and commands are taken from there. The password comes from --mqtt-password-file or QM5_MQTT_PASSWORD.</source>
+        <translation>URL のブローカーに接続します
+(mqtt://[USER@]HOST[:PORT]、または
+mqtts:// でシステムの認証局を使用)。
+プロジェクターを Home Assistant に知らせ、
+その状態をほかのフレームと順番に問い合わせ
+て qm5-control/ID/ の下の保持 (retained)
+トピックに置き、コマンドもそこから受け取り
+ます。パスワードは --mqtt-password-file
+または QM5_MQTT_PASSWORD で渡します。</translation>
+    </message>
+    <message>
+        <source>Reads the broker&apos;s password from FILE&apos;s first line.</source>
+        <translation>ブローカーのパスワードを FILE の 1 行目
+から読みます。</translation>
+    </message>
+    <message>
+        <source>The projector&apos;s topic level and identifier: the label&apos;s by default, or the host&apos;s and the port&apos;s.</source>
+        <translation>プロジェクターのトピックレベルと識別子:
+既定値はラベルから、ラベルがなければ
+ホスト名とポートから作ります。</translation>
+    </message>
+    <message>
+        <source>Home Assistant&apos;s discovery prefix: homeassistant by default.</source>
+        <translation>Home Assistant のディスカバリー
+プレフィックス: 既定値 homeassistant。</translation>
+    </message>
+    <message>
+        <source>--mqtt-discovery-prefix takes no &apos;+&apos; or &apos;#&apos;.</source>
+        <translation>--mqtt-discovery-prefix には &apos;+&apos; や &apos;#&apos; を指定できません。</translation>
+    </message>
+    <message>
+        <source>With --mqtt: how often the power state is asked, in seconds: 30 by default, 2 at least; every 2 s while the projector warms up or cools down.</source>
+        <translation>--mqtt と一緒に: 電源の状態を問い合わせる
+間隔 (秒): 既定値 30、最小 2。
+プロジェクターのカウントダウン中と
+クールダウン中は 2 秒ごとに問い合わせます。</translation>
+    </message>
+    <message>
+        <source>%1 does nothing without --mqtt.</source>
+        <translation>%1 は --mqtt と一緒でなければ効果がありません。</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 の値が空です。</translation>
     </message>
 </context>
 <context>
@@ -316,6 +384,104 @@ power-abnormal、temperature-abnormal。
     <message>
         <source>no projector answered.</source>
         <translation>応答したプロジェクターはありませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>MqttBridge</name>
+    <message>
+        <source>connected to the broker %1.</source>
+        <translation>ブローカー %1 に接続しました。</translation>
+    </message>
+    <message>
+        <source>the power takes ON or OFF, not &apos;%1&apos;</source>
+        <translation>電源には ON または OFF を指定してください (&apos;%1&apos; は指定できません)</translation>
+    </message>
+    <message>
+        <source>no input &apos;%1&apos;</source>
+        <translation>入力 &apos;%1&apos; はありません</translation>
+    </message>
+    <message>
+        <source>nothing is sent for %1 &apos;%2&apos;</source>
+        <translation>%1 の &apos;%2&apos; では何も送信しません</translation>
+    </message>
+    <message>
+        <source>no command &apos;%1&apos;</source>
+        <translation>コマンド &apos;%1&apos; はありません</translation>
+    </message>
+    <message>
+        <source>%1 commands wait already</source>
+        <translation>すでに %1 件のコマンドが待機しています</translation>
+    </message>
+    <message>
+        <source>no reply within %1 ms.</source>
+        <translation>%1 ms 以内に応答がありませんでした。</translation>
+    </message>
+    <message>
+        <source>the projector refused %1.</source>
+        <translation>プロジェクターが %1 を拒否しました。</translation>
+    </message>
+    <message>
+        <source>ignored: %1 (and %2 more)</source>
+        <extracomment>%1 why a message from the broker was ignored; %2 how many more were since the last notice.</extracomment>
+        <translation>無視しました: %1 (ほかに %2 件)</translation>
+    </message>
+    <message>
+        <source>ignored: %1</source>
+        <translation>無視しました: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MqttClient</name>
+    <message>
+        <source>the broker %1 cannot be found: %2</source>
+        <extracomment>%1 is the broker&apos;s host, %2 the system&apos;s reason.</extracomment>
+        <translation>ブローカー %1 が見つかりません: %2</translation>
+    </message>
+    <message>
+        <source>the broker %1 cannot be reached: %2</source>
+        <extracomment>%1 is the broker&apos;s host and port, %2 the reason.</extracomment>
+        <translation>ブローカー %1 に接続できません: %2</translation>
+    </message>
+    <message>
+        <source>the connection to the broker was lost: %1</source>
+        <translation>ブローカーとの接続が切れました: %1</translation>
+    </message>
+    <message>
+        <source>the broker refused the connection: %1</source>
+        <extracomment>%1 is the broker&apos;s reason (not authorised, bad user name or password...).</extracomment>
+        <translation>ブローカーが接続を拒否しました: %1</translation>
+    </message>
+    <message>
+        <source>another client connected with the same id (%1); give each projector its own --mqtt-id.</source>
+        <translation>同じ ID (%1) でほかのクライアントが接続しました。プロジェクターごとに別の --mqtt-id を指定してください。</translation>
+    </message>
+</context>
+<context>
+    <name>MqttUrl</name>
+    <message>
+        <source>%1 names no broker: %2</source>
+        <extracomment>%1 is the URL given, %2 what is wrong with it.</extracomment>
+        <translation>%1 はブローカーを示していません: %2</translation>
+    </message>
+    <message>
+        <source>it begins with mqtt:// or mqtts://.</source>
+        <translation>mqtt:// または mqtts:// で始めてください。</translation>
+    </message>
+    <message>
+        <source>the form is mqtt://[USER@]HOST[:PORT].</source>
+        <translation>形式は mqtt://[USER@]HOST[:PORT] です。</translation>
+    </message>
+    <message>
+        <source>a password on the command line is seen by every user; give it with --mqtt-password-file or QM5_MQTT_PASSWORD.</source>
+        <translation>コマンドラインのパスワードはすべてのユーザーから見えます。--mqtt-password-file または QM5_MQTT_PASSWORD で渡してください。</translation>
+    </message>
+    <message>
+        <source>it has nothing after HOST[:PORT].</source>
+        <translation>HOST[:PORT] の後には何も付けないでください。</translation>
+    </message>
+    <message>
+        <source>the port is 1 to 65535.</source>
+        <translation>ポート番号は 1～65535 です。</translation>
     </message>
 </context>
 <context>
@@ -516,6 +682,11 @@ power-abnormal、temperature-abnormal。
         <source>%1: port takes 1 or 2, not &apos;%2&apos;.</source>
         <extracomment>%1 is the settings file, %2 the value found.</extracomment>
         <translation>%1: port には 1 または 2 を指定してください (&apos;%2&apos; は指定できません)。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the settings file, %2 what is wrong.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
