@@ -219,12 +219,6 @@ power-abnormal、temperature-abnormal。
 終了します (終了ステータス 0)。</translation>
     </message>
     <message>
-        <source>With --serve: reads device, port, label and log from FILE (key=value lines); the command line&apos;s options come first.</source>
-        <translation>--serve と一緒に: device、port、label、log
-を FILE (key=value の行) から読みます。
-コマンドラインのオプションが優先です。</translation>
-    </message>
-    <message>
         <source>--config names no file.</source>
         <translation>--config にファイルが指定されていません。</translation>
     </message>
@@ -274,6 +268,14 @@ mqtts:// でシステムの認証局を使用)。
     <message>
         <source>%1 is empty.</source>
         <translation>%1 の値が空です。</translation>
+    </message>
+    <message>
+        <source>With --serve: reads device, port, label, log and the broker&apos;s keys (mqtt, mqtt-password-file, mqtt-id, mqtt-discovery-prefix, poll) from FILE (key=value lines); the command line&apos;s options come first.</source>
+        <translation>--serve と一緒に: device、port、label、log と
+ブローカーのキー (mqtt、mqtt-password-file、
+mqtt-id、mqtt-discovery-prefix、poll) を
+FILE (key=value の行) から読みます。
+コマンドラインのオプションが優先です。</translation>
     </message>
 </context>
 <context>
@@ -428,6 +430,10 @@ mqtts:// でシステムの認証局を使用)。
     <message>
         <source>ignored: %1</source>
         <translation>無視しました: %1</translation>
+    </message>
+    <message>
+        <source>%1 commands wait already; send again later.</source>
+        <translation>すでに %1 件のコマンドが待っています。あとでもう一度送ってください。</translation>
     </message>
 </context>
 <context>
