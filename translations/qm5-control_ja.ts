@@ -271,10 +271,11 @@ mqtts:// でシステムの認証局を使用)。
     </message>
     <message>
         <source>With --serve: reads device, port, label, log and the broker&apos;s keys (mqtt, mqtt-password-file, mqtt-id, mqtt-discovery-prefix, poll) from FILE (key=value lines); the command line&apos;s options come first.</source>
-        <translation>--serve と一緒に: device、port、label、log と
-ブローカーのキー (mqtt、mqtt-password-file、
-mqtt-id、mqtt-discovery-prefix、poll) を
-FILE (key=value の行) から読みます。
+        <translation>--serve と一緒に: device、port、label、
+log とブローカーのキー (mqtt、
+mqtt-password-file、mqtt-id、
+mqtt-discovery-prefix、poll) を FILE
+(key=value の行) から読みます。
 コマンドラインのオプションが優先です。</translation>
     </message>
 </context>
