@@ -278,6 +278,10 @@ mqtt-discovery-prefix、poll) を FILE
 (key=value の行) から読みます。
 コマンドラインのオプションが優先です。</translation>
     </message>
+    <message>
+        <source>%1 is over %2 characters.</source>
+        <translation>%1 が %2 文字を超えています。</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanel</name>
@@ -412,10 +416,6 @@ mqtt-discovery-prefix、poll) を FILE
         <translation>コマンド &apos;%1&apos; はありません</translation>
     </message>
     <message>
-        <source>%1 commands wait already</source>
-        <translation>すでに %1 件のコマンドが待機しています</translation>
-    </message>
-    <message>
         <source>no reply within %1 ms.</source>
         <translation>%1 ms 以内に応答がありませんでした。</translation>
     </message>
@@ -435,6 +435,14 @@ mqtt-discovery-prefix、poll) を FILE
     <message>
         <source>%1 commands wait already; send again later.</source>
         <translation>すでに %1 件のコマンドが待っています。あとでもう一度送ってください。</translation>
+    </message>
+    <message>
+        <source>the program is ending.</source>
+        <translation>プログラムが終了するところです。</translation>
+    </message>
+    <message>
+        <source>the line is not open; the program opens it by itself when it is back.</source>
+        <translation>回線が開いていません。回線が戻るとプログラムが自動で開きます。</translation>
     </message>
 </context>
 <context>
@@ -461,6 +469,10 @@ mqtt-discovery-prefix、poll) を FILE
     <message>
         <source>another client connected with the same id (%1); give each projector its own --mqtt-id.</source>
         <translation>同じ ID (%1) でほかのクライアントが接続しました。プロジェクターごとに別の --mqtt-id を指定してください。</translation>
+    </message>
+    <message>
+        <source>the broker stopped answering.</source>
+        <translation>ブローカーが応答しなくなりました。</translation>
     </message>
 </context>
 <context>
@@ -694,6 +706,11 @@ mqtt-discovery-prefix、poll) を FILE
         <source>%1: %2</source>
         <extracomment>%1 is the settings file, %2 what is wrong.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: no key &apos;%2&apos;.</source>
+        <extracomment>%1 is the settings file, %2 the key.</extracomment>
+        <translation>%1: キー &apos;%2&apos; はありません。</translation>
     </message>
 </context>
 <context>

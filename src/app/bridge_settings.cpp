@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSysInfo>
 
+#include <algorithm>
 #include <optional>
 
 namespace qm5 {
@@ -38,14 +39,19 @@ QString bridgeId(const QString& given, const QString& label, int port) {
         : !label.isEmpty()
             ? label
             : QStringLiteral("%1-com%2").arg(QSysInfo::machineHostName(), QString::number(port));
+    const QString hash = QString::fromLatin1(
+        QCryptographicHash::hash(wanted.toUtf8(), QCryptographicHash::Sha1).toHex().left(12));
+    // Letters of other scripts would all become '_': "会議室1" and "講堂1" must not share an id.
+    const bool otherLetters = std::any_of(wanted.begin(), wanted.end(), [](QChar c) {
+        return c.isLetterOrNumber() && c.unicode() > 0x7F;
+    });
     const QString level = topicLevel(wanted);
-    for (const QChar c : level) {
-        if (c.isLetterOrNumber()) return level;
-    }
-    return QStringLiteral("qm5-") +
-           QString::fromLatin1(QCryptographicHash::hash(wanted.toUtf8(), QCryptographicHash::Sha1)
-                                   .toHex()
-                                   .left(12));
+    const bool named =
+        std::any_of(level.begin(), level.end(), [](QChar c) { return c.isLetterOrNumber(); });
+    if (otherLetters || !named) return QStringLiteral("qm5-") + hash;
+    // Topics have a bound, and a long label is still one projector's.
+    if (level.size() > kLongestId) return level.left(kLongestId - hash.size() - 1) + '-' + hash;
+    return level;
 }
 
 std::variant<BridgeSettings, QString> bridgeSettings(const CommandLine& commandLine) {

@@ -18,4 +18,7 @@ std::variant<BridgeSettings, QString> bridgeSettings(const CommandLine& commandL
 /// of other letters only is named by its hash, the same at every start.
 QString bridgeId(const QString& given, const QString& label, int port);
 
+/// The longest id: the topics stay far below the broker's bound.
+inline constexpr qsizetype kLongestId = 64;
+
 }  // namespace qm5

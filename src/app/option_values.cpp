@@ -83,6 +83,12 @@ Refusal readMqttText(CommandLine& commandLine, QString MqttOptions::*field, cons
         return withHelp(
             QCoreApplication::translate("CommandLine", "%1 is empty.").arg(QLatin1String(option)));
     }
+    // Topics have a bound; a path or a prefix longer than this is no mistake a user makes.
+    constexpr qsizetype kLongest = 1024;
+    if (value.size() > kLongest) {
+        return withHelp(QCoreApplication::translate("CommandLine", "%1 is over %2 characters.")
+                            .arg(QLatin1String(option), QString::number(kLongest)));
+    }
     (*commandLine.mqtt).*field = value.trimmed();
     return std::nullopt;
 }

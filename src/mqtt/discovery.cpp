@@ -153,7 +153,8 @@ std::vector<DiscoveryMessage> discoveryMessages(const DiscoveredDevice& device,
     for (const OneShotButton& button : oneShotButtons()) {
         if (!announcedAsButton(button.code)) continue;
         const Command command = *findCommand(button.code);
-        builder.add("button", topicLevel(text(command.name)),
+        // "_press": the STATUS button and the status sensor are two entities.
+        builder.add("button", topicLevel(text(command.name)) + QStringLiteral("_press"),
                     {{QStringLiteral("name"), text(command.label)},
                      {QStringLiteral("command_topic"), topics.press(command.name)},
                      {QStringLiteral("payload_press"), QStringLiteral("PRESS")},

@@ -5,7 +5,6 @@
 
 #include <utility>
 
-#include "core/escaped_name.h"
 #include "core/failure.h"
 #include "core/intervals.h"
 #include "link/answer_json.h"
@@ -31,9 +30,9 @@ bool switchedOn(const std::string& words) {
 }
 
 QString shownPayload(const QByteArray& payload) {
-    // A payload is anybody's bytes: shown short and escaped, never as it came.
+    // A payload is anybody's bytes: shown short; the notice escapes what is no text.
     constexpr qsizetype kShown = 40;
-    return QString::fromStdString(escapedName(payload.left(kShown).toStdString()));
+    return QString::fromUtf8(payload.left(kShown));
 }
 
 }  // namespace
@@ -50,6 +49,20 @@ MqttBridge::MqttBridge(BridgeSettings settings, LineQueue& line, Timer& powerTim
       polling_(line, *this, powerTimer, lampTimer, settings_.poll) {}
 
 void MqttBridge::stop() {
+    // Nobody waits for an answer that will never come.
+    for (const auto& [ticket, pending] : pending_) {
+        if (pending.script) {
+            answerScript(
+                *pending.script,
+                {pending.text,
+                 LineRefusal{Failure::Interrupted,
+                             QCoreApplication::translate("MqttBridge", "the program is ending.")
+                                 .toStdString()},
+                 {},
+                 false});
+        }
+    }
+    pending_.clear();
     // Retained: a program that has ended holds no line.
     publishState(topics_.line, "offline");
     client_.stop();
@@ -162,39 +175,44 @@ void MqttBridge::onPress(const QString& topic, const QByteArray& payload) {
 }
 
 void MqttBridge::onScript(const MqttMessage& message, bool raw) {
-    const std::string text = message.payload.trimmed().toStdString();
-    const auto command = raw ? std::nullopt : findCommand(text);
+    const auto command = raw ? std::nullopt : findCommand(message.payload.trimmed().toStdString());
     if (raw ? !isRawFrameText(message.payload.toStdString()) : !command) {
         ignore(QCoreApplication::translate("MqttBridge", "no command '%1'")
                    .arg(shownPayload(message.payload)));
         return;
     }
-    if (!sendFor(
-            {raw ? message.payload.toStdString() : std::string(command->code), raw, message})) {
-        LineAnswer busy{raw ? message.payload.toStdString() : std::string(command->code),
-                        LineRefusal{Failure::Busy,
-                                    QCoreApplication::translate(
-                                        "MqttBridge", "%1 commands wait already; send again later.")
-                                        .arg(QString::number(kLongestQueue))
-                                        .toStdString()},
-                        {},
-                        false};
-        answerScript(message, busy);
+    const std::string text = raw ? message.payload.toStdString() : std::string(command->code);
+    if (auto refused = sendFor({text, raw, message})) {
+        answerScript(message, {text, std::move(refused), {}, false});
     }
 }
 
-bool MqttBridge::sendFor(Pending pending) {
-    if (line_.pendingFor(*this) >= kLongestQueue) {
-        ignore(QCoreApplication::translate("MqttBridge", "%1 commands wait already")
-                   .arg(QString::number(kLongestQueue)));
-        return false;
+std::optional<LineRefusal> MqttBridge::sendFor(Pending pending) {
+    std::optional<LineRefusal> refused;
+    if (states_[topics_.line] != "online") {
+        // Said once in a while, not once a command: a flood must not bury the journal.
+        refused = LineRefusal{Failure::Missing, QCoreApplication::translate(
+                                                    "MqttBridge",
+                                                    "the line is not open; the program opens it "
+                                                    "by itself when it is back.")
+                                                    .toStdString()};
+    } else if (line_.pendingFor(*this) >= kLongestQueue) {
+        refused = LineRefusal{
+            Failure::Busy,
+            QCoreApplication::translate("MqttBridge", "%1 commands wait already; send again later.")
+                .arg(QString::number(kLongestQueue))
+                .toStdString()};
+    }
+    if (refused) {
+        ignore(QString::fromStdString(refused->why));
+        return refused;
     }
     const std::uint64_t ticket = ++lastTicket_;
     const std::string text = pending.text;
     const bool raw = pending.raw;
     pending_.emplace(ticket, std::move(pending));
     line_.add({this, ticket, text, raw, LineQueue::WhenHeld::Wait});
-    return true;
+    return std::nullopt;
 }
 
 void MqttBridge::onLineAnswer(std::uint64_t ticket, const LineAnswer& answer) {
@@ -235,10 +253,8 @@ void MqttBridge::answerScript(const MqttMessage& request, const LineAnswer& answ
     const bool forbidden = request.responseTopic.startsWith(settings_.device.prefix + '/') ||
                            request.responseTopic.startsWith(QStringLiteral("homeassistant/")) ||
                            request.responseTopic.startsWith(QStringLiteral("qm5-control/"));
-    if (request.responseTopic.isEmpty() || forbidden) {
+    if (request.responseTopic.isEmpty() || forbidden || !client_.answer(request, json)) {
         client_.publish(topics_.reply, json, false);
-    } else {
-        client_.answer(request, json);
     }
 }
 

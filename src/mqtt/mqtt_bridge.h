@@ -87,8 +87,9 @@ class MqttBridge final : public QObject,
     void onInputSet(const QByteArray& payload);
     void onPress(const QString& topic, const QByteArray& payload);
     void onScript(const MqttMessage& message, bool raw);
-    /// Queues `text` for the line; false when the queue is full (noted).
-    bool sendFor(Pending pending);
+    /// Queues `pending` for the line; returns why it was not (the line away, the queue full),
+    /// noted.
+    std::optional<LineRefusal> sendFor(Pending pending);
     void answerScript(const MqttMessage& request, const LineAnswer& answer);
     void ignore(const QString& why);
 

@@ -22,7 +22,27 @@ void startLibrary() {
 }
 
 QString reasonOf(int result) {
+    // Debian's library calls a missed keep-alive "Unknown error".
+    if (result == MOSQ_ERR_KEEPALIVE)
+        return QCoreApplication::translate("MqttClient", "the broker stopped answering.");
     return QString::fromUtf8(mosquitto_strerror(result));
+}
+
+/// Whether `result` means the connection is gone, not that one call was refused (a topic or a
+/// payload that a peer chose).
+bool connectionGone(int result) {
+    switch (result) {
+        case MOSQ_ERR_INVAL:
+        case MOSQ_ERR_PAYLOAD_SIZE:
+        case MOSQ_ERR_MALFORMED_UTF8:
+        case MOSQ_ERR_OVERSIZE_PACKET:
+        case MOSQ_ERR_QOS_NOT_SUPPORTED:
+        case MOSQ_ERR_DUPLICATE_PROPERTY:
+        case MOSQ_ERR_NOT_SUPPORTED:
+            return false;
+        default:
+            return result != MOSQ_ERR_SUCCESS;
+    }
 }
 
 }  // namespace
@@ -122,7 +142,7 @@ void MqttClient::onHousekeeping() {
 }
 
 void MqttClient::checked(int result) {
-    if (result == MOSQ_ERR_SUCCESS) {
+    if (!connectionGone(result)) {
         if (writable_) writable_->setEnabled(mosquitto_want_write(mosq_));
         return;
     }
@@ -140,14 +160,14 @@ void MqttClient::dropSocket() {
     }
 }
 
-void MqttClient::lost(const QString& why) {
+void MqttClient::lost(const QString& why, bool refused) {
     steady_.stop();
     dropSocket();
     housekeeping_.stop();
     connected_ = false;
     if (stopping_) return;
     mosquitto_disconnect(mosq_);
-    tell(why);
+    tell(why, refused);
     tryAgainLater();
 }
 
@@ -162,10 +182,13 @@ void MqttClient::onSteady() {
     told_ = false;
 }
 
-void MqttClient::tell(const QString& why) {
-    // Once an outage: the tries that follow fail alike until the broker is back.
-    if (told_) return;
+void MqttClient::tell(const QString& why, bool refused) {
+    // Once an outage, and again when the broker, away until then, answers with a refusal (the
+    // service started before the broker, whose password is wrong): the tries that follow fail
+    // alike until the broker is back.
+    if (told_ && (!refused || toldRefused_)) return;
     told_ = true;
+    toldRefused_ = refused;
     events_.onBrokerTrouble(why);
 }
 
@@ -176,19 +199,25 @@ void MqttClient::publish(const QString& topic, const QByteArray& payload, bool r
                                  nullptr));
 }
 
-void MqttClient::answer(const MqttMessage& request, const QByteArray& payload) {
-    if (!connected_ || request.responseTopic.isEmpty()) return;
+bool MqttClient::answer(const MqttMessage& request, const QByteArray& payload) {
+    const QByteArray topic = request.responseTopic.toUtf8();
+    // A topic of the asker's choosing: wildcards, or no topic at all, are answered elsewhere.
+    if (mosquitto_pub_topic_check2(topic.constData(), static_cast<std::size_t>(topic.size())) !=
+        MOSQ_ERR_SUCCESS)
+        return false;
+    if (!connected_) return true;
     mosquitto_property* properties = nullptr;
     if (!request.correlationData.isEmpty()) {
         mosquitto_property_add_binary(&properties, MQTT_PROP_CORRELATION_DATA,
                                       request.correlationData.constData(),
                                       static_cast<uint16_t>(request.correlationData.size()));
     }
-    const int result = mosquitto_publish_v5(
-        mosq_, nullptr, request.responseTopic.toUtf8().constData(),
-        static_cast<int>(payload.size()), payload.constData(), 1, false, properties);
+    const int result =
+        mosquitto_publish_v5(mosq_, nullptr, topic.constData(), static_cast<int>(payload.size()),
+                             payload.constData(), 1, false, properties);
     mosquitto_property_free_all(&properties);
     checked(result);
+    return true;
 }
 
 void MqttClient::subscribe(const QString& topic) {
@@ -219,9 +248,9 @@ void MqttClient::onConnect(mosquitto*, void* self, int result, int, const mqtt5_
                 .arg(QString::fromUtf8(mosquitto_reason_string(result)));
         // Told before the read that follows reports the closed socket instead; the rest runs from
         // the event loop, since libmosquitto is still inside its own call.
-        client->tell(why);
+        client->tell(why, true);
         QMetaObject::invokeMethod(
-            client, [client, why] { client->lost(why); }, Qt::QueuedConnection);
+            client, [client, why] { client->lost(why, true); }, Qt::QueuedConnection);
         return;
     }
     client->connected_ = true;

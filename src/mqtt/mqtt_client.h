@@ -73,7 +73,8 @@ class MqttClient final : public QObject {
     /// QoS 1; retained for states, not for answers. An answer to `request` goes to its response
     /// topic with its correlation data.
     void publish(const QString& topic, const QByteArray& payload, bool retain);
-    void answer(const MqttMessage& request, const QByteArray& payload);
+    /// Returns false when the response topic is no topic one may publish to.
+    bool answer(const MqttMessage& request, const QByteArray& payload);
     void subscribe(const QString& topic);
     /// Publishes offline and leaves the broker cleanly, so that no last will is needed.
     void stop();
@@ -87,10 +88,10 @@ class MqttClient final : public QObject {
     void onWritable();
     void onHousekeeping();
     void checked(int result);
-    void lost(const QString& why);
+    void lost(const QString& why, bool refused = false);
     void tryAgainLater();
     void onSteady();
-    void tell(const QString& why);
+    void tell(const QString& why, bool refused = false);
 
     static void onConnect(mosquitto*, void* self, int result, int, const mqtt5__property*);
     static void onDisconnect(mosquitto*, void* self, int result, const mqtt5__property*);
@@ -109,8 +110,9 @@ class MqttClient final : public QObject {
     int lookupId_ = -1;
     bool connected_ = false;
     bool stopping_ = false;
-    /// Whether this outage has been told.
+    /// Whether this outage has been told, and its cause.
     bool told_ = false;
+    bool toldRefused_ = false;
 };
 
 }  // namespace qm5

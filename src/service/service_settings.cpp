@@ -2,6 +2,7 @@
 #include "service/service_settings.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -25,11 +26,29 @@ std::optional<QString> readBrokerSettings(const QSettings& settings, CommandLine
         const QString key = QLatin1String(option.name);
         if (!key.startsWith(QStringLiteral("mqtt")) && key != QStringLiteral("poll")) continue;
         if (!settings.contains(key)) continue;
-        if (auto refused = option.read(commandLine, textOf(settings, key))) {
+        QString value = textOf(settings, key);
+        // Under systemd the working folder is /: a file named beside the settings is meant.
+        if (key == QStringLiteral("mqtt-password-file") && QFileInfo(value).isRelative())
+            value = QFileInfo(settings.fileName()).dir().filePath(value);
+        if (auto refused = option.read(commandLine, value)) {
             //: %1 is the settings file, %2 what is wrong.
             return QCoreApplication::translate("ServiceSettings", "%1: %2")
                 .arg(settings.fileName(), *refused);
         }
+    }
+    return std::nullopt;
+}
+
+/// The first key no option knows: a typo must not drop a password without a word.
+std::optional<QString> unknownKey(const QSettings& settings) {
+    QStringList known{QStringLiteral("device"), QStringLiteral("port"), QStringLiteral("label"),
+                      QStringLiteral("log")};
+    for (const Option& option : programOptions()) {
+        const QString key = QLatin1String(option.name);
+        if (key.startsWith(QStringLiteral("mqtt")) || key == QStringLiteral("poll")) known << key;
+    }
+    for (const QString& key : settings.allKeys()) {
+        if (!known.contains(key)) return key;
     }
     return std::nullopt;
 }
@@ -54,6 +73,10 @@ std::optional<QString> readServiceSettings(CommandLine& commandLine) {
         return QCoreApplication::translate("ServiceSettings",
                                            "the settings file %1 is not key=value lines.")
             .arg(file);
+    }
+    if (const auto key = unknownKey(settings)) {
+        //: %1 is the settings file, %2 the key.
+        return QCoreApplication::translate("ServiceSettings", "%1: no key '%2'.").arg(file, *key);
     }
     const QString port = textOf(settings, QStringLiteral("port"), QStringLiteral("1"));
     if (port != QStringLiteral("1") && port != QStringLiteral("2")) {
