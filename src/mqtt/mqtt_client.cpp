@@ -202,8 +202,9 @@ void MqttClient::publish(const QString& topic, const QByteArray& payload, bool r
 bool MqttClient::answer(const MqttMessage& request, const QByteArray& payload) {
     const QByteArray topic = request.responseTopic.toUtf8();
     // A topic of the asker's choosing: wildcards, or no topic at all, are answered elsewhere.
-    if (mosquitto_pub_topic_check2(topic.constData(), static_cast<std::size_t>(topic.size())) !=
-        MOSQ_ERR_SUCCESS)
+    if (topic.isEmpty() ||
+        mosquitto_pub_topic_check2(topic.constData(), static_cast<std::size_t>(topic.size())) !=
+            MOSQ_ERR_SUCCESS)
         return false;
     if (!connected_) return true;
     mosquitto_property* properties = nullptr;

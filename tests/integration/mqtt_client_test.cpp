@@ -100,6 +100,14 @@ TEST_F(MqttClientTest, answersARequestAndDropsAnOversizedPayload) {
     service->answer(request, "{}");
     ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.last("qm5-test/answers") == "{}"; }, kWaitMs));
     EXPECT_EQ(watcher.messages.back().correlationData, "42");
+    // A response topic no one may publish to is refused, and the connection stays.
+    for (const char* wildcard : {"x/#", "x/+/y", ""}) {
+        request.responseTopic = QLatin1String(wildcard);
+        EXPECT_FALSE(service->answer(request, "{}")) << wildcard;
+    }
+    QTest::qWait(200);
+    EXPECT_TRUE(service->connected());
+    EXPECT_TRUE(served.troubles.isEmpty());
 }
 
 }  // namespace

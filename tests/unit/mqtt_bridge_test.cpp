@@ -22,6 +22,10 @@ TEST(BridgeIdTest, isOneTopicLevelTheSameAtEveryStart) {
     EXPECT_TRUE(hall.startsWith(QStringLiteral("qm5-")));
     EXPECT_EQ(hall, bridgeId({}, QStringLiteral("会議室"), 1));
     EXPECT_NE(hall, bridgeId({}, QStringLiteral("講堂"), 1));
+    EXPECT_NE(bridgeId({}, QStringLiteral("会議室1"), 1), bridgeId({}, QStringLiteral("講堂1"), 1));
+    const QString longer = bridgeId(QString(200, 'a'), {}, 1);
+    EXPECT_EQ(longer.size(), kLongestId);
+    EXPECT_NE(longer, bridgeId(QString(201, 'a'), {}, 1));
 }
 
 struct Line {
