@@ -70,6 +70,8 @@ MqttClient::MqttClient(MqttSettings settings, MqttEvents& events)
     housekeeping_.setInterval(std::chrono::seconds(1));
     connect(&housekeeping_, &QTimer::timeout, this, &MqttClient::onHousekeeping);
     retry_.setSingleShot(true);
+    // "At most 5 s apart" holds to the millisecond, not within a coarse timer's 5 %.
+    retry_.setTimerType(Qt::PreciseTimer);
     connect(&retry_, &QTimer::timeout, this, &MqttClient::lookUp);
     steady_.setSingleShot(true);
     steady_.setInterval(kSteadyAfter);
