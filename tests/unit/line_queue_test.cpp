@@ -88,8 +88,12 @@ TEST_F(LineQueueTest, aHeldButtonRefusesScriptsAtOnceAndKeepsTheOthersWaiting) {
     panel.clock.advance(2000);
     ASSERT_EQ(asker.answers.size(), 1U);
     EXPECT_EQ(asker.answers[0].refused, Failure::Busy);
-    for (const auto& write : panel.port.writes()) EXPECT_EQ(write.chars, "C09\r");
+    // The hold's own repeat, on its own timing, and nothing between.
     const std::size_t held = panel.port.writes().size();
+    for (std::size_t i = 0; i < held; ++i) {
+        EXPECT_EQ(panel.port.writes()[i].chars, "C09\r");
+        EXPECT_EQ(panel.port.writes()[i].at, static_cast<std::int64_t>(i) * 250);
+    }
     panel.handlers.mouseUp(control::kVolumePlus);
     panel.clock.advance(LineQueue::kHeldRecheckMs + 500);
     ASSERT_EQ(panel.port.writes().size(), held + 1);
