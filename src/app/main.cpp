@@ -68,12 +68,12 @@ int runWindow(int argc, char* argv[], qm5::Translations& translations,
         qm5::QtPanel panel(std::move(commandLine.devices));
         panel.window.setLabel(commandLine.label);
         const qm5::EndOnSignals endOnSignals(panel.controlPanel);
-        if (broker) panel.joinBroker(std::move(*broker), commandLine.label);
+        if (broker) panel.broker.join(std::move(*broker), commandLine.label);
         panel.controlPanel.load();
         panel.services.logTraffic(commandLine.logFile);
         panel.window.show();
         status = QApplication::exec();
-        panel.leaveBroker();
+        panel.broker.leave();
     }
     // Before the application goes: its end waits for a name lookup still running.
     return endingUnheld(status);

@@ -25,11 +25,11 @@ int serve(const qm5::CommandLine& commandLine, std::optional<qm5::BridgeSettings
         qEnvironmentVariable("RUNTIME_DIRECTORY").section(QLatin1Char(':'), 0, 0);
     if (!runtime.isEmpty()) panel.scripts.serveIn(runtime);
     const qm5::EndOnSignals endOnSignals(panel.controlPanel);
-    if (broker) panel.joinBroker(std::move(*broker), commandLine.label);
+    if (broker) panel.broker.join(std::move(*broker), commandLine.label);
     panel.controlPanel.load(commandLine.port);
     panel.services.logTraffic(commandLine.logFile);
     const int status = QCoreApplication::exec();
-    panel.leaveBroker();
+    panel.broker.leave();
     return status;
 }
 

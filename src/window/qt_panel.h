@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <memory>
-
+#include "control/broker_link.h"
 #include "control/control_panel.h"
 #include "control/panel_services.h"
 #include "control/qt_timer.h"
 #include "devices/system_device_maker.h"
 #include "link/qt_device_memory.h"
 #include "link/serial_control.h"
-#include "mqtt/mqtt_bridge.h"
-#include "mqtt/stderr_notices.h"
 #include "socket/script_server.h"
 #include "ui/busy_cursor.h"
 #include "ui/panel_window.h"
@@ -47,23 +44,7 @@ struct QtPanel {
     LineQueue line{controlPanel, lineReplyTimeout, lineNextTurn};
     ScriptServer scripts{line};
     PanelServices services{controlPanel, line, scripts, true};
-    QtTimer powerPolling;
-    QtTimer lampPolling;
-    std::unique_ptr<StderrNotices> brokerNotices;
-    std::unique_ptr<MqttBridge> bridge;
-
-    /// Joins the broker; before the port opens, so that the bridge learns of it.
-    void joinBroker(BridgeSettings settings, const QString& label) {
-        brokerNotices = std::make_unique<StderrNotices>(label);
-        bridge = std::make_unique<MqttBridge>(std::move(settings), line, powerPolling, lampPolling,
-                                              *brokerNotices);
-        services.alsoTellPortTo(*bridge);
-        bridge->start();
-    }
-    /// Offline published before the program ends.
-    void leaveBroker() {
-        if (bridge) bridge->stop();
-    }
+    BrokerLink broker{line, services};
 };
 
 }  // namespace qm5
