@@ -54,7 +54,9 @@ QString bridgeId(const QString& given, const QString& label, int port) {
     return level;
 }
 
-std::variant<BridgeSettings, QString> bridgeSettings(const CommandLine& commandLine) {
+std::variant<std::optional<BridgeSettings>, QString> bridgeSettings(
+    const CommandLine& commandLine) {
+    if (!commandLine.mqtt) return std::nullopt;
     const MqttOptions& options = *commandLine.mqtt;
     BridgeSettings settings;
     settings.url = options.url;

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <variant>
 
 #include "app/command_line.h"
@@ -10,9 +11,9 @@
 
 namespace qm5 {
 
-/// How the panel or the service joins the broker that --mqtt names: the password read from its
-/// file or the environment, the projector's id and name. Or why it cannot.
-std::variant<BridgeSettings, QString> bridgeSettings(const CommandLine& commandLine);
+/// How the panel or the service joins the broker that --mqtt names (none without --mqtt): the
+/// password read from its file or the environment, the projector's id and name. Or why it cannot.
+std::variant<std::optional<BridgeSettings>, QString> bridgeSettings(const CommandLine& commandLine);
 
 /// The projector's topic level: --mqtt-id's, or the label's, or the host's and the port's; one
 /// of other letters only is named by its hash, the same at every start.

@@ -49,14 +49,10 @@ int runWindow(int argc, char* argv[], qm5::Translations& translations,
               qm5::CommandLine commandLine) {
     QApplication app(argc, argv);
     translations.install();
-    std::optional<qm5::BridgeSettings> broker;
-    if (commandLine.mqtt) {
-        auto settings = qm5::bridgeSettings(commandLine);
-        if (const QString* why = std::get_if<QString>(&settings)) {
-            std::fprintf(stderr, "qm5-control: %s\n", qPrintable(*why));
-            return 2;
-        }
-        broker = std::get<qm5::BridgeSettings>(std::move(settings));
+    auto broker = qm5::bridgeSettings(commandLine);
+    if (const QString* why = std::get_if<QString>(&broker)) {
+        std::fprintf(stderr, "qm5-control: %s\n", qPrintable(*why));
+        return 2;
     }
     QApplication::setStyle(QStringLiteral("Fusion"));
     // Wayland's app id: the desktop finds the entry, its icon and its name by it.
@@ -68,12 +64,13 @@ int runWindow(int argc, char* argv[], qm5::Translations& translations,
         qm5::QtPanel panel(std::move(commandLine.devices));
         panel.window.setLabel(commandLine.label);
         const qm5::EndOnSignals endOnSignals(panel.controlPanel);
-        if (broker) panel.broker.join(std::move(*broker), commandLine.label);
+        if (auto& settings = std::get<0>(broker))
+            panel.services.joinBroker(std::move(*settings), commandLine.label);
         panel.controlPanel.load();
         panel.services.logTraffic(commandLine.logFile);
         panel.window.show();
         status = QApplication::exec();
-        panel.broker.leave();
+        panel.services.leaveBroker();
     }
     // Before the application goes: its end waits for a name lookup still running.
     return endingUnheld(status);

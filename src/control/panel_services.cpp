@@ -7,12 +7,22 @@
 
 namespace qm5 {
 
-PanelServices::PanelServices(ControlPanel& panel, LineQueue& line, ScriptServer& scripts,
-                             bool echoToStderr)
-    : panel_(panel), line_(line), scripts_(scripts), echoToStderr_(echoToStderr) {
-    panel.setExchangeListener(line);
+PanelServices::PanelServices(ControlPanel& panel, bool echoToStderr)
+    : panel_(panel), echoToStderr_(echoToStderr) {
+    panel.setExchangeListener(line_);
     panel.setPortInUseListener(static_cast<PortInUseListener&>(*this));
-    scripts.tellUnreachableTo(static_cast<ScriptsUnreachable&>(*this));
+    scripts_.tellUnreachableTo(static_cast<ScriptsUnreachable&>(*this));
+}
+
+void PanelServices::joinBroker(BridgeSettings settings, const QString& label) {
+    brokerNotices_ = std::make_unique<StderrNotices>(label);
+    bridge_ = std::make_unique<MqttBridge>(std::move(settings), line_, powerPolling_, lampPolling_,
+                                           *brokerNotices_);
+    bridge_->start();
+}
+
+void PanelServices::leaveBroker() {
+    if (bridge_) bridge_->stop();
 }
 
 void PanelServices::logTraffic(const QString& file) {
@@ -30,7 +40,7 @@ void PanelServices::logTraffic(const QString& file) {
 }
 
 void PanelServices::onPortInUse(int port, std::string_view device, bool open) {
-    if (alsoTold_ != nullptr) alsoTold_->onPortInUse(port, device, open);
+    if (bridge_) bridge_->onPortInUse(port, device, open);
     if (open) {
         scripts_.serveScriptsFor(device);
     } else {

@@ -32,18 +32,20 @@ void LineQueue::add(Request request) {
     sendNextSoon();
 }
 
+template <typename Predicate>
+std::size_t LineQueue::countPending(Predicate is) const {
+    const auto waiting = std::count_if(waiting_.begin(), waiting_.end(), is);
+    return static_cast<std::size_t>(waiting) + (current_ && is(*current_) ? 1 : 0);
+}
+
 std::size_t LineQueue::pendingFor(const LineAsker& asker) const {
-    const auto count = std::count_if(waiting_.begin(), waiting_.end(), [&](const Request& request) {
-        return request.asker == &asker;
-    });
-    return static_cast<std::size_t>(count) + (current_ && current_->asker == &asker ? 1 : 0);
+    return countPending([&](const Request& request) { return request.asker == &asker; });
 }
 
 bool LineQueue::pending(const LineAsker& asker, std::uint64_t ticket) const {
-    const auto is = [&](const Request& request) {
-        return request.asker == &asker && request.ticket == ticket;
-    };
-    return (current_ && is(*current_)) || std::any_of(waiting_.begin(), waiting_.end(), is);
+    return countPending([&](const Request& request) {
+               return request.asker == &asker && request.ticket == ticket;
+           }) > 0;
 }
 
 void LineQueue::sendNextSoon() {
@@ -64,7 +66,7 @@ void LineQueue::sendNext() {
             waiting_.pop_front();
             gone.asker->onLineAnswer(
                 gone.ticket,
-                {gone.text, LineRefusal{Failure::Interrupted, "the script is gone"}, {}, false});
+                {gone.text, LineRefusal{Failure::Interrupted, "no longer wanted"}, {}, false});
             continue;
         }
         // A script is refused at once while a button is held, not after the held frames' replies.

@@ -80,6 +80,8 @@ class LineQueue final : public ExchangeListener {
   private:
     enum class Awaiting { Nothing, Ours, Others };
 
+    template <typename Predicate>
+    std::size_t countPending(Predicate is) const;
     void sendNextSoon();
     void sendNextIn(int milliseconds);
     void sendNext();

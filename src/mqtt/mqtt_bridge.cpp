@@ -71,9 +71,9 @@ void MqttBridge::stop() {
 void MqttBridge::onPortInUse(int port, std::string_view device, bool open) {
     port_ = port;
     device_ = device;
-    const QByteArray state = open ? "online" : "offline";
-    if (states_[topics_.line] == state) return;
-    publishState(topics_.line, state);
+    if (lineOpen_ == open) return;
+    lineOpen_ = open;
+    publishState(topics_.line, open ? "online" : "offline");
     if (open) {
         polling_.onLineOpen();
     } else {
@@ -189,7 +189,7 @@ void MqttBridge::onScript(const MqttMessage& message, bool raw) {
 
 std::optional<LineRefusal> MqttBridge::sendFor(Pending pending) {
     std::optional<LineRefusal> refused;
-    if (states_[topics_.line] != "online") {
+    if (lineOpen_ != true) {
         // Said once in a while, not once a command: a flood must not bury the journal.
         refused = LineRefusal{Failure::Missing, QCoreApplication::translate(
                                                     "MqttBridge",

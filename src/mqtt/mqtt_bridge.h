@@ -13,7 +13,6 @@
 
 #include "core/timer.h"
 #include "link/line_queue.h"
-#include "link/port_in_use.h"
 #include "mqtt/bridge_topics.h"
 #include "mqtt/discovery.h"
 #include "mqtt/mqtt_client.h"
@@ -43,7 +42,6 @@ class BridgeNotices {
 /// line; its commands at most kLongestQueue at once. Anything it did not announce, or a payload
 /// that is no known command, option or state, is ignored with one notice.
 class MqttBridge final : public QObject,
-                         public PortInUseListener,
                          private MqttEvents,
                          private LineAsker,
                          private ProjectorStateListener {
@@ -62,7 +60,7 @@ class MqttBridge final : public QObject,
     /// The line and the program offline, the broker left cleanly.
     void stop();
     /// The line opened, or went away: the projector's entities follow.
-    void onPortInUse(int port, std::string_view device, bool open) override;
+    void onPortInUse(int port, std::string_view device, bool open);
 
   private:
     struct Pending {
@@ -103,6 +101,8 @@ class MqttBridge final : public QObject,
     std::uint64_t lastTicket_ = 0;
     /// The retained states as last published, published again when the broker is back.
     std::unordered_map<QString, QByteArray> states_;
+    /// Unknown until the port is first told.
+    std::optional<bool> lineOpen_;
     int port_ = 1;
     std::string device_;
     std::chrono::steady_clock::time_point lastNotice_;

@@ -23,13 +23,13 @@ int serve(const qm5::CommandLine& commandLine, std::optional<qm5::BridgeSettings
     // Under systemd: the unit's runtime folder, which its group may reach.
     const QString runtime =
         qEnvironmentVariable("RUNTIME_DIRECTORY").section(QLatin1Char(':'), 0, 0);
-    if (!runtime.isEmpty()) panel.scripts.serveIn(runtime);
+    if (!runtime.isEmpty()) panel.services.scripts().serveIn(runtime);
     const qm5::EndOnSignals endOnSignals(panel.controlPanel);
-    if (broker) panel.broker.join(std::move(*broker), commandLine.label);
+    if (broker) panel.services.joinBroker(std::move(*broker), commandLine.label);
     panel.controlPanel.load(commandLine.port);
     panel.services.logTraffic(commandLine.logFile);
     const int status = QCoreApplication::exec();
-    panel.broker.leave();
+    panel.services.leaveBroker();
     return status;
 }
 
@@ -54,11 +54,7 @@ int main(int argc, char* argv[]) {
             QCoreApplication::translate("Service", "this program only serves: give --serve."));
     }
     if (const auto failure = qm5::readServiceSettings(commandLine)) return refuse(*failure);
-    std::optional<qm5::BridgeSettings> broker;
-    if (commandLine.mqtt) {
-        auto settings = qm5::bridgeSettings(commandLine);
-        if (const QString* why = std::get_if<QString>(&settings)) return refuse(*why);
-        broker = std::get<qm5::BridgeSettings>(std::move(settings));
-    }
-    return serve(commandLine, std::move(broker));
+    auto broker = qm5::bridgeSettings(commandLine);
+    if (const QString* why = std::get_if<QString>(&broker)) return refuse(*why);
+    return serve(commandLine, std::move(std::get<0>(broker)));
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "control/broker_link.h"
 #include "control/control_panel.h"
 #include "control/panel_services.h"
 #include "control/qt_timer.h"
@@ -9,7 +8,6 @@
 #include "link/qt_device_memory.h"
 #include "link/serial_control.h"
 #include "service/headless_platform.h"
-#include "socket/script_server.h"
 
 namespace qm5 {
 
@@ -36,12 +34,7 @@ struct ServicePanel {
     PanelPlatform platform{repeatTimer, replyTimeout, portSelectorTimer, monitorClearing,
                            controls,    window,       warnings,          picker};
     ControlPanel controlPanel{platform, serial, devices};
-    QtTimer lineReplyTimeout;
-    QtTimer lineNextTurn;
-    LineQueue line{controlPanel, lineReplyTimeout, lineNextTurn};
-    ScriptServer scripts{line};
-    PanelServices services{controlPanel, line, scripts, false};
-    BrokerLink broker{line, services};
+    PanelServices services{controlPanel, false};
 };
 
 }  // namespace qm5

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "control/broker_link.h"
 #include "control/control_panel.h"
 #include "control/panel_services.h"
 #include "control/qt_timer.h"
 #include "devices/system_device_maker.h"
 #include "link/qt_device_memory.h"
 #include "link/serial_control.h"
-#include "socket/script_server.h"
 #include "ui/busy_cursor.h"
 #include "ui/panel_window.h"
 #include "ui/widget_platform.h"
@@ -39,12 +37,7 @@ struct QtPanel {
     PanelPlatform platform{repeatTimer, replyTimeout, portSelectorTimer, monitorClearing,
                            widgets,     widgets,      widgets,           widgets};
     ControlPanel controlPanel{platform, serial, devices};
-    QtTimer lineReplyTimeout;
-    QtTimer lineNextTurn;
-    LineQueue line{controlPanel, lineReplyTimeout, lineNextTurn};
-    ScriptServer scripts{line};
-    PanelServices services{controlPanel, line, scripts, true};
-    BrokerLink broker{line, services};
+    PanelServices services{controlPanel, true};
 };
 
 }  // namespace qm5
